@@ -1,0 +1,114 @@
+#pragma once
+
+#include "cards/cardcode.h"
+#include "cards/random.h"
+#include "table/tableview.h"
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+namespace wildcrest {
+
+// Flags are 0 (false) or -1 (true), as everywhere in the game's state.
+constexpr std::int16_t kTrue = -1;
+constexpr std::int16_t kFalse = 0;
+
+constexpr int kDeckSize = 52;
+constexpr int kHandPlaces = 22;
+constexpr int kPlayer = 1; // column of hand
+constexpr int kComputer = 2;
+
+// The whole game: its state for the run of the program and every procedure of
+// it. The procedures are defined in the folder of their subsystem (cards/,
+// table/, player/, computer/, scoring/, app/). Arrays count from 1.
+//
+//     QtTableView view;                      // or HeadlessView in tests
+//     ClockFoldedRandom random;
+//     GameForm game(view, random, appdir);
+//     game.load();                           // before the window is shown
+//     game.activate();                       // returns only by throwing GameEnded
+class GameForm {
+public:
+    GameForm(TableView &view, RandomSource &random, std::string appdir);
+    GameForm(const GameForm &) = delete;
+    GameForm &operator=(const GameForm &) = delete;
+
+    // State.
+    std::int16_t hitkey = 0; // the switch: -1 after a press
+    CardCode curcard; // top of the pile as it is to be matched ("8H" after an eight naming hearts)
+    std::int16_t deckplace = 0; // next card to draw
+    std::int16_t backdeckplace = 0; // next free place of the pile record
+    CardCode real8; // the eight really played, until the turn loop records it
+    std::int32_t delayvalue = 0; // rounds of one pacing delay
+    std::int16_t playerscore = 0;
+    std::int16_t cpuscore = 0;
+    std::int16_t gamecount = 0; // round in play, 1 to 5
+    std::int16_t reset = 0; // -1: the round ended during the turn and the next one is dealt
+    std::int16_t drew = 0; // -1: the turn was a draw, so the pile is unchanged
+    std::array<CardCode, kDeckSize + 1> deck; // places 1..52
+    std::array<CardCode, kDeckSize + 1> backdeck; // the pile record, oldest first, places 1..52
+    std::array<std::array<CardCode, 3>, kHandPlaces + 1> hand; // hand[row][column], rows 1..22
+
+    // Start-up, keys and pacing (app/).
+    void load();
+    void calibrate();
+    void keypress(int charCode);
+    void activate();
+    void gamestart();
+    void turnloop();
+    void recordtopcard();
+    // One pacing delay; with `offersChoice` it ends at a press and says so.
+    bool pacingdelay(bool offersChoice);
+    void waitforkey();
+    std::int32_t Rand(std::int32_t Low, std::int32_t High);
+
+    // Cards and deck (cards/).
+    void newdeck();
+    void reshuffle();
+    void playerdraw();
+    void cpudraw();
+    int cardsleft() const;
+
+    // Table (table/).
+    void dealround();
+    void drawanimation(char direction);
+    void movetopile(char direction, int slot);
+    void redrawplayerhand();
+    void redrawcpuhand();
+
+    // The two turns (player/, computer/).
+    void selection();
+    char selectsuit(const CardCode &eight);
+    void computerturn();
+    int computerchoice() const;
+    char computersuit() const;
+
+    // Rounds and scoring (scoring/).
+    void roundend();
+
+    std::string facepath(const CardCode &code) const;
+    std::string picturepath(const std::string &name) const;
+    TableView &view()
+    {
+        return view_;
+    }
+
+private:
+    void reseed();
+    void drawinto(int column);
+    void packhand(int column);
+    void redrawhand(int column);
+    void travel(Control traveller, Twips targetLeft, Twips targetTop);
+    void playplayercard(int slot);
+    void showcounter();
+
+    TableView &view_;
+    RandomSource &random_;
+    std::string appdir_;
+};
+
+// Penalty points of a card left in a hand at the end of a round.
+int cardpoints(const CardCode &code);
+
+} // namespace wildcrest

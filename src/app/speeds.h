@@ -1,0 +1,22 @@
+#pragma once
+
+#include <chrono>
+
+namespace wildcrest {
+
+using namespace std::chrono_literals;
+
+// One pacing delay: every hold of a card, every suit offer and the computer's
+// pause before it plays. Its rounds are spread over this time, so the scan
+// runs at the same speed on every machine.
+constexpr std::chrono::microseconds kPacingDelay = 2000ms;
+
+// One card travelling between deck, hand and pile: a fixed number of steps,
+// each shown at its own moment.
+constexpr int kAnimationSteps = 300;
+constexpr std::chrono::microseconds kAnimationLength = 500ms;
+
+// How far a card offered to the switch stands above its place.
+constexpr int kLift = 250;
+
+} // namespace wildcrest
