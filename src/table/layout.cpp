@@ -39,23 +39,31 @@ constexpr Colour kYellow = 0x0000FFFF;
 constexpr Colour kWhite = 0x00FFFFFF;
 constexpr Colour kGreen = 0x0000C000;
 
+ControlSpec at(Control c, Rect r)
+{
+    ControlSpec s;
+    s.control = c;
+    s.rect = r;
+    return s;
+}
+
 ControlSpec picture(Control c, Rect r, std::string builtIn = {})
 {
-    ControlSpec s { c, r };
+    ControlSpec s = at(c, r);
     s.builtInPicture = std::move(builtIn);
     return s;
 }
 
 ControlSpec outline(Control c, Rect r, Colour line)
 {
-    ControlSpec s { c, r };
+    ControlSpec s = at(c, r);
     s.lineColour = line;
     return s;
 }
 
 ControlSpec plate(Control c, Rect r, std::string caption, Align align)
 {
-    ControlSpec s { c, r };
+    ControlSpec s = at(c, r);
     s.caption = std::move(caption);
     s.textColour = kYellow;
     s.backColour = kBlack;
@@ -67,7 +75,7 @@ ControlSpec plate(Control c, Rect r, std::string caption, Align align)
 
 ControlSpec result(Control c, Rect r, std::string caption)
 {
-    ControlSpec s { c, r };
+    ControlSpec s = at(c, r);
     s.caption = std::move(caption);
     s.textColour = kRed;
     s.font = kResultFont;
@@ -76,7 +84,7 @@ ControlSpec result(Control c, Rect r, std::string caption)
 
 ControlSpec titleText(Control c, Rect r, std::string caption, FontSpec font, Colour text = kSystemWindowText)
 {
-    ControlSpec s { c, r };
+    ControlSpec s = at(c, r);
     s.onTitleScreen = true;
     s.caption = std::move(caption);
     s.textColour = text;
@@ -98,7 +106,7 @@ std::vector<ControlSpec> buildLayout()
     l.push_back(outline(shape(4), { 120, 480, 13575, 3255 }, kGreen));
     l.push_back(outline(Shape2, { 5040, 4080, 1335, 1695 }, kRed));
 
-    ControlSpec round { Label1, { 120, 0, 13575, 495 } };
+    ControlSpec round = at(Label1, { 120, 0, 13575, 495 });
     round.caption = "START";
     round.textColour = kSystemWindowText;
     round.font = kPlateFont;
@@ -116,7 +124,7 @@ std::vector<ControlSpec> buildLayout()
     l.push_back(picture(Image47, { 7680, 4320, 1065, 1440 }, "Back.bmp"));
     l.push_back(picture(Image46, { 7560, 4200, 1065, 1440 }, "Back.bmp"));
 
-    ControlSpec counter { Label16, { 7800, 4680, 615, 495 } };
+    ControlSpec counter = at(Label16, { 7800, 4680, 615, 495 });
     counter.caption = "52";
     counter.textColour = kWhite;
     counter.font = { "Arial", 15.75, true, false };
@@ -128,7 +136,7 @@ std::vector<ControlSpec> buildLayout()
     l.push_back(result(Label7, { 9120, 4080, 4455, 615 }, "Computer Wins!"));
     l.push_back(result(Label15, { 9120, 4680, 4455, 615 }, "Tie Game!"));
 
-    ControlSpec frame { Frame1, { 0, 0, kWindowWidth, kWindowHeight } };
+    ControlSpec frame = at(Frame1, { 0, 0, kWindowWidth, kWindowHeight });
     frame.backColour = kWhite;
     l.push_back(frame);
 

@@ -1,0 +1,82 @@
+#include "app/gameform.h"
+#include "app/speeds.h"
+#include "cards/picturepaths.h"
+#include "table/layout.h"
+
+#include <climits>
+
+namespace wildcrest {
+
+void GameForm::load()
+{
+    view_.centreWindow();
+    view_.setPicture(Image48, picturepath(kCardPicture));
+    for (Control c : { Label6, Label7, Label15, Shape2, Image48, Image49 })
+        view_.setVisible(c, false);
+    calibrate();
+    gamecount = 1;
+    view_.setCaption(Label1, "Round: " + std::to_string(gamecount) + " of 5");
+}
+
+// Counts the clock readings the machine makes in one clock second. The pacing
+// delay no longer depends on the count (it is timed), but the count is kept as
+// the game's measure of the machine.
+void GameForm::calibrate()
+{
+    const int s0 = view_.clockSeconds();
+    const auto elapsed = [&] { return (view_.clockSeconds() - s0 + 60) % 60; };
+    while (elapsed() < 2) {
+    }
+    std::int64_t readings = 0;
+    while (elapsed() == 2)
+        ++readings;
+    delayvalue = static_cast<std::int32_t>(std::min<std::int64_t>(readings * 2, INT32_MAX));
+}
+
+void GameForm::keypress(int charCode)
+{
+    if (charCode == 27)
+        view_.closeWindow();
+    else
+        hitkey = kTrue;
+}
+
+// The delay is timed rather than counted, so it lasts the same on every machine
+// and even when the calibration counted nothing: it sleeps on the event queue,
+// and every event that wakes it is followed by a test of the switch.
+bool GameForm::pacingdelay(bool offersChoice)
+{
+    const Moment deadline = view_.now() + kPacingDelay;
+    view_.yield();
+    for (;;) {
+        if (offersChoice && hitkey == kTrue)
+            return true;
+        if (view_.now() >= deadline)
+            return false;
+        view_.waitForEvent(deadline);
+    }
+}
+
+void GameForm::waitforkey()
+{
+    hitkey = kFalse;
+    view_.yield();
+    while (hitkey == kFalse)
+        view_.waitForEvent();
+}
+
+void GameForm::activate()
+{
+    gamestart();
+    turnloop();
+}
+
+void GameForm::gamestart()
+{
+    waitforkey();
+    view_.setVisible(Frame1, false);
+    newdeck();
+    dealround();
+}
+
+} // namespace wildcrest

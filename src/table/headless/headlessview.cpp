@@ -1,0 +1,256 @@
+#include "table/headless/headlessview.h"
+
+#include "table/layout.h"
+
+#include <sstream>
+#include <stdexcept>
+
+namespace wildcrest {
+
+HeadlessView::HeadlessView()
+{
+    for (const ControlSpec &spec : tableLayout()) {
+        ControlState s;
+        s.left = spec.rect.left;
+        s.top = spec.rect.top;
+        s.caption = spec.caption;
+        s.backColour = spec.backColour.value_or(0);
+        s.picture = spec.builtInPicture;
+        states_[spec.control] = s;
+    }
+}
+
+void HeadlessView::pressAt(Moment when, int charCode)
+{
+    events_.emplace(when, Event { charCode });
+}
+
+void HeadlessView::closeAt(Moment when)
+{
+    events_.emplace(when, Event { 0 });
+}
+
+void HeadlessView::onWait(std::function<void(HeadlessView &)> observer)
+{
+    observer_ = std::move(observer);
+}
+
+void HeadlessView::setTimeLimit(Moment limit)
+{
+    limit_ = limit;
+}
+
+void HeadlessView::setClockStart(int secondsOfDay)
+{
+    clockStart_ = secondsOfDay;
+}
+
+void HeadlessView::setReadingCost(Moment cost)
+{
+    readingCost_ = cost;
+}
+
+void HeadlessView::setClockSeconds(std::function<int()> readings)
+{
+    clockSeconds_ = std::move(readings);
+}
+
+const ControlState &HeadlessView::state(Control c) const
+{
+    const auto it = states_.find(c);
+    if (it == states_.end())
+        throw std::out_of_range("no control " + c.name());
+    return it->second;
+}
+
+ControlState &HeadlessView::stateOf(Control c)
+{
+    return const_cast<ControlState &>(state(c));
+}
+
+bool HeadlessView::closed() const
+{
+    return closed_;
+}
+
+int HeadlessView::beeps() const
+{
+    return beeps_;
+}
+
+bool HeadlessView::autoRedraw() const
+{
+    return autoRedraw_;
+}
+
+bool HeadlessView::keyPreview() const
+{
+    return keyPreview_;
+}
+
+std::size_t HeadlessView::pendingEvents() const
+{
+    return events_.size();
+}
+
+void HeadlessView::setPicture(Control c, const std::string &path)
+{
+    ControlState &s = stateOf(c);
+    s.picture = path;
+    ++s.pictureSets;
+}
+
+void HeadlessView::setVisible(Control c, bool visible)
+{
+    stateOf(c).visible = visible;
+}
+
+Twips HeadlessView::left(Control c) const
+{
+    return state(c).left;
+}
+
+Twips HeadlessView::top(Control c) const
+{
+    return state(c).top;
+}
+
+void HeadlessView::setLeft(Control c, Twips x)
+{
+    stateOf(c).left = x;
+}
+
+void HeadlessView::setTop(Control c, Twips y)
+{
+    stateOf(c).top = y;
+}
+
+void HeadlessView::setCaption(Control c, const std::string &text)
+{
+    stateOf(c).caption = text;
+}
+
+void HeadlessView::setBackColour(Control c, Colour colour)
+{
+    stateOf(c).backColour = colour;
+}
+
+void HeadlessView::setAutoRedraw(bool on)
+{
+    autoRedraw_ = on;
+}
+
+void HeadlessView::setKeyPreview(bool on)
+{
+    keyPreview_ = on;
+}
+
+void HeadlessView::centreWindow()
+{
+}
+
+void HeadlessView::beep()
+{
+    ++beeps_;
+}
+
+void HeadlessView::closeWindow()
+{
+    closed_ = true;
+}
+
+void HeadlessView::setKeyHandler(KeyHandler handler)
+{
+    keyHandler_ = std::move(handler);
+}
+
+void HeadlessView::deliverDue()
+{
+    while (!events_.empty() && events_.begin()->first <= now_ && !closed_) {
+        const Event e = events_.begin()->second;
+        events_.erase(events_.begin());
+        if (e.charCode == 0)
+            closeWindow();
+        else if (keyHandler_)
+            keyHandler_(e.charCode);
+    }
+}
+
+void HeadlessView::throwIfClosed()
+{
+    if (now_ > limit_)
+        closed_ = true;
+    if (closed_)
+        throw GameEnded {};
+}
+
+void HeadlessView::yield()
+{
+    deliverDue();
+    throwIfClosed();
+}
+
+void HeadlessView::sleepUntil(Moment deadline)
+{
+    deliverDue();
+    throwIfClosed();
+    if (observer_)
+        observer_(*this);
+    if (!events_.empty() && events_.begin()->first <= now_) {
+        deliverDue();
+    } else if (!events_.empty() && events_.begin()->first <= deadline) {
+        now_ = events_.begin()->first;
+        deliverDue();
+    } else if (deadline == Moment::max()) {
+        // Nothing will ever come: the player has gone, and the window closes.
+        closed_ = true;
+    } else if (deadline > now_) {
+        now_ = deadline;
+    }
+    throwIfClosed();
+}
+
+void HeadlessView::waitForEvent(Moment deadline)
+{
+    sleepUntil(deadline);
+}
+
+void HeadlessView::waitForEvent()
+{
+    sleepUntil(Moment::max());
+}
+
+Moment HeadlessView::now() const
+{
+    return now_;
+}
+
+int HeadlessView::clockSeconds()
+{
+    now_ += readingCost_;
+    if (clockSeconds_)
+        return clockSeconds_();
+    const long long seconds = clockStart_ + now_.count() / 1000000;
+    return static_cast<int>(seconds % 60);
+}
+
+std::string HeadlessView::snapshot() const
+{
+    std::ostringstream out;
+    const auto name = [](const std::string &path) {
+        const auto slash = path.find_last_of('/');
+        const std::string file = slash == std::string::npos ? path : path.substr(slash + 1);
+        return file.empty() ? std::string("-") : file;
+    };
+    out << "computer:";
+    for (int k = 1; k <= 22; ++k)
+        out << ' ' << name(state(cpuslot(k)).picture);
+    out << "\nplayer:";
+    for (int k = 1; k <= 22; ++k)
+        out << ' ' << name(state(playerslot(k)).picture);
+    out << "\npile: " << name(state(Image45).picture) << "  deck: " << state(Label16).caption << "\n";
+    out << state(Label1).caption << "  player " << state(Label4).caption << "  computer " << state(Label5).caption << "\n";
+    return out.str();
+}
+
+} // namespace wildcrest

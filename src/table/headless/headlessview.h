@@ -1,0 +1,103 @@
+#pragma once
+
+#include "table/tableview.h"
+
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace wildcrest {
+
+// What one control shows at the moment.
+struct ControlState {
+    std::string picture; // path of the last picture set, "" for none
+    bool visible = true;
+    Twips left = 0;
+    Twips top = 0;
+    std::string caption;
+    Colour backColour = 0;
+    int pictureSets = 0; // how often a picture was set
+};
+
+// A window without a screen, for tests: it keeps every control's latest state,
+// runs on a virtual clock that only moves when the game waits, and delivers
+// scripted key presses and close requests at their moments.
+//
+//     HeadlessView view;
+//     view.pressAt(view.now() + 3s);          // a switch press three seconds on
+//     view.closeAt(view.now() + 1h);          // the close box, later
+//     game.activate();                        // ends by throwing GameEnded
+class HeadlessView : public TableView {
+public:
+    HeadlessView();
+
+    // Scripted input, each delivered in the first yield or wait at or after its moment.
+    void pressAt(Moment when, int charCode = ' ');
+    void closeAt(Moment when);
+    // Called whenever the game is about to sleep, so a simulated player can look
+    // at the table and schedule presses.
+    void onWait(std::function<void(HeadlessView &)> observer);
+    // Ends the game when the virtual clock passes this moment.
+    void setTimeLimit(Moment limit);
+
+    // The clock of the time of day: each reading costs this much virtual time.
+    void setClockStart(int secondsOfDay);
+    void setReadingCost(Moment cost);
+    // Replaces the seconds readings, e.g. with a clock that stalls.
+    void setClockSeconds(std::function<int()> readings);
+
+    const ControlState &state(Control c) const;
+    bool closed() const;
+    int beeps() const;
+    bool autoRedraw() const;
+    bool keyPreview() const;
+    std::size_t pendingEvents() const;
+    // One text line per row of the table, for golden tests.
+    std::string snapshot() const;
+
+    void setPicture(Control c, const std::string &path) override;
+    void setVisible(Control c, bool visible) override;
+    Twips left(Control c) const override;
+    Twips top(Control c) const override;
+    void setLeft(Control c, Twips x) override;
+    void setTop(Control c, Twips y) override;
+    void setCaption(Control c, const std::string &text) override;
+    void setBackColour(Control c, Colour colour) override;
+    void setAutoRedraw(bool on) override;
+    void setKeyPreview(bool on) override;
+    void centreWindow() override;
+    void beep() override;
+    void closeWindow() override;
+    void setKeyHandler(KeyHandler handler) override;
+    void yield() override;
+    void waitForEvent(Moment deadline) override;
+    void waitForEvent() override;
+    Moment now() const override;
+    int clockSeconds() override;
+
+private:
+    struct Event {
+        int charCode; // 0: the close box
+    };
+    ControlState &stateOf(Control c);
+    void deliverDue();
+    void throwIfClosed();
+    void sleepUntil(Moment deadline);
+
+    std::map<Control, ControlState> states_;
+    std::multimap<Moment, Event> events_;
+    KeyHandler keyHandler_;
+    std::function<void(HeadlessView &)> observer_;
+    std::function<int()> clockSeconds_;
+    Moment now_ { 0 };
+    Moment limit_ = std::chrono::hours(24 * 365);
+    Moment readingCost_ { 20 };
+    int clockStart_ = 30;
+    bool closed_ = false;
+    bool autoRedraw_ = true;
+    bool keyPreview_ = false;
+    int beeps_ = 0;
+};
+
+} // namespace wildcrest
