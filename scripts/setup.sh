@@ -1,0 +1,35 @@
+# Shared by ./play and ./check: installs what the build needs (Debian 12
+# packages), then configures and builds. Quick when nothing changed.
+set -euo pipefail
+
+WILDCREST_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+WILDCREST_BUILD=${WILDCREST_BUILD:-$WILDCREST_ROOT/build}
+
+wildcrest_packages=(
+  cmake g++ make pkg-config
+  qt6-base-dev libgl-dev
+  libgtest-dev libgmock-dev libbenchmark-dev
+  fonts-liberation
+  libcanberra-dev sound-theme-freedesktop
+  xvfb xdotool x11-utils imagemagick
+)
+
+wildcrest_install() {
+  local missing=()
+  for p in "${wildcrest_packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+  done
+  [ ${#missing[@]} -eq 0 ] && return 0
+  echo "Installing: ${missing[*]}"
+  local sudo=""
+  [ "$(id -u)" -ne 0 ] && sudo=sudo
+  $sudo apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
+
+wildcrest_build() {
+  if [ ! -f "$WILDCREST_BUILD/CMakeCache.txt" ]; then
+    cmake -S "$WILDCREST_ROOT" -B "$WILDCREST_BUILD" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
+  fi
+  cmake --build "$WILDCREST_BUILD" -j"$(nproc)"
+}
