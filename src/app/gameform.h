@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <string>
 
 namespace wildcrest {
@@ -93,6 +94,11 @@ public:
     {
         return view_;
     }
+    // Told after every half of the turn loop, when the turn's card is on the record.
+    void onTurnEnd(std::function<void(const GameForm &)> observer)
+    {
+        turnEnd_ = std::move(observer);
+    }
 
 private:
     void reseed();
@@ -102,10 +108,12 @@ private:
     void travel(Control traveller, Twips targetLeft, Twips targetTop);
     void playplayercard(int slot);
     void showcounter();
+    void turnended();
 
     TableView &view_;
     RandomSource &random_;
     std::string appdir_;
+    std::function<void(const GameForm &)> turnEnd_;
 };
 
 // Penalty points of a card left in a hand at the end of a round.

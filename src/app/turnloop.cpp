@@ -15,9 +15,12 @@ void GameForm::turnloop()
         view_.setBackColour(Label2, kRed);
         view_.setBackColour(Label3, kBlack);
         selection();
-        if (reset == kTrue)
+        if (reset == kTrue) {
+            turnended();
             continue;
+        }
         recordtopcard();
+        turnended();
         view_.yield();
 
         showcounter();
@@ -26,9 +29,12 @@ void GameForm::turnloop()
         view_.setBackColour(Label3, kRed);
         view_.setBackColour(Label2, kBlack);
         computerturn();
-        if (reset == kTrue)
+        if (reset == kTrue) {
+            turnended();
             continue;
+        }
         recordtopcard();
+        turnended();
         view_.yield();
     }
 }
@@ -48,6 +54,12 @@ void GameForm::recordtopcard()
         backdeck[backdeckplace] = curcard;
     }
     ++backdeckplace;
+}
+
+void GameForm::turnended()
+{
+    if (turnEnd_)
+        turnEnd_(*this);
 }
 
 void GameForm::showcounter()

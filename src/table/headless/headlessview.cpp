@@ -30,9 +30,14 @@ void HeadlessView::closeAt(Moment when)
     events_.emplace(when, Event { 0 });
 }
 
-void HeadlessView::onWait(std::function<void(HeadlessView &)> observer)
+void HeadlessView::onWait(WaitObserver observer)
 {
     observer_ = std::move(observer);
+}
+
+void HeadlessView::setYieldCost(Moment cost)
+{
+    yieldCost_ = cost;
 }
 
 void HeadlessView::setTimeLimit(Moment limit)
@@ -118,11 +123,13 @@ Twips HeadlessView::top(Control c) const
 void HeadlessView::setLeft(Control c, Twips x)
 {
     stateOf(c).left = x;
+    stateOf(c).movedAt = now_;
 }
 
 void HeadlessView::setTop(Control c, Twips y)
 {
     stateOf(c).top = y;
+    stateOf(c).movedAt = now_;
 }
 
 void HeadlessView::setCaption(Control c, const std::string &text)
@@ -186,6 +193,7 @@ void HeadlessView::throwIfClosed()
 
 void HeadlessView::yield()
 {
+    now_ += yieldCost_;
     deliverDue();
     throwIfClosed();
 }
@@ -195,7 +203,7 @@ void HeadlessView::sleepUntil(Moment deadline)
     deliverDue();
     throwIfClosed();
     if (observer_)
-        observer_(*this);
+        observer_(*this, deadline);
     if (!events_.empty() && events_.begin()->first <= now_) {
         deliverDue();
     } else if (!events_.empty() && events_.begin()->first <= deadline) {

@@ -18,6 +18,7 @@ struct ControlState {
     std::string caption;
     Colour backColour = 0;
     int pictureSets = 0; // how often a picture was set
+    Moment movedAt { -1 }; // when it was last moved
 };
 
 // A window without a screen, for tests: it keeps every control's latest state,
@@ -35,9 +36,13 @@ public:
     // Scripted input, each delivered in the first yield or wait at or after its moment.
     void pressAt(Moment when, int charCode = ' ');
     void closeAt(Moment when);
-    // Called whenever the game is about to sleep, so a simulated player can look
+    // Called whenever the game is about to sleep until `deadline` (Moment::max()
+    // when it waits for the switch without limit), so a simulated player can look
     // at the table and schedule presses.
-    void onWait(std::function<void(HeadlessView &)> observer);
+    using WaitObserver = std::function<void(HeadlessView &, Moment deadline)>;
+    void onWait(WaitObserver observer);
+    // Virtual time that every yield takes (none by default).
+    void setYieldCost(Moment cost);
     // Ends the game when the virtual clock passes this moment.
     void setTimeLimit(Moment limit);
 
@@ -88,11 +93,12 @@ private:
     std::map<Control, ControlState> states_;
     std::multimap<Moment, Event> events_;
     KeyHandler keyHandler_;
-    std::function<void(HeadlessView &)> observer_;
+    WaitObserver observer_;
     std::function<int()> clockSeconds_;
     Moment now_ { 0 };
     Moment limit_ = std::chrono::hours(24 * 365);
     Moment readingCost_ { 20 };
+    Moment yieldCost_ { 0 };
     int clockStart_ = 30;
     bool closed_ = false;
     bool autoRedraw_ = true;

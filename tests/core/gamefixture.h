@@ -1,0 +1,73 @@
+#pragma once
+
+#include "app/gameform.h"
+#include "app/speeds.h"
+#include "cards/random.h"
+#include "table/headless/headlessview.h"
+#include "table/layout.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace wildcrest::testing {
+
+using namespace std::chrono_literals;
+
+// A game on the headless view and its virtual clock, with helpers to lay out
+// hands and read back what the table shows.
+class GameFixture : public ::testing::Test {
+protected:
+    HeadlessView view;
+    ClockFoldedRandom random { 42 };
+    GameForm game { view, random, "/game" };
+
+    // Puts `cards` into places 1.. of a hand column and empties the rest.
+    void setHand(int column, const std::vector<CardCode> &cards)
+    {
+        for (int i = 1; i <= kHandPlaces; ++i)
+            game.hand[i][column] = i <= int(cards.size()) ? cards[i - 1] : CardCode {};
+    }
+
+    std::vector<CardCode> handOf(int column) const
+    {
+        std::vector<CardCode> cards;
+        for (int i = 1; i <= kHandPlaces; ++i)
+            cards.push_back(game.hand[i][column]);
+        while (!cards.empty() && cards.back().empty())
+            cards.pop_back();
+        return cards;
+    }
+
+    // The file name a control shows ("QH.bmp"), without the directory.
+    std::string picture(Control c) const
+    {
+        const std::string &path = view.state(c).picture;
+        const auto slash = path.find_last_of('/');
+        return slash == std::string::npos ? path : path.substr(slash + 1);
+    }
+
+    // Runs `body` until the game ends by Esc or the close box; says whether it did.
+    template<typename Body>
+    bool runsUntilClosed(Body body)
+    {
+        try {
+            body();
+        } catch (const GameEnded &) {
+            return true;
+        }
+        return false;
+    }
+
+    // The cards of the pile record, places 1.. up to the first empty one.
+    std::vector<CardCode> record() const
+    {
+        std::vector<CardCode> cards;
+        for (int i = 1; i <= kDeckSize && !game.backdeck[i].empty(); ++i)
+            cards.push_back(game.backdeck[i]);
+        return cards;
+    }
+};
+
+} // namespace wildcrest::testing
