@@ -1,0 +1,357 @@
+#include "cardfaces.h"
+
+#include <QPainterPath>
+#include <QPolygonF>
+#include <vector>
+
+namespace wildcrest::pictures
+{
+
+namespace
+{
+
+    const QColor kOutline(50, 50, 50);
+    const QRectF kCardRect(0.5, 0.5, kCardWidth - 1.0, kCardHeight - 1.0);
+    constexpr double kCornerRadius = 5.0;
+    const QPointF kCardCentre(kCardWidth / 2.0, kCardHeight / 2.0);
+
+    // Pip centres: three columns and rows from top to bottom of the area between the indices.
+    constexpr double kPipLeft = 25.0;
+    constexpr double kPipRight = 46.0;
+    constexpr double kPipTop = 14.0;
+    constexpr double kPipBottom = 82.0;
+    constexpr double kPipWidth = 12.5;
+    constexpr double kPipHeight = 13.5;
+
+    QString rankText(char rank)
+    {
+        return rank == 'T' ? QStringLiteral("10") : QString(QChar(rank));
+    }
+
+    void fillSuit(QPainter &painter, Suit suit, const QRectF &box)
+    {
+        painter.fillPath(suitPath(suit, box), suitColour(suit));
+    }
+
+    // Rank over suit in the top-left; drawn again turned half round for the bottom-right.
+    void drawIndex(QPainter &painter, char rank, Suit suit)
+    {
+        const double column = 9.5;
+        painter.save();
+        painter.setPen(suitColour(suit));
+        painter.setFont(boldSans(17));
+        const QString text = rankText(rank);
+        if (text.size() > 1) {
+            // "10" is squeezed so it stays inside the same narrow column as the other ranks.
+            painter.translate(column, 0);
+            painter.scale(0.68, 1.0);
+            painter.translate(-column, 0);
+            painter.drawText(QRectF(column - 14, 2, 28, 18), Qt::AlignCenter, text);
+        } else {
+            painter.drawText(QRectF(column - 10, 2, 20, 18), Qt::AlignCenter, text);
+        }
+        painter.restore();
+        fillSuit(painter, suit, QRectF(column - 5.5, 21, 11, 11));
+    }
+
+    void drawBothIndices(QPainter &painter, char rank, Suit suit)
+    {
+        drawIndex(painter, rank, suit);
+        painter.save();
+        painter.translate(kCardCentre);
+        painter.rotate(180);
+        painter.translate(-kCardCentre);
+        drawIndex(painter, rank, suit);
+        painter.restore();
+    }
+
+    // Positions as fractions: x 0 left, 0.5 middle, 1 right; y 0 top to 1 bottom.
+    std::vector<QPointF> pipLayout(int count)
+    {
+        const double third = 1.0 / 3.0;
+        std::vector<QPointF> sides4 = { { 0, 0 }, { 1, 0 }, { 0, 1 }, { 1, 1 } };
+        std::vector<QPointF> sides6 = { { 0, 0 }, { 1, 0 }, { 0, 0.5 }, { 1, 0.5 }, { 0, 1 }, { 1, 1 } };
+        std::vector<QPointF> sides8 = { { 0, 0 }, { 1, 0 }, { 0, third }, { 1, third }, { 0, 2 * third }, { 1, 2 * third }, { 0, 1 }, { 1, 1 } };
+        auto with = [](std::vector<QPointF> base, std::initializer_list<QPointF> extra) {
+            base.insert(base.end(), extra);
+            return base;
+        };
+        switch (count) {
+        case 2:
+            return { { 0.5, 0 }, { 0.5, 1 } };
+        case 3:
+            return { { 0.5, 0 }, { 0.5, 0.5 }, { 0.5, 1 } };
+        case 4:
+            return sides4;
+        case 5:
+            return with(sides4, { { 0.5, 0.5 } });
+        case 6:
+            return sides6;
+        case 7:
+            return with(sides6, { { 0.5, 0.25 } });
+        case 8:
+            return with(sides6, { { 0.5, 0.25 }, { 0.5, 0.75 } });
+        case 9:
+            return with(sides8, { { 0.5, 0.5 } });
+        case 10:
+            return with(sides8, { { 0.5, 1.0 / 6 }, { 0.5, 5.0 / 6 } });
+        }
+        return {};
+    }
+
+    void drawPips(QPainter &painter, int count, Suit suit)
+    {
+        // Nine and ten have four rows on the sides: slightly smaller pips keep them apart.
+        const double size = count >= 9 ? 0.88 : 1.0;
+        for (const QPointF &f : pipLayout(count)) {
+            const QPointF c(kPipLeft + f.x() * (kPipRight - kPipLeft), kPipTop + f.y() * (kPipBottom - kPipTop));
+            const QRectF box(-kPipWidth * size / 2, -kPipHeight * size / 2, kPipWidth * size, kPipHeight * size);
+            painter.save();
+            painter.translate(c);
+            // Pips below the middle face the other player, as on a real card.
+            if (f.y() > 0.5)
+                painter.rotate(180);
+            fillSuit(painter, suit, box);
+            painter.restore();
+        }
+    }
+
+    void drawAce(QPainter &painter, Suit suit)
+    {
+        const double size = suit == Suit::Spades ? 40 : 34;
+        fillSuit(painter, suit, QRectF(kCardCentre.x() - size / 2, kCardCentre.y() - size / 2, size, size));
+    }
+
+    // Emblems are drawn in a 24 x 20 box with its top-left at the origin.
+    void drawKingCrown(QPainter &painter, const QColor &ink)
+    {
+        QPainterPath crown;
+        crown.moveTo(2, 19);
+        crown.lineTo(1, 6);
+        crown.lineTo(7, 11);
+        crown.lineTo(12, 2);
+        crown.lineTo(17, 11);
+        crown.lineTo(23, 6);
+        crown.lineTo(22, 19);
+        crown.closeSubpath();
+        painter.fillPath(crown, ink);
+        for (const QPointF tip : { QPointF(1, 5), QPointF(12, 1.5), QPointF(23, 5) }) {
+            QPainterPath ball;
+            ball.addEllipse(tip, 2.2, 2.2);
+            painter.fillPath(ball, ink);
+        }
+        // Jewels along the band.
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(Qt::white);
+        for (double x : { 6.5, 12.0, 17.5 })
+            painter.drawEllipse(QPointF(x, 15.5), 1.6, 1.6);
+    }
+
+    void drawQueenDiadem(QPainter &painter, const QColor &ink)
+    {
+        // Rounded lobes with pearls, the middle one tallest: soft where the king's crown is spiked.
+        QPainterPath diadem;
+        diadem.moveTo(2, 19);
+        diadem.lineTo(2, 13);
+        diadem.arcTo(QRectF(1, 8, 8, 9), 180, -180);
+        diadem.arcTo(QRectF(7, 3, 10, 12), 180, -180);
+        diadem.arcTo(QRectF(15, 8, 8, 9), 180, -180);
+        diadem.lineTo(22, 19);
+        diadem.closeSubpath();
+        painter.fillPath(diadem, ink);
+        QPainterPath pearl;
+        pearl.addEllipse(QPointF(12, 1.8), 1.9, 1.9);
+        painter.fillPath(pearl, ink);
+        painter.setPen(QPen(Qt::white, 1.3));
+        painter.drawLine(QPointF(2.5, 16.3), QPointF(21.5, 16.3));
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(Qt::white);
+        for (const QPointF p : { QPointF(5.5, 12.5), QPointF(12, 9), QPointF(18.5, 12.5) })
+            painter.drawEllipse(p, 1.5, 1.5);
+    }
+
+    void drawJackCap(QPainter &painter, const QColor &ink)
+    {
+        // A soft cap with a long feather sweeping back.
+        QPainterPath cap;
+        cap.moveTo(2, 19);
+        cap.cubicTo(2, 10, 8, 8, 13, 8);
+        cap.cubicTo(18, 8, 21, 12, 21, 19);
+        cap.closeSubpath();
+        painter.fillPath(cap, ink);
+        QPainterPath feather;
+        feather.moveTo(14, 10);
+        feather.cubicTo(16, 3, 20, 0.5, 24, 0);
+        feather.cubicTo(22, 4, 19, 8, 16, 11);
+        feather.closeSubpath();
+        painter.fillPath(feather, ink);
+        painter.setPen(QPen(Qt::white, 1.2));
+        painter.drawLine(QPointF(2.5, 16.5), QPointF(20.5, 16.5));
+        painter.drawLine(QPointF(15.5, 8.5), QPointF(21.5, 2.5));
+    }
+
+    QColor courtFrameColour(char rank)
+    {
+        // Each court rank has its own frame colour, so J, Q and K differ even before the letter is read.
+        switch (rank) {
+        case 'K':
+            return QColor(250, 214, 90);
+        case 'Q':
+            return QColor(246, 200, 232);
+        default:
+            return QColor(176, 214, 252);
+        }
+    }
+
+    void drawCourt(QPainter &painter, char rank, Suit suit)
+    {
+        const QColor ink = suitColour(suit);
+        const QRectF frame(17.5, 6.5, 36, 83);
+        painter.setPen(QPen(ink, 1.5));
+        painter.setBrush(courtFrameColour(rank));
+        painter.drawRoundedRect(frame, 3, 3);
+
+        painter.save();
+        const double emblem = 1.2;
+        painter.translate(frame.center().x() - 12 * emblem, 9);
+        painter.scale(emblem, emblem);
+        if (rank == 'K')
+            drawKingCrown(painter, ink);
+        else if (rank == 'Q')
+            drawQueenDiadem(painter, ink);
+        else
+            drawJackCap(painter, ink);
+        painter.restore();
+
+        painter.setPen(ink);
+        painter.setFont(boldSans(34));
+        painter.drawText(QRectF(frame.left(), 34, frame.width(), 37), Qt::AlignCenter, QString(QChar(rank)));
+        fillSuit(painter, suit, QRectF(frame.center().x() - 7.5, 72, 15, 14));
+    }
+
+    // The common part of both backs: a white card with a coloured panel inside a white border.
+    QPainterPath backPanel(QPainter &painter, const QColor &panelColour)
+    {
+        drawCardBlank(painter);
+        QPainterPath panel;
+        panel.addRoundedRect(QRectF(4, 4, kCardWidth - 8, kCardHeight - 8), 3, 3);
+        painter.fillPath(panel, panelColour);
+        return panel;
+    }
+
+    void outlinePanel(QPainter &painter, const QPainterPath &panel, const QColor &colour)
+    {
+        painter.setClipping(false);
+        painter.setPen(QPen(colour, 1.0));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawPath(panel);
+    }
+
+} // namespace
+
+QString cardCode(char rank, Suit suit)
+{
+    return QString(QChar(rank)) + QChar(suitLetter(suit));
+}
+
+QFont boldSans(double pixelSize)
+{
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setBold(true);
+    font.setPixelSize(qRound(pixelSize));
+    font.setStyleStrategy(QFont::PreferAntialias);
+    return font;
+}
+
+QImage tableCanvas()
+{
+    QImage image(kCardWidth, kCardHeight, QImage::Format_RGB32);
+    image.fill(kTableColour);
+    return image;
+}
+
+void drawCardBlank(QPainter &painter)
+{
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    painter.setPen(QPen(kOutline, 1.0));
+    painter.setBrush(Qt::white);
+    painter.drawRoundedRect(kCardRect, kCornerRadius, kCornerRadius);
+}
+
+QImage cardFace(char rank, Suit suit)
+{
+    QImage image = tableCanvas();
+    QPainter painter(&image);
+    drawCardBlank(painter);
+    drawBothIndices(painter, rank, suit);
+    if (rank == 'A')
+        drawAce(painter, suit);
+    else if (rank == 'J' || rank == 'Q' || rank == 'K')
+        drawCourt(painter, rank, suit);
+    else
+        drawPips(painter, rank == 'T' ? 10 : rank - '0', suit);
+    return image;
+}
+
+QImage cardBack()
+{
+    QImage image = tableCanvas();
+    QPainter painter(&image);
+    const QPainterPath panel = backPanel(painter, QColor(28, 62, 160));
+    painter.setClipPath(panel);
+    // A diagonal lattice with a white dot in every diamond.
+    painter.setPen(QPen(QColor(110, 160, 240), 1.2));
+    const int step = 10;
+    // Lines run halfway between the dots, so a dot sits in the middle of every diamond.
+    const double across = kCardCentre.x() - kCardCentre.y() + step / 2.0;
+    const double down = kCardCentre.x() + kCardCentre.y() + step / 2.0;
+    for (int k = -12; k <= 12; ++k) {
+        const double a = across + k * step;
+        const double b = down + k * step;
+        painter.drawLine(QPointF(a - 20, -20), QPointF(a + 120, 120));
+        painter.drawLine(QPointF(b + 20, -20), QPointF(b - 120, 120));
+    }
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(235, 242, 255));
+    for (int row = -6; row <= 6; ++row)
+        for (int col = -5; col <= 5; ++col)
+            painter.drawEllipse(QPointF(kCardCentre.x() + col * step + (row % 2 ? step / 2.0 : 0.0), kCardCentre.y() + row * step / 2.0), 1.6, 1.6);
+    outlinePanel(painter, panel, QColor(20, 40, 110));
+    return image;
+}
+
+QImage movingCard()
+{
+    QImage image = tableCanvas();
+    QPainter painter(&image);
+    const QPainterPath panel = backPanel(painter, QColor(185, 20, 30));
+    painter.setClipPath(panel);
+    // Rows of rings around a large central medallion: nothing like the blue lattice.
+    painter.setPen(QPen(QColor(250, 170, 150), 1.2));
+    painter.setBrush(Qt::NoBrush);
+    for (int y = 9; y < kCardHeight; y += 10)
+        for (int x = 8; x < kCardWidth; x += 10)
+            painter.drawEllipse(QPointF(x + 0.5, y + 0.5), 3.2, 3.2);
+    painter.setPen(QPen(Qt::white, 2.0));
+    painter.setBrush(QColor(185, 20, 30));
+    painter.drawEllipse(kCardCentre, 17, 17);
+    painter.setPen(QPen(QColor(250, 170, 150), 1.5));
+    painter.drawEllipse(kCardCentre, 12, 12);
+    painter.fillPath(suitPath(Suit::Diamonds, QRectF(kCardCentre.x() - 8, kCardCentre.y() - 9, 16, 18)), Qt::white);
+    outlinePanel(painter, panel, QColor(110, 10, 20));
+    return image;
+}
+
+QImage emptyPlace()
+{
+    QImage image = tableCanvas();
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(QColor(140, 205, 140), 1.0));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRoundedRect(QRectF(1.5, 1.5, kCardWidth - 3.0, kCardHeight - 3.0), kCornerRadius, kCornerRadius);
+    return image;
+}
+
+} // namespace wildcrest::pictures
