@@ -14,7 +14,8 @@
 
 using namespace wildcrest;
 
-namespace {
+namespace
+{
 
 // Said on stderr always, and in a box too where someone can see one.
 void report(const std::string &message)

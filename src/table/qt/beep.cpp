@@ -1,0 +1,40 @@
+#include "table/qt/beep.h"
+
+#include <QApplication>
+
+#include <canberra.h>
+
+namespace wildcrest
+{
+
+Bell::~Bell()
+{
+    if (context_)
+        ca_context_destroy(context_);
+}
+
+bool Bell::playThemeSound()
+{
+    if (!context_) {
+        if (ca_context_create(&context_) != CA_SUCCESS) {
+            context_ = nullptr;
+            return false;
+        }
+        ca_context_change_props(context_, CA_PROP_APPLICATION_NAME, "Wildcrest", NULL);
+    }
+    // ca_context_play only queues the sound: it returns before the bell is heard.
+    if (ca_context_play(context_, 0, CA_PROP_EVENT_ID, "bell", CA_PROP_EVENT_DESCRIPTION, "Match over", NULL) == CA_SUCCESS)
+        return true;
+    // Start afresh next time: a sound server may have come up meanwhile.
+    ca_context_destroy(context_);
+    context_ = nullptr;
+    return false;
+}
+
+void Bell::ring()
+{
+    if (!playThemeSound())
+        QApplication::beep();
+}
+
+} // namespace wildcrest

@@ -1,0 +1,57 @@
+#pragma once
+
+#include "table/layout.h"
+
+#include <QColor>
+#include <QFont>
+#include <QLabel>
+#include <QPixmap>
+#include <QWidget>
+
+namespace wildcrest
+{
+
+// An Image control: its picture at its own size from the top-left corner,
+// never scaled or smoothed (the 71 x 96 cards sit in 73 x 97 places). Without
+// a picture it draws nothing, and the table shows through.
+class PictureWidget : public QWidget
+{
+public:
+    explicit PictureWidget(QWidget *parent);
+    void setPicture(const QPixmap &picture);
+    const QPixmap &picture() const
+    {
+        return picture_;
+    }
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    QPixmap picture_;
+};
+
+// A Shape control: the outline of a rectangle, drawn over whatever is below.
+class OutlineWidget : public QWidget
+{
+public:
+    OutlineWidget(QWidget *parent, QColor line);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    QColor line_;
+};
+
+// The font a label was designed with, as installed here. The size is set in
+// pixels so that the text fits its label whatever DPI the display reports.
+QFont tableFont(const FontSpec &spec);
+
+// Paints the widget's whole area in `colour` from now on.
+void fillBackground(QWidget *widget, QColor colour);
+
+// A Label control as the layout describes it.
+QLabel *makeLabel(const ControlSpec &spec, QWidget *parent);
+
+} // namespace wildcrest

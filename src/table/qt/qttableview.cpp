@@ -1,0 +1,300 @@
+#include "table/qt/qttableview.h"
+
+#include "table/layout.h"
+#include "table/qt/colours.h"
+#include "table/qt/controlwidgets.h"
+#include "table/qt/picturefile.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QIcon>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QScreen>
+#include <QTime>
+
+#include <climits>
+#include <cmath>
+
+namespace wildcrest
+{
+
+namespace
+{
+
+    int toPixels(Twips t)
+    {
+        return int(std::lround(double(t) / kTwipsPerPixel));
+    }
+
+} // namespace
+
+QtTableView::QtTableView(std::string pictureDir)
+    : QWidget(nullptr,
+        Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
+{
+    if (pictureDir.empty())
+        pictureDir = QCoreApplication::applicationDirPath().toStdString();
+
+    setWindowTitle(QString::fromStdString(kWindowCaption));
+    setFixedSize(toPixels(kWindowWidth), toPixels(kWindowHeight));
+    fillBackground(this, toQColor(kTableColour));
+    setFocusPolicy(Qt::StrongFocus);
+    const QString icon = QString::fromStdString(pictureDir + "/wildcrest.png");
+    if (QFileInfo::exists(icon))
+        setWindowIcon(QIcon(icon));
+
+    createControls(pictureDir);
+
+    wakeTimer_.setSingleShot(true);
+    wakeTimer_.setTimerType(Qt::PreciseTimer);
+    // Keys are caught before any widget sees them, whichever one has the focus.
+    qApp->installEventFilter(this);
+}
+
+QtTableView::~QtTableView()
+{
+    qApp->removeEventFilter(this);
+}
+
+void QtTableView::createControls(const std::string &pictureDir)
+{
+    // A new child is drawn above its earlier siblings, so creating the controls
+    // in layout order stacks them as the layout says.
+    QWidget *frame = nullptr;
+    for (const ControlSpec &spec : tableLayout()) {
+        QWidget *parent = spec.onTitleScreen && frame ? frame : this;
+        QWidget *w = nullptr;
+        switch (spec.control.kind) {
+        case ControlKind::Image: {
+            auto *picture = new PictureWidget(parent);
+            if (!spec.builtInPicture.empty())
+                picture->setPicture(loadPicture(pictureDir + "/" + spec.builtInPicture));
+            w = picture;
+            break;
+        }
+        case ControlKind::Label:
+            w = makeLabel(spec, parent);
+            break;
+        case ControlKind::Shape:
+            w = new OutlineWidget(parent, toQColor(spec.lineColour.value_or(kBlack)));
+            break;
+        case ControlKind::Frame:
+            w = new QWidget(parent);
+            if (spec.backColour)
+                fillBackground(w, toQColor(*spec.backColour));
+            frame = w;
+            break;
+        }
+        w->setObjectName(QString::fromStdString(spec.control.name()));
+        w->resize(toPixels(spec.rect.width), toPixels(spec.rect.height));
+        w->setVisible(spec.visible);
+        const Placed p { w, spec.control.kind, spec.rect.left, spec.rect.top };
+        moveToTwips(p);
+        controls_.emplace(spec.control, p);
+    }
+}
+
+QtTableView::Placed &QtTableView::placed(Control c)
+{
+    return controls_.at(c);
+}
+
+const QtTableView::Placed &QtTableView::placed(Control c) const
+{
+    return controls_.at(c);
+}
+
+void QtTableView::moveToTwips(const Placed &p)
+{
+    p.widget->move(toPixels(p.left), toPixels(p.top));
+}
+
+QWidget *QtTableView::widgetOf(Control c) const
+{
+    return placed(c).widget;
+}
+
+void QtTableView::setPicture(Control c, const std::string &path)
+{
+    auto *picture = dynamic_cast<PictureWidget *>(placed(c).widget);
+    if (!picture)
+        throw std::invalid_argument(c.name() + " shows no picture");
+    picture->setPicture(loadPicture(path));
+}
+
+void QtTableView::setVisible(Control c, bool visible)
+{
+    placed(c).widget->setVisible(visible);
+}
+
+Twips QtTableView::left(Control c) const
+{
+    return placed(c).left;
+}
+
+Twips QtTableView::top(Control c) const
+{
+    return placed(c).top;
+}
+
+void QtTableView::setLeft(Control c, Twips x)
+{
+    Placed &p = placed(c);
+    p.left = x;
+    moveToTwips(p);
+}
+
+void QtTableView::setTop(Control c, Twips y)
+{
+    Placed &p = placed(c);
+    p.top = y;
+    moveToTwips(p);
+}
+
+void QtTableView::setCaption(Control c, const std::string &text)
+{
+    auto *label = qobject_cast<QLabel *>(placed(c).widget);
+    if (!label)
+        throw std::invalid_argument(c.name() + " has no caption");
+    label->setText(QString::fromStdString(text));
+}
+
+void QtTableView::setBackColour(Control c, Colour colour)
+{
+    fillBackground(placed(c).widget, toQColor(colour));
+}
+
+void QtTableView::setAutoRedraw(bool on)
+{
+    // Only remembered: Qt repaints whatever a moved control uncovers by itself,
+    // so there is no persistent bitmap to keep or drop.
+    autoRedraw_ = on;
+}
+
+void QtTableView::setKeyPreview(bool on)
+{
+    // Only remembered: the window sees every key first in any case (eventFilter).
+    keyPreview_ = on;
+}
+
+void QtTableView::centreWindow()
+{
+    QScreen *s = screen();
+    if (!s)
+        s = QGuiApplication::primaryScreen();
+    if (!s)
+        return;
+    const QRect area = s->geometry();
+    const QRect outer = frameGeometry();
+    move(area.left() + area.width() / 2 - outer.width() / 2, area.top() + area.height() / 2 - outer.height() / 2);
+}
+
+void QtTableView::beep()
+{
+    bell_.ring();
+}
+
+void QtTableView::closeWindow()
+{
+    closed_ = true;
+    close();
+}
+
+void QtTableView::closeEvent(QCloseEvent *event)
+{
+    // The game ends at its next yield or wait: throwing here would cross Qt's event dispatch.
+    closed_ = true;
+    event->accept();
+}
+
+void QtTableView::setKeyHandler(KeyHandler handler)
+{
+    keyHandler_ = std::move(handler);
+}
+
+bool QtTableView::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() != QEvent::KeyPress || !watched->isWidgetType() || static_cast<QWidget *>(watched)->window() != this)
+        return QWidget::eventFilter(watched, event);
+    const auto *key = static_cast<QKeyEvent *>(event);
+    // A switch held down is one press, however long it is held.
+    if (!key->isAutoRepeat()) {
+        if (key->key() == Qt::Key_Escape)
+            pressKey(27);
+        else if (!key->text().isEmpty())
+            pressKey(key->text().at(0).unicode());
+    }
+    return true;
+}
+
+void QtTableView::pressKey(int charCode)
+{
+    if (!keyHandler_ || closed_)
+        return;
+    // Nothing may be thrown through Qt's event dispatch: keep it for the game's next yield or wait.
+    try {
+        keyHandler_(charCode);
+    } catch (const GameEnded &) {
+        closed_ = true;
+    } catch (...) {
+        if (!keyFailure_)
+            keyFailure_ = std::current_exception();
+    }
+}
+
+void QtTableView::endIfClosed()
+{
+    if (keyFailure_)
+        std::rethrow_exception(std::exchange(keyFailure_, nullptr));
+    if (closed_)
+        throw GameEnded {};
+}
+
+void QtTableView::yield()
+{
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
+    endIfClosed();
+}
+
+void QtTableView::waitForEvent(Moment deadline)
+{
+    const Moment remaining = deadline - now();
+    if (remaining.count() <= 0 || closed_) {
+        yield();
+        return;
+    }
+    // Rounded up, so the wait never ends before the deadline for want of a millisecond.
+    const long long ms = (remaining.count() + 999) / 1000;
+    wakeTimer_.start(int(std::min<long long>(ms, INT_MAX)));
+    QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    wakeTimer_.stop();
+    endIfClosed();
+}
+
+void QtTableView::waitForEvent()
+{
+    // Once closed, nothing may come to wake the wait: end at once.
+    if (closed_) {
+        yield();
+        return;
+    }
+    QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    endIfClosed();
+}
+
+Moment QtTableView::now() const
+{
+    return std::chrono::duration_cast<Moment>(std::chrono::steady_clock::now().time_since_epoch());
+}
+
+int QtTableView::clockSeconds()
+{
+    // Read as the time of day's text, seconds in characters 7 and 8: the pacing
+    // calibration counts how many such readings fit in one second.
+    return QTime::currentTime().toString("hh:mm:ss").mid(6, 2).toInt();
+}
+
+} // namespace wildcrest

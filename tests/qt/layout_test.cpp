@@ -1,0 +1,168 @@
+// The window and its controls as created from the layout.
+#include "table/qt/colours.h"
+#include "table/qt/controlwidgets.h"
+#include "testpictures.h"
+
+#include <QLabel>
+#include <QScreen>
+
+using namespace wildcrest;
+using namespace wildcrest::testing;
+
+TEST(Colours, LowByteIsRed)
+{
+    EXPECT_EQ(toQColor(0x00C0FFC0), QColor(0xC0, 0xFF, 0xC0));
+    EXPECT_EQ(toQColor(0x000000FF), QColor(Qt::red));
+    EXPECT_EQ(toQColor(0x00FF0000), QColor(Qt::blue));
+    EXPECT_EQ(toQColor(0x00123456), QColor(0x56, 0x34, 0x12));
+    EXPECT_EQ(toQColor(kSystemWindowBackground), QColor(Qt::white));
+    EXPECT_EQ(toQColor(kSystemWindowText), QColor(Qt::black));
+}
+
+TEST(Fonts, DesignFontsMapToLiberationSansInPixels)
+{
+    const QFont plate = tableFont({ "MS Sans Serif", 18, true, false });
+    EXPECT_EQ(plate.family(), "Liberation Sans");
+    EXPECT_EQ(plate.pixelSize(), 24);
+    EXPECT_TRUE(plate.bold());
+    EXPECT_FALSE(plate.italic());
+    const QFont counter = tableFont({ "Arial", 15.75, true, true });
+    EXPECT_EQ(counter.family(), "Liberation Sans");
+    EXPECT_EQ(counter.pixelSize(), 21);
+    EXPECT_TRUE(counter.italic());
+    EXPECT_EQ(tableFont({ "Arial", 13.5 }).pixelSize(), 18);
+}
+
+using WindowTest = ViewTest;
+
+TEST_F(WindowTest, FixedSizeCaptionAndTableColour)
+{
+    EXPECT_EQ(view->size(), QSize(921, 633));
+    EXPECT_EQ(view->minimumSize(), QSize(921, 633));
+    EXPECT_EQ(view->maximumSize(), QSize(921, 633));
+    EXPECT_FALSE(view->windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
+    EXPECT_TRUE(view->windowFlags().testFlag(Qt::WindowCloseButtonHint));
+    EXPECT_EQ(view->windowTitle(), "Halvorn's Unikey Wildcrest");
+    EXPECT_EQ(view->palette().color(QPalette::Window), QColor(0xC0, 0xFF, 0xC0));
+    EXPECT_TRUE(view->autoFillBackground());
+}
+
+TEST_F(WindowTest, EveryControlStandsWhereTheLayoutSays)
+{
+    for (const ControlSpec &spec : tableLayout()) {
+        SCOPED_TRACE(spec.control.name());
+        QWidget *w = view->widgetOf(spec.control);
+        ASSERT_NE(w, nullptr);
+        EXPECT_EQ(w->objectName().toStdString(), spec.control.name());
+        const QPoint inWindow = w->mapTo(view.get(), QPoint(0, 0));
+        EXPECT_EQ(inWindow, QPoint(spec.rect.left / 15, spec.rect.top / 15));
+        EXPECT_EQ(w->size(), QSize(spec.rect.width / 15, spec.rect.height / 15));
+        EXPECT_EQ(view->left(spec.control), spec.rect.left);
+        EXPECT_EQ(view->top(spec.control), spec.rect.top);
+        EXPECT_EQ(w->parentWidget(), spec.onTitleScreen ? view->widgetOf(Frame1) : view.get());
+        EXPECT_EQ(w->isHidden(), !spec.visible);
+    }
+    EXPECT_EQ(view->widgetOf(image(1))->geometry(), QRect(24, 416, 73, 97));
+    EXPECT_EQ(view->widgetOf(image(23))->geometry(), QRect(824, 144, 73, 97));
+    EXPECT_EQ(view->widgetOf(image(34))->geometry(), QRect(824, 40, 73, 97));
+    EXPECT_EQ(view->widgetOf(Frame1)->geometry(), QRect(0, 0, 921, 633));
+}
+
+TEST_F(WindowTest, ControlsStackInLayoutOrder)
+{
+    // Siblings later in the layout come later among their parent's children: drawn above.
+    int lastIndex = -1;
+    for (const ControlSpec &spec : tableLayout()) {
+        if (spec.onTitleScreen)
+            continue;
+        const int index = view->children().indexOf(view->widgetOf(spec.control));
+        EXPECT_GT(index, lastIndex) << spec.control.name();
+        lastIndex = index;
+    }
+    // The title screen covers the table while it is shown, and uncovers it when hidden.
+    const QPoint belowTheHand(300, 620);
+    EXPECT_EQ(view->grab().toImage().pixelColor(belowTheHand), QColor(Qt::white));
+    view->setVisible(Frame1, false);
+    EXPECT_EQ(view->grab().toImage().pixelColor(belowTheHand), QColor(0xC0, 0xFF, 0xC0));
+}
+
+TEST_F(WindowTest, LabelsLookAsDesigned)
+{
+    auto *plate = qobject_cast<QLabel *>(view->widgetOf(Label2));
+    ASSERT_NE(plate, nullptr);
+    EXPECT_EQ(plate->text(), "Player");
+    EXPECT_EQ(plate->font().family(), "Liberation Sans");
+    EXPECT_EQ(plate->font().pixelSize(), 24);
+    EXPECT_TRUE(plate->font().bold());
+    EXPECT_TRUE(plate->autoFillBackground());
+    EXPECT_EQ(plate->palette().color(QPalette::Window), QColor(Qt::black));
+    EXPECT_EQ(plate->palette().color(QPalette::WindowText), QColor(Qt::yellow));
+    EXPECT_EQ(plate->frameShape(), QFrame::Box);
+    EXPECT_EQ(plate->alignment(), Qt::AlignCenter);
+
+    auto *total = qobject_cast<QLabel *>(view->widgetOf(Label4));
+    ASSERT_NE(total, nullptr);
+    EXPECT_TRUE(total->alignment().testFlag(Qt::AlignLeft));
+
+    auto *round = qobject_cast<QLabel *>(view->widgetOf(Label1));
+    ASSERT_NE(round, nullptr);
+    EXPECT_FALSE(round->autoFillBackground());
+    EXPECT_EQ(round->frameShape(), QFrame::NoFrame);
+    EXPECT_EQ(round->palette().color(QPalette::WindowText), QColor(Qt::black));
+
+    auto *win = qobject_cast<QLabel *>(view->widgetOf(Label6));
+    ASSERT_NE(win, nullptr);
+    EXPECT_EQ(win->palette().color(QPalette::WindowText), QColor(Qt::red));
+    EXPECT_TRUE(win->font().italic());
+    EXPECT_EQ(win->font().pixelSize(), 32);
+}
+
+TEST_F(WindowTest, CaptionAndBackColourChange)
+{
+    view->setCaption(Label16, "37");
+    EXPECT_EQ(qobject_cast<QLabel *>(view->widgetOf(Label16))->text(), "37");
+    view->setBackColour(Label1, 0x00FF0000);
+    EXPECT_TRUE(view->widgetOf(Label1)->autoFillBackground());
+    EXPECT_EQ(view->widgetOf(Label1)->palette().color(QPalette::Window), QColor(Qt::blue));
+    EXPECT_THROW(view->setCaption(Image45, "x"), std::invalid_argument);
+}
+
+TEST_F(WindowTest, MovesKeepTheTwipsExactly)
+{
+    const Twips start = view->top(playerslot(3));
+    view->setTop(playerslot(3), start - 250);
+    EXPECT_EQ(view->top(playerslot(3)), start - 250);
+    EXPECT_EQ(view->widgetOf(playerslot(3))->y(), 399); // (6240 - 250) / 15 = 399.33
+    view->setTop(playerslot(3), view->top(playerslot(3)) + 250);
+    EXPECT_EQ(view->top(playerslot(3)), start);
+    EXPECT_EQ(view->widgetOf(playerslot(3))->y(), 416);
+
+    // Steps smaller than a pixel add up in twips, not in rounded pixels.
+    for (int i = 0; i < 30; ++i)
+        view->setLeft(Image49, view->left(Image49) + 7);
+    EXPECT_EQ(view->left(Image49), 6120 + 210);
+    EXPECT_EQ(view->widgetOf(Image49)->x(), 422);
+    view->setLeft(Image49, 8); // 0.53 px rounds to the nearer pixel
+    EXPECT_EQ(view->widgetOf(Image49)->x(), 1);
+}
+
+TEST_F(WindowTest, VisibilityAndRememberedFlags)
+{
+    view->setVisible(Label6, false);
+    EXPECT_TRUE(view->widgetOf(Label6)->isHidden());
+    view->setVisible(Label6, true);
+    EXPECT_FALSE(view->widgetOf(Label6)->isHidden());
+    view->setAutoRedraw(true);
+    view->setKeyPreview(true);
+    EXPECT_TRUE(view->autoRedraw());
+    EXPECT_TRUE(view->keyPreview());
+}
+
+TEST_F(WindowTest, CentredOnItsScreen)
+{
+    view->centreWindow();
+    const QRect screen = view->screen()->geometry();
+    const QRect outer = view->frameGeometry();
+    EXPECT_LE(std::abs(outer.center().x() - screen.center().x()), 1);
+    EXPECT_LE(std::abs(outer.center().y() - screen.center().y()), 1);
+}

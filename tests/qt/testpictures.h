@@ -1,0 +1,72 @@
+#pragma once
+
+#include "table/layout.h"
+#include "table/qt/qttableview.h"
+
+#include <QColor>
+#include <QFile>
+#include <QImage>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+namespace wildcrest::testing
+{
+
+inline QImage solid(int width, int height, QColor colour)
+{
+    QImage image(width, height, QImage::Format_RGB32);
+    image.fill(colour);
+    return image;
+}
+
+// A throwaway directory of pictures, with every built-in one of the layout in it.
+class PictureDir
+{
+public:
+    PictureDir()
+    {
+        EXPECT_TRUE(dir_.isValid());
+        int shade = 0;
+        for (const ControlSpec &spec : tableLayout())
+            if (!spec.builtInPicture.empty())
+                write(spec.builtInPicture, solid(spec.rect.width / kTwipsPerPixel, spec.rect.height / kTwipsPerPixel, QColor(40, 60, 100 + 10 * shade++)));
+    }
+
+    std::string path() const
+    {
+        return dir_.path().toStdString();
+    }
+    std::string file(const std::string &name) const
+    {
+        return path() + "/" + name;
+    }
+    std::string write(const std::string &name, const QImage &image) const
+    {
+        EXPECT_TRUE(image.save(QString::fromStdString(file(name)), "BMP"));
+        return file(name);
+    }
+    std::string writeBytes(const std::string &name, const QByteArray &bytes) const
+    {
+        QFile f(QString::fromStdString(file(name)));
+        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+        return file(name);
+    }
+
+private:
+    QTemporaryDir dir_;
+};
+
+// A window over a fresh picture directory.
+class ViewTest : public ::testing::Test
+{
+protected:
+    PictureDir pictures;
+    std::unique_ptr<QtTableView> view = std::make_unique<QtTableView>(pictures.path());
+};
+
+} // namespace wildcrest::testing
