@@ -96,7 +96,7 @@ private:
     WaitObserver observer_;
     std::function<int()> clockSeconds_;
     Moment now_ { 0 };
-    Moment limit_ = std::chrono::hours(24 * 365);
+    Moment limit_ = std::chrono::hours(24);
     Moment readingCost_ { 20 };
     Moment yieldCost_ { 0 };
     int clockStart_ = 30;

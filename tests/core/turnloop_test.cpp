@@ -1,0 +1,144 @@
+#include "gamefixture.h"
+
+using namespace wildcrest;
+using namespace wildcrest::testing;
+
+// Whole turns through the turn loop, watched at the end of every half.
+class TurnLoop : public GameFixture {
+protected:
+    struct Half {
+        std::vector<CardCode> record;
+        std::int16_t backdeckplace;
+        CardCode curcard;
+        CardCode real8;
+        std::int16_t reset;
+        std::int16_t drew;
+    };
+    std::vector<Half> halves;
+
+    void SetUp() override
+    {
+        game.onTurnEnd([this](const GameForm &g) { halves.push_back({ record(), g.backdeckplace, g.curcard, g.real8, g.reset, g.drew }); });
+    }
+
+    // A table in the middle of a round: the player to move on `top`.
+    void table(const std::vector<CardCode> &player, const std::vector<CardCode> &computer, const std::vector<CardCode> &pile)
+    {
+        setHand(kPlayer, player);
+        setHand(kComputer, computer);
+        for (std::size_t i = 0; i < pile.size(); ++i)
+            game.backdeck[i + 1] = pile[i];
+        game.backdeckplace = std::int16_t(pile.size() + 1);
+        game.curcard = pile.back();
+        game.deck = {};
+        const char *rest[] = { "2D", "3D", "4D", "5D", "6D", "7D" };
+        for (int p = 0; p < 6; ++p)
+            game.deck[40 + p] = rest[p];
+        game.deckplace = 40;
+    }
+
+    void runUntil(Moment end)
+    {
+        view.closeAt(end);
+        EXPECT_TRUE(runsUntilClosed([&] { game.turnloop(); }));
+    }
+};
+
+TEST_F(TurnLoop, AfterTheDealTheCounterReads37AndThePlayerIsToMove)
+{
+    game.load();
+    const Moment start = view.now();
+    view.pressAt(start + 1s);
+    view.closeAt(start + 1s + 14 * kAnimationLength + 1s);
+    std::string counterAfterDeal;
+    view.onWait([&](HeadlessView &v, Moment) {
+        if (!v.state(Frame1).visible && v.state(Label2).backColour == kRed && counterAfterDeal.empty())
+            counterAfterDeal = v.state(Label16).caption;
+    });
+    EXPECT_TRUE(runsUntilClosed([&] { game.activate(); }));
+    EXPECT_EQ(counterAfterDeal, "37");
+    EXPECT_EQ(view.state(Label2).backColour, kRed);
+    EXPECT_EQ(view.state(Label3).backColour, kBlack);
+    EXPECT_EQ(view.state(Label2).caption, "Player");
+}
+
+TEST_F(TurnLoop, APressDuringTheDealPicksNothing)
+{
+    game.load();
+    const Moment start = view.now();
+    view.pressAt(start + 1s);
+    view.pressAt(start + 3s); // the deal is running
+    view.closeAt(start + 1s + 14 * kAnimationLength + kPacingDelay - 1ms);
+    EXPECT_TRUE(runsUntilClosed([&] { game.activate(); }));
+    EXPECT_EQ(handOf(kPlayer).size(), 7u);
+    EXPECT_EQ(record().size(), 1u);
+}
+
+TEST_F(TurnLoop, AnEightNamingHeartsGoesOnTheRecordAsItself)
+{
+    table({ "8C", "4S", "9S" }, { "KS", "QS", "2C" }, { "3D", "5H" });
+    view.pressAt(1s); // the eight, the first offer
+    view.pressAt(2s); // hearts
+    runUntil(2s + kAnimationLength + 1s);
+    ASSERT_GE(halves.size(), 1u);
+    EXPECT_EQ(halves[0].record, (std::vector<CardCode> { "3D", "5H", "8C" }));
+    EXPECT_EQ(halves[0].backdeckplace, 4);
+    EXPECT_EQ(halves[0].curcard, "8H");
+    EXPECT_TRUE(halves[0].real8.empty());
+}
+
+TEST_F(TurnLoop, ADrawAfterAnEightLeavesTheRecordAsItWas)
+{
+    // The computer has just played the eight of clubs and named hearts.
+    table({ "4S", "9S" }, { "KS", "QH", "2C" }, { "3D", "5H", "8C" });
+    game.curcard = "8H";
+    view.pressAt(5s); // the player cannot play: the key for the draw
+    runUntil(5s + kAnimationLength + kPacingDelay + 2 * kAnimationLength);
+    ASSERT_GE(halves.size(), 2u);
+    EXPECT_EQ(halves[0].drew, kTrue);
+    EXPECT_EQ(halves[0].record, (std::vector<CardCode> { "3D", "5H", "8C" }));
+    EXPECT_EQ(halves[0].backdeckplace, 4);
+    // The computer then follows hearts with its queen.
+    EXPECT_EQ(halves[1].record, (std::vector<CardCode> { "3D", "5H", "8C", "QH" }));
+    EXPECT_EQ(halves[1].curcard, "QH");
+}
+
+TEST_F(TurnLoop, AComputerDrawKeepsTheRecordToo)
+{
+    table({ "4S", "9H", "KD" }, { "2C", "3C" }, { "5H" });
+    view.pressAt(1s); // plays 9H
+    runUntil(1s + kAnimationLength + kPacingDelay + kAnimationLength + 1s);
+    ASSERT_GE(halves.size(), 2u);
+    EXPECT_EQ(halves[0].record, (std::vector<CardCode> { "5H", "9H" }));
+    EXPECT_EQ(halves[1].drew, kTrue);
+    EXPECT_EQ(halves[1].record, (std::vector<CardCode> { "5H", "9H" }));
+    EXPECT_EQ(handOf(kComputer).size(), 3u);
+}
+
+TEST_F(TurnLoop, APressDuringTheComputersTurnDoesNotCountForThePlayer)
+{
+    table({ "4H", "9H" }, { "2H", "3C", "KC" }, { "5H" });
+    view.pressAt(1s); // plays 4H
+    view.pressAt(1s + kAnimationLength + 500ms); // while the computer thinks
+    view.closeAt(1s + kAnimationLength + kPacingDelay + kAnimationLength + kPacingDelay - 1ms);
+    EXPECT_TRUE(runsUntilClosed([&] { game.turnloop(); }));
+    ASSERT_EQ(halves.size(), 2u);
+    EXPECT_EQ(halves[1].curcard, "2H");
+    EXPECT_EQ(handOf(kPlayer), std::vector<CardCode> { "9H" }); // still offered, not played
+    EXPECT_EQ(view.top(playerslot(1)), playerslotRect(1).top - kLift);
+}
+
+TEST_F(TurnLoop, ATurnThatEndsTheRoundRecordsNothingAndThePlayerLeads)
+{
+    table({ "4S", "9S" }, { "5S" }, { "3D", "5H" });
+    game.gamecount = 1;
+    view.pressAt(1s); // the player cannot play: draw
+    view.pressAt(30s); // the key after the round
+    runUntil(30s + 14 * kAnimationLength + 1s);
+    ASSERT_GE(halves.size(), 2u);
+    EXPECT_EQ(halves[1].reset, kTrue);
+    EXPECT_EQ(halves[1].record.size(), 1u); // the new round's up-card alone
+    EXPECT_EQ(halves[1].backdeckplace, 2);
+    EXPECT_EQ(view.state(Label2).backColour, kRed);
+    EXPECT_EQ(view.state(Label1).caption, "Round: 2 of 5");
+}

@@ -1,0 +1,151 @@
+// wildcrest-sim: plays whole matches headless on the virtual clock and prints
+// the state after every turn as one JSON line. See the README for its input.
+#include "statejson.h"
+#include "switchuser.h"
+
+#include "app/speeds.h"
+
+#include <cstdlib>
+#include <fstream>
+#include <iostream>
+#include <random>
+#include <string>
+
+using namespace wildcrest;
+using namespace wildcrest::simulation;
+using namespace std::chrono_literals;
+
+namespace {
+
+struct Options {
+    std::uint64_t seed = 1;
+    long matches = 1;
+    std::string randFile;
+    std::string scriptFile;
+};
+
+[[noreturn]] void usage(const std::string &problem)
+{
+    std::cerr << "wildcrest-sim: " << problem << "\n"
+              << "usage: wildcrest-sim [--seed=N] [--matches=N] [--rand=FILE] [--script=FILE]\n";
+    std::exit(2);
+}
+
+Options parse(int argc, char **argv)
+{
+    Options o;
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        const auto value = [&](const std::string &name) -> std::string {
+            return arg.rfind(name + "=", 0) == 0 ? arg.substr(name.size() + 1) : std::string();
+        };
+        try {
+            if (!value("--seed").empty())
+                o.seed = std::stoull(value("--seed"));
+            else if (!value("--matches").empty())
+                o.matches = std::stol(value("--matches"));
+            else if (!value("--rand").empty())
+                o.randFile = value("--rand");
+            else if (!value("--script").empty())
+                o.scriptFile = value("--script");
+            else
+                usage("unknown option " + arg);
+        } catch (const std::logic_error &) {
+            usage("bad number in " + arg);
+        }
+    }
+    return o;
+}
+
+std::deque<std::string> readLines(const std::string &file)
+{
+    std::ifstream in(file);
+    if (!in)
+        usage("cannot read " + file);
+    std::deque<std::string> lines;
+    for (std::string line; std::getline(in, line);)
+        if (!line.empty())
+            lines.push_back(line);
+    return lines;
+}
+
+// Presses as a script says: for an offer or a suit offer, the line is the number
+// of the offer to take; for a key wait any line will do.
+Policy scripted(std::deque<std::string> &script, HeadlessView &view)
+{
+    return [&script, &view](const Situation &s) -> std::optional<Moment> {
+        if (s.wait == Wait::Title)
+            return 100ms;
+        if (s.wait == Wait::Other)
+            return std::nullopt;
+        if (script.empty()) {
+            view.closeAt(view.now());
+            return std::nullopt;
+        }
+        if (s.wait == Wait::Offer || s.wait == Wait::Suit) {
+            if (std::stoi(script.front()) != s.offer)
+                return std::nullopt;
+        }
+        script.pop_front();
+        return s.wait == Wait::Offer || s.wait == Wait::Suit ? 1ms : 200ms;
+    };
+}
+
+// A player who takes a random offer at a random moment within it.
+Policy randomPlayer(std::mt19937_64 &rng)
+{
+    return [&rng](const Situation &s) -> std::optional<Moment> {
+        std::uniform_int_distribution<int> percent(0, 99);
+        std::uniform_int_distribution<long> within(0, std::chrono::duration_cast<std::chrono::microseconds>(kPacingDelay).count() - 1);
+        switch (s.wait) {
+        case Wait::Offer:
+        case Wait::Suit:
+            if (percent(rng) < 40)
+                return std::min(Moment(within(rng)), s.deadline - s.now - 1us);
+            return std::nullopt;
+        case Wait::Other:
+            return std::nullopt;
+        default:
+            return Moment(100000 + within(rng) / 4);
+        }
+    };
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    const Options options = parse(argc, argv);
+    std::deque<std::int32_t> rolls;
+    if (!options.randFile.empty())
+        for (const std::string &line : readLines(options.randFile))
+            rolls.push_back(std::stoi(line));
+    std::deque<std::string> script;
+    if (!options.scriptFile.empty())
+        script = readLines(options.scriptFile);
+
+    HeadlessView view;
+    ListedRandom random(rolls, options.seed);
+    GameForm game(view, random, "/game");
+    std::mt19937_64 rng(options.seed);
+    SwitchUser user(view, game, options.scriptFile.empty() ? randomPlayer(rng) : scripted(script, view));
+
+    long turn = 0;
+    long matches = 0;
+    game.onTurnEnd([&](const GameForm &g) {
+        user.turnEnded();
+        std::cout << stateJson(g, view, ++turn) << "\n";
+        if (g.reset == kTrue && g.gamecount == 1 && ++matches >= options.matches)
+            view.closeAt(view.now());
+    });
+    try {
+        game.load();
+        game.activate();
+    } catch (const GameEnded &) {
+        return 0;
+    } catch (const std::exception &e) {
+        std::cerr << "wildcrest-sim: " << e.what() << "\n";
+        return 1;
+    }
+    return 0;
+}

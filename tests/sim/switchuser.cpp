@@ -1,0 +1,118 @@
+#include "switchuser.h"
+
+#include "app/speeds.h"
+#include "table/layout.h"
+
+namespace wildcrest::simulation {
+
+const char *waitName(Wait w)
+{
+    switch (w) {
+    case Wait::Title:
+        return "title";
+    case Wait::Offer:
+        return "offer";
+    case Wait::Suit:
+        return "suit";
+    case Wait::Draw:
+        return "draw";
+    case Wait::RoundEnd:
+        return "round end";
+    case Wait::MatchEnd:
+        return "match end";
+    case Wait::Other:
+        return "other";
+    }
+    return "?";
+}
+
+SwitchUser::SwitchUser(HeadlessView &view, const GameForm &game, Policy policy)
+    : game_(game)
+    , policy_(std::move(policy))
+{
+    view.onWait([this](HeadlessView &v, Moment deadline) { look(v, deadline); });
+}
+
+void SwitchUser::turnEnded()
+{
+    offerCount_ = 0;
+    suitCount_ = 0;
+    lastSlot_ = 0;
+}
+
+Situation SwitchUser::classify(const HeadlessView &view, Moment deadline) const
+{
+    Situation s;
+    s.now = view.now();
+    s.deadline = deadline;
+    if (view.state(Frame1).visible) {
+        s.wait = Wait::Title;
+    } else if (deadline == Moment::max()) {
+        if (view.state(Label6).visible || view.state(Label7).visible || view.state(Label15).visible)
+            s.wait = Wait::MatchEnd;
+        else if (game_.hand[1][kPlayer].empty() || game_.hand[1][kComputer].empty())
+            s.wait = Wait::RoundEnd;
+        else
+            s.wait = Wait::Draw;
+    } else if (view.state(Shape2).visible) {
+        s.wait = Wait::Suit;
+    } else if (view.state(Image49).visible || view.state(Image48).visible || view.left(Image46) != specOf(Image46).rect.left
+               || view.top(Image46) != specOf(Image46).rect.top) {
+        s.wait = Wait::Other;
+    } else {
+        s.wait = Wait::Other;
+        for (int k = 1; k <= kHandPlaces; ++k)
+            if (view.top(playerslot(k)) == playerslotRect(k).top - kLift) {
+                s.wait = Wait::Offer;
+                s.slot = k;
+                s.card = game_.hand[k][kPlayer];
+            }
+    }
+    return s;
+}
+
+void SwitchUser::look(HeadlessView &view, Moment deadline)
+{
+    Situation s = classify(view, deadline);
+    bool fresh = false;
+    switch (s.wait) {
+    case Wait::Offer: {
+        const Moment liftedAt = view.state(playerslot(s.slot)).movedAt;
+        fresh = s.slot != lastSlot_ || liftedAt != lastLift_;
+        lastSlot_ = s.slot;
+        lastLift_ = liftedAt;
+        if (fresh)
+            ++offerCount_;
+        s.offer = offerCount_;
+        s.deadline = liftedAt + kPacingDelay;
+        break;
+    }
+    case Wait::Suit: {
+        const int sets = view.state(Image45).pictureSets;
+        fresh = sets != lastSuitPicture_;
+        lastSuitPicture_ = sets;
+        if (fresh)
+            ++suitCount_;
+        s.offer = suitCount_;
+        break;
+    }
+    case Wait::Title:
+    case Wait::Draw:
+    case Wait::RoundEnd:
+    case Wait::MatchEnd:
+        // One decision per key wait; a wait that goes on after a press came to nothing asks again.
+        fresh = lastWait_ != s.wait || view.pendingEvents() == 0;
+        break;
+    case Wait::Other:
+        break;
+    }
+    lastWait_ = s.wait;
+    if (!fresh)
+        return;
+    if (const std::optional<Moment> delay = policy_(s)) {
+        view.pressAt(view.now() + *delay);
+        ++presses_;
+    }
+}
+
+} // namespace wildcrest::simulation
