@@ -4,7 +4,6 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QKeyEvent>
-#include <QTime>
 #include <QTimer>
 
 #include <chrono>
@@ -158,18 +157,6 @@ TEST_F(EventTest, APassedDeadlineOnlyYields)
     view->waitForEvent(start - 1s);
     EXPECT_TRUE(ran);
     EXPECT_LT(view->now() - start, 1s);
-}
-
-TEST_F(EventTest, ClockReadings)
-{
-    const int seconds = view->clockSeconds();
-    EXPECT_GE(seconds, 0);
-    EXPECT_LE(seconds, 59);
-    const int now = QTime::currentTime().second();
-    EXPECT_TRUE(seconds == now || (seconds + 1) % 60 == now);
-    const Moment a = view->now();
-    const Moment b = view->now();
-    EXPECT_LE(a, b);
 }
 
 TEST_F(EventTest, BeepNeverFailsNorWaits)
