@@ -140,8 +140,9 @@ std::vector<ControlSpec> buildLayout()
     frame.backColour = kWhite;
     l.push_back(frame);
 
-    l.push_back(titleText(label(10), { 0, 360, 13815, 975 }, "Unikey", { "Arial", 36, true, true }));
+    // The name stands above the title artwork, whose white would hide it.
     l.push_back(titlePicture(image(51), { 1200, 600, 11445, 3480 }, "Title.bmp"));
+    l.push_back(titleText(label(10), { 0, 360, 13815, 975 }, "Unikey", { "Arial", 36, true, true }));
     l.push_back(titlePicture(image(52), { 600, 3480, 1065, 1440 }, "8C.bmp"));
     l.push_back(titlePicture(image(55), { 12120, 3480, 1065, 1440 }, "8S.bmp"));
     l.push_back(titlePicture(image(53), { 1080, 3960, 1065, 1440 }, "8D.bmp"));
