@@ -1,0 +1,97 @@
+#!/usr/bin/env bash
+# Plays the real game on a bare X server with real key events and looks at the
+# screen: the title screen goes at the first key, the round is dealt, a card is
+# lifted and, at a press, played onto the pile; Esc then ends the game with 0.
+set -uo pipefail
+
+game=${1:?usage: play-on-x.sh path/to/wildcrest}
+work=$(mktemp -d)
+xvfb_pid=""
+game_pid=""
+cleanup() {
+  [ -n "$game_pid" ] && kill "$game_pid" 2>/dev/null
+  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
+  rm -rf "$work"
+}
+trap cleanup EXIT
+fail() { echo "FAIL: $*"; [ -f "$work/last.png" ] && cp "$work/last.png" "${TMPDIR:-/tmp}/wildcrest-e2e-fail.png" && echo "last screen: ${TMPDIR:-/tmp}/wildcrest-e2e-fail.png"; exit 1; }
+
+# A bare X server on a free display, no window manager.
+exec 3>"$work/display"
+Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+xvfb_pid=$!
+for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
+[ -s "$work/display" ] || fail "Xvfb did not start"
+export DISPLAY=":$(head -1 "$work/display")"
+unset QT_QPA_PLATFORM
+
+"$game" >"$work/game.log" 2>&1 &
+game_pid=$!
+
+win=""
+for _ in $(seq 100); do
+  win=$(xdotool search --onlyvisible --name "Halvorn's Unikey Wildcrest" 2>/dev/null | head -1)
+  [ -n "$win" ] && break
+  kill -0 "$game_pid" 2>/dev/null || fail "the game ended at start: $(cat "$work/game.log")"
+  sleep 0.1
+done
+[ -n "$win" ] || fail "no window appeared"
+sleep 0.5
+
+shot() { import -window "$win" "$work/last.png" 2>/dev/null; }
+# The colour at window pixel (x, y), as rrggbb.
+colour() { convert "$work/last.png" -format '%[hex:p{'"$1"','"$2"'}]' info: 2>/dev/null | cut -c1-6 | tr 'A-F' 'a-f'; }
+# A fingerprint of a rectangle of the last screen.
+region() { convert "$work/last.png" -crop "$3x$4+$1+$2" +repage rgb:- 2>/dev/null | md5sum | cut -c1-32; }
+table=c0ffc0
+
+# Title screen: white all over, nothing of the green table.
+shot
+[ "$(colour 5 200)" = ffffff ] || fail "no title screen (saw $(colour 5 200))"
+echo "title screen shown"
+
+xdotool key --window "$win" space
+for _ in $(seq 20); do shot; [ "$(colour 5 200)" = "$table" ] && break; sleep 0.1; done
+[ "$(colour 5 200)" = "$table" ] || fail "the title screen did not go"
+echo "title screen gone"
+
+# The deal: seven backs along the computer's row (place 1 is at 824,144).
+for _ in $(seq 100); do shot; [ "$(colour 859 192)" != "$table" ] && [ "$(colour 379 192)" != "$table" ] && break; sleep 0.1; done
+[ "$(colour 379 192)" != "$table" ] || fail "the computer's seventh card was not dealt"
+echo "round dealt"
+
+# A lifted card of the player: it covers the strip of table just above its place.
+lifted() {
+  for k in $(seq 0 10); do
+    [ "$(colour $((24 + 80 * k + 35)) 402)" != "$table" ] && { echo $((k + 1)); return; }
+  done
+}
+played=""
+for attempt in $(seq 12); do
+  slot=""
+  for _ in $(seq 40); do shot; slot=$(lifted); [ -n "$slot" ] && break; sleep 0.1; done
+  if [ -z "$slot" ]; then
+    xdotool key --window "$win" space # nothing to play: the key draws
+    sleep 4
+    continue
+  fi
+  pile=$(region 344 280 71 96)
+  xdotool key --window "$win" space
+  for _ in $(seq 30); do
+    sleep 0.1; shot
+    [ "$(region 344 280 71 96)" != "$pile" ] && [ -z "$(lifted)" ] && { played=$slot; break; }
+  done
+  [ -n "$played" ] && break
+done
+[ -n "$played" ] || fail "no card was lifted and played"
+echo "card lifted in place $played and played onto the pile"
+
+xdotool key --window "$win" Escape 2>/dev/null
+for _ in $(seq 50); do kill -0 "$game_pid" 2>/dev/null || break; sleep 0.1; done
+if kill -0 "$game_pid" 2>/dev/null; then fail "Esc did not end the game"; fi
+wait "$game_pid"
+status=$?
+game_pid=""
+[ "$status" -eq 0 ] || fail "the game ended with status $status"
+echo "Esc ended the game with status 0"
+echo "1 passed, 0 failed"
