@@ -7,7 +7,19 @@
 
 namespace wildcrest {
 
+namespace {
+constexpr std::size_t kNumbersPerKind = 64;
+constexpr std::size_t kKinds = 4;
+} // namespace
+
+std::size_t HeadlessView::indexOf(Control c)
+{
+    return std::size_t(c.kind) * kNumbersPerKind + std::size_t(c.number);
+}
+
 HeadlessView::HeadlessView()
+    : states_(kKinds * kNumbersPerKind)
+    , exists_(kKinds * kNumbersPerKind, false)
 {
     for (const ControlSpec &spec : tableLayout()) {
         ControlState s;
@@ -16,7 +28,8 @@ HeadlessView::HeadlessView()
         s.caption = spec.caption;
         s.backColour = spec.backColour.value_or(0);
         s.picture = spec.builtInPicture;
-        states_[spec.control] = s;
+        states_[indexOf(spec.control)] = s;
+        exists_[indexOf(spec.control)] = true;
     }
 }
 
@@ -62,10 +75,10 @@ void HeadlessView::setClockSeconds(std::function<int()> readings)
 
 const ControlState &HeadlessView::state(Control c) const
 {
-    const auto it = states_.find(c);
-    if (it == states_.end())
+    const std::size_t i = indexOf(c);
+    if (c.number < 0 || std::size_t(c.number) >= kNumbersPerKind || !exists_[i])
         throw std::out_of_range("no control " + c.name());
-    return it->second;
+    return states_[i];
 }
 
 ControlState &HeadlessView::stateOf(Control c)

@@ -90,7 +90,9 @@ private:
     void throwIfClosed();
     void sleepUntil(Moment deadline);
 
-    std::map<Control, ControlState> states_;
+    static std::size_t indexOf(Control c);
+    std::vector<ControlState> states_; // by indexOf, for quick lookups in long soaks
+    std::vector<bool> exists_;
     std::multimap<Moment, Event> events_;
     KeyHandler keyHandler_;
     WaitObserver observer_;
