@@ -1,0 +1,59 @@
+#!/usr/bin/env bash
+# Builds the Debian package, installs it on this machine with apt-get, starts
+# the installed game and checks it is waiting at its title screen, then
+# removes the package again. Needs root (or sudo); changes the system, so
+# ./check does not run it:
+#   tests/packaging/installed-smoke.sh
+set -euo pipefail
+root=$(cd "$(dirname "$0")/../.." && pwd)
+sudo=""
+[ "$(id -u)" -ne 0 ] && sudo=sudo
+
+deb=$("$root/package")
+echo "package: $deb"
+dpkg-deb -f "$deb" Depends
+
+log=$(mktemp)
+pid=""
+cleanup() {
+  [ -n "$pid" ] && kill "$pid" 2>/dev/null
+  rm -f "$log"
+  echo "removing the package"
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get remove -y -qq wildcrest >/dev/null
+}
+trap cleanup EXIT
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "$deb"
+[ "$(dpkg-query -W -f='${Status}' wildcrest)" = "install ok installed" ] || fail "wildcrest is not installed"
+
+for f in /usr/bin/wildcrest /usr/lib/wildcrest/wildcrest /usr/lib/wildcrest/Card.bmp \
+         /usr/lib/wildcrest/8H.bmp /usr/lib/wildcrest/8H.BMP \
+         /usr/share/applications/wildcrest.desktop \
+         /usr/share/metainfo/io.github.wildcrest.Wildcrest.metainfo.xml \
+         /usr/share/icons/hicolor/48x48/apps/wildcrest.png \
+         /usr/share/icons/hicolor/scalable/apps/wildcrest.svg \
+         /usr/share/man/man6/wildcrest.6; do
+  [ -e "$f" ] || fail "missing $f"
+done
+desktop-file-validate /usr/share/applications/wildcrest.desktop
+man -w wildcrest >/dev/null || fail "man cannot find wildcrest(6)"
+
+# Started from elsewhere, as the desktop's menu would: it calibrates for two or
+# three seconds, then shows the title and waits for a key. A missing picture
+# would have ended it at once with status 1.
+cd /
+QT_QPA_PLATFORM=offscreen /usr/bin/wildcrest >"$log" 2>&1 &
+pid=$!
+sleep 6
+if ! kill -0 "$pid" 2>/dev/null; then
+  status=0
+  wait "$pid" || status=$?
+  pid=""
+  cat "$log"
+  fail "the installed game ended with status $status instead of waiting at its title screen"
+fi
+kill "$pid"
+wait "$pid" 2>/dev/null || true
+pid=""
+echo "PASS: the installed game started and was waiting at its title screen after 6 s"
