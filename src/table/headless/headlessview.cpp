@@ -48,6 +48,35 @@ void HeadlessView::onWait(WaitObserver observer)
     observer_ = std::move(observer);
 }
 
+void HeadlessView::endAtCall(long n, int charCode)
+{
+    endAtCall_ = n;
+    endCode_ = charCode;
+}
+
+long HeadlessView::calls() const
+{
+    return calls_;
+}
+
+void HeadlessView::onCall(std::function<void(const HeadlessView &)> observer)
+{
+    callObserver_ = std::move(observer);
+}
+
+void HeadlessView::countCall()
+{
+    ++calls_;
+    if (callObserver_)
+        callObserver_(*this);
+    if (calls_ != endAtCall_)
+        return;
+    if (endCode_ == 0)
+        closeWindow();
+    else if (keyHandler_)
+        keyHandler_(endCode_);
+}
+
 void HeadlessView::setYieldCost(Moment cost)
 {
     yieldCost_ = cost;
@@ -206,6 +235,7 @@ void HeadlessView::throwIfClosed()
 
 void HeadlessView::yield()
 {
+    countCall();
     now_ += yieldCost_;
     deliverDue();
     throwIfClosed();
@@ -213,6 +243,7 @@ void HeadlessView::yield()
 
 void HeadlessView::sleepUntil(Moment deadline)
 {
+    countCall();
     deliverDue();
     throwIfClosed();
     if (observer_)

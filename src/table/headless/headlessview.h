@@ -45,6 +45,13 @@ public:
     void setYieldCost(Moment cost);
     // Ends the game when the virtual clock passes this moment.
     void setTimeLimit(Moment limit);
+    // Presses a key (27 for Esc; 0 for the close box) at the n-th yield or wait,
+    // counted from 1, whatever the game is doing then.
+    void endAtCall(long n, int charCode);
+    // Yields and waits so far.
+    long calls() const;
+    // Called at every yield and wait, before anything is delivered.
+    void onCall(std::function<void(const HeadlessView &)> observer);
 
     // The clock of the time of day: each reading costs this much virtual time.
     void setClockStart(int secondsOfDay);
@@ -87,6 +94,7 @@ private:
     };
     ControlState &stateOf(Control c);
     void deliverDue();
+    void countCall();
     void throwIfClosed();
     void sleepUntil(Moment deadline);
 
@@ -106,6 +114,10 @@ private:
     bool autoRedraw_ = true;
     bool keyPreview_ = false;
     int beeps_ = 0;
+    long calls_ = 0;
+    std::function<void(const HeadlessView &)> callObserver_;
+    long endAtCall_ = -1;
+    int endCode_ = 27;
 };
 
 } // namespace wildcrest
