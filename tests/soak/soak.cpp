@@ -136,28 +136,31 @@ std::vector<std::string> playMatch(std::uint64_t seed, bool verbose, Tally &tall
 
     int expectedPlayer = 0, expectedComputer = 0, rounds = 0;
     bool matchOver = false, done = false;
-    Wait lastKeyWait = Wait::Other;
-    SwitchUser user(view, game, [&](const Situation &s) {
-        if ((s.wait == Wait::RoundEnd || s.wait == Wait::MatchEnd) && lastKeyWait != s.wait) {
-            ++rounds;
-            expectedPlayer += penalties(view, playerslot);
-            expectedComputer += penalties(view, cpuslot);
-            report.expect((s.wait == Wait::MatchEnd) == (rounds == 5), "round " + std::to_string(rounds) + " ended with a " + waitName(s.wait) + " wait");
-            if (s.wait == Wait::MatchEnd) {
-                const bool shown[] = { view.state(Label6).visible, view.state(Label7).visible, view.state(Label15).visible };
-                const bool due[] = { expectedPlayer < expectedComputer, expectedComputer < expectedPlayer, expectedPlayer == expectedComputer };
-                report.expect(shown[0] == due[0] && shown[1] == due[1] && shown[2] == due[2], "the wrong match result is shown");
-                matchOver = true;
-            }
-        }
-        if (s.wait != Wait::Other && s.wait != Wait::Offer && s.wait != Wait::Suit)
-            lastKeyWait = s.wait;
-        return mind.decide(s, view);
+    // A round is scored when the totals change; at the next yield both hands
+    // still lie face up on the table, whatever the player presses meanwhile.
+    std::pair<std::string, std::string> totalsShown { "0", "0" };
+    view.onCall([&](const HeadlessView &v) {
+        const std::pair<std::string, std::string> shown { v.state(Label4).caption, v.state(Label5).caption };
+        if (shown == totalsShown)
+            return;
+        totalsShown = shown;
+        if (matchOver && shown == std::pair<std::string, std::string> { "0", "0" })
+            return;
+        ++rounds;
+        expectedPlayer += penalties(v, playerslot);
+        expectedComputer += penalties(v, cpuslot);
+        const bool shownResult[] = { v.state(Label6).visible, v.state(Label7).visible, v.state(Label15).visible };
+        const bool dueResult[] = { rounds == 5 && expectedPlayer < expectedComputer,
+                                   rounds == 5 && expectedComputer < expectedPlayer,
+                                   rounds == 5 && expectedPlayer == expectedComputer };
+        for (int i = 0; i < 3; ++i)
+            report.expect(shownResult[i] == dueResult[i], "after round " + std::to_string(rounds) + " result label " + std::to_string(i) + " is wrong");
+        matchOver = rounds == 5;
     });
+    SwitchUser user(view, game, [&](const Situation &s) { return mind.decide(s, view); });
 
     game.onTurnEnd([&](const GameForm &g) {
         user.turnEnded();
-        lastKeyWait = Wait::Other;
         ++tally.turns;
         if (verbose)
             std::cout << stateJson(g, view, tally.turns) << "\n";
