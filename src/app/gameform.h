@@ -58,6 +58,7 @@ public:
     void activate();
     void gamestart();
     void turnloop();
+    bool half(int side);
     void recordtopcard();
     // One pacing delay; with `offersChoice` it ends at a press and says so.
     bool pacingdelay(bool offersChoice);
@@ -102,6 +103,7 @@ public:
 
 private:
     void reseed();
+    void shuffle(int n);
     void drawinto(int column);
     void packhand(int column);
     void redrawhand(int column);

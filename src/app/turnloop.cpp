@@ -8,35 +8,36 @@ namespace wildcrest {
 void GameForm::turnloop()
 {
     for (;;) {
-        showcounter();
-        reset = kFalse;
-        drew = kFalse;
-        hitkey = kFalse;
-        view_.setBackColour(Label2, kRed);
-        view_.setBackColour(Label3, kBlack);
-        selection();
-        if (reset == kTrue) {
-            turnended();
+        if (!half(kPlayer))
             continue;
-        }
-        recordtopcard();
-        turnended();
-        view_.yield();
-
-        showcounter();
-        reset = kFalse;
-        drew = kFalse;
-        view_.setBackColour(Label3, kRed);
-        view_.setBackColour(Label2, kBlack);
-        computerturn();
-        if (reset == kTrue) {
-            turnended();
-            continue;
-        }
-        recordtopcard();
-        turnended();
-        view_.yield();
+        half(kComputer);
     }
+}
+
+// One side's turn with its name plate red. Says whether the round goes on;
+// after a round end the next round starts with the player, recording nothing.
+bool GameForm::half(int side)
+{
+    showcounter();
+    reset = kFalse;
+    drew = kFalse;
+    const bool player = side == kPlayer;
+    if (player)
+        hitkey = kFalse; // a press during the computer's turn or an animation picks nothing
+    view_.setBackColour(player ? Label2 : Label3, kRed);
+    view_.setBackColour(player ? Label3 : Label2, kBlack);
+    if (player)
+        selection();
+    else
+        computerturn();
+    if (reset == kTrue) {
+        turnended();
+        return false;
+    }
+    recordtopcard();
+    turnended();
+    view_.yield();
+    return true;
 }
 
 // A played card goes on the record by its real code (the eight itself, not the

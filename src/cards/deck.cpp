@@ -10,15 +10,16 @@ using Places = std::array<CardCode, kDeckSize + 1>;
 
 } // namespace
 
-void GameForm::newdeck()
+// Shuffles the n cards in places 1..n of the deck: a random place is picked
+// among all n and kept only while it still holds a card, so every order is as
+// likely as any other. Places after n end empty.
+void GameForm::shuffle(int n)
 {
-    for (int j = 1; j <= kDeckSize; ++j)
-        deck[j] = canonicalCard(j);
     Places scratch;
     std::int16_t i = 1;
-    while (i <= kDeckSize) {
+    while (i <= n) {
         reseed();
-        const std::int32_t r = Rand(1, kDeckSize);
+        const std::int32_t r = Rand(1, n);
         if (!deck[r].empty()) {
             scratch[i] = deck[r];
             deck[r].clear();
@@ -28,6 +29,13 @@ void GameForm::newdeck()
         view_.yield();
     }
     deck = scratch;
+}
+
+void GameForm::newdeck()
+{
+    for (int j = 1; j <= kDeckSize; ++j)
+        deck[j] = canonicalCard(j);
+    shuffle(kDeckSize);
 }
 
 // Turns the pile under the top card into a new deck. The top card stays on the
@@ -48,20 +56,7 @@ void GameForm::reshuffle()
     const int n = static_cast<int>(recorded.size());
     for (int i = 1; i <= kDeckSize; ++i)
         deck[i] = i <= n ? recorded[i - 1] : CardCode {};
-    Places scratch;
-    std::int16_t j = 1;
-    while (j <= n) {
-        reseed();
-        const std::int32_t r = Rand(1, n);
-        if (!deck[r].empty()) {
-            scratch[j] = deck[r];
-            deck[r].clear();
-            ++j;
-            view_.yield();
-        }
-        view_.yield();
-    }
-    deck = scratch;
+    shuffle(n);
 
     backdeck = Places {};
     backdeckplace = 1;
