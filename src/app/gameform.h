@@ -1,7 +1,9 @@
 #pragma once
 
+#include "app/settings.h"
 #include "cards/cardcode.h"
 #include "cards/random.h"
+#include "player/adaptivescan.h"
 #include "table/tableview.h"
 
 #include <array>
@@ -51,6 +53,10 @@ public:
     std::array<CardCode, kDeckSize + 1> backdeck; // the pile record, oldest first, places 1..52
     std::array<std::array<CardCode, 3>, kHandPlaces + 1> hand; // hand[row][column], rows 1..22
 
+    // How the game is tuned for its player; set before load.
+    Settings settings;
+    AdaptiveScan adaptive;
+
     // Start-up, keys and pacing (app/).
     void load();
     void calibrate();
@@ -62,6 +68,9 @@ public:
     void recordtopcard();
     // One pacing delay; with `offersChoice` it ends at a press and says so.
     bool pacingdelay(bool offersChoice);
+    bool pacingdelay(bool offersChoice, Moment length);
+    // The length of one pacing delay for this player.
+    Moment scantime() const;
     void waitforkey();
     std::int32_t Rand(std::int32_t Low, std::int32_t High);
 
@@ -110,6 +119,12 @@ private:
     void travel(Control traveller, Twips targetLeft, Twips targetTop);
     void playplayercard(int slot);
     void showcounter();
+    // The aids of the settings: marking, sounding and speaking what is offered.
+    Moment offerlength(int offer) const;
+    void showoffer(Control c, const std::string &spoken);
+    void endoffer();
+    void announce(const std::string &text);
+    bool holdoffer(int offer, Control c, const std::string &spoken);
     void turnended();
 
     TableView &view_;

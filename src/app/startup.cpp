@@ -46,7 +46,12 @@ void GameForm::keypress(int charCode)
 // and every event that wakes it is followed by a test of the switch.
 bool GameForm::pacingdelay(bool offersChoice)
 {
-    const Moment deadline = view_.now() + kPacingDelay;
+    return pacingdelay(offersChoice, scantime());
+}
+
+bool GameForm::pacingdelay(bool offersChoice, Moment length)
+{
+    const Moment deadline = view_.now() + length;
     view_.yield();
     for (;;) {
         if (offersChoice && hitkey == kTrue)

@@ -1,9 +1,11 @@
 #include "app/gameform.h"
+#include "cards/cardnames.h"
 
 namespace wildcrest {
 
 void GameForm::playerdraw()
 {
+    announce("nothing to play: press the switch to draw a card");
     waitforkey();
     drawinto(kPlayer);
 }
@@ -28,6 +30,8 @@ void GameForm::drawinto(int column)
         return; // nothing left anywhere to draw
 
     hand[p][column] = deck[deckplace];
+    if (column == kPlayer)
+        announce("you draw the " + cardName(hand[p][column]));
     deck[deckplace].clear();
     ++deckplace;
     if (deckplace > kDeckSize || deck[deckplace].empty()) {

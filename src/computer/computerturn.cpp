@@ -1,4 +1,5 @@
 #include "app/gameform.h"
+#include "cards/cardnames.h"
 #include "cards/picturepaths.h"
 #include "table/layout.h"
 
@@ -33,6 +34,7 @@ void GameForm::computerturn()
     pacingdelay(false);
     const int i = computerchoice();
     if (i == 0) {
+        announce("the computer draws a card");
         cpudraw();
         return;
     }
@@ -40,6 +42,9 @@ void GameForm::computerturn()
         const char suit = computersuit();
         real8 = hand[i][kComputer];
         hand[i][kComputer] = std::string { '8', suit };
+        announce("the computer plays the " + cardName(real8) + " and names " + suitName(suit));
+    } else {
+        announce("the computer plays the " + cardName(hand[i][kComputer]));
     }
     view_.setPicture(cpuslot(i), picturepath(kEmptyPicture));
     view_.setPicture(Image45, facepath(hand[i][kComputer]));

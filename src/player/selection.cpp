@@ -1,5 +1,6 @@
 #include "app/gameform.h"
 #include "app/speeds.h"
+#include "cards/cardnames.h"
 #include "cards/picturepaths.h"
 #include "table/layout.h"
 
@@ -23,13 +24,15 @@ void GameForm::selection()
         return;
     }
 
+    int offers = 0;
     for (;;) {
         for (int i = 1; i <= kHandPlaces; ++i) {
             if (!hand[i][kPlayer].empty() && playable[i]) {
                 const Control card = playerslot(i);
                 view_.setTop(card, view_.top(card) - kLift);
-                if (pacingdelay(true)) {
+                if (holdoffer(++offers, card, cardName(hand[i][kPlayer]))) {
                     playplayercard(i);
+                    adaptive.endTurn();
                     return;
                 }
                 view_.setTop(card, view_.top(card) + kLift);

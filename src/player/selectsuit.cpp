@@ -1,4 +1,5 @@
 #include "app/gameform.h"
+#include "cards/cardnames.h"
 #include "cards/picturepaths.h"
 #include "table/layout.h"
 
@@ -26,11 +27,12 @@ char GameForm::selectsuit(const CardCode &eight)
     real8 = eight;
     hitkey = kFalse; // the press that picked the eight must not name a suit too
     view_.setVisible(Shape2, true);
+    int offered = 0;
     for (;;) {
         for (const SuitOffer &offer : offers) {
             view_.setPicture(Image45, picturepath(offer.picture));
             hitkey = kFalse;
-            if (pacingdelay(true)) {
+            if (holdoffer(++offered, Image45, "name a suit: " + suitName(offer.suit))) {
                 view_.setVisible(Shape2, false);
                 return offer.suit;
             }

@@ -38,6 +38,7 @@ void GameForm::roundend()
         if (!hand[k][kComputer].empty())
             view_.setPicture(cpuslot(k), facepath(hand[k][kComputer]));
 
+    announce("the round is over: you have " + std::to_string(playerscore) + ", the computer " + std::to_string(cpuscore));
     const bool matchover = gamecount > 5;
     if (!matchover)
         waitforkey();
@@ -52,6 +53,7 @@ void GameForm::roundend()
             view_.setVisible(Label7, true);
         if (playerscore == cpuscore)
             view_.setVisible(Label15, true);
+        announce(playerscore < cpuscore ? "you win the match" : cpuscore < playerscore ? "the computer wins the match" : "the match is a tie");
         waitforkey();
         gamecount = 1;
         playerscore = 0;

@@ -4,6 +4,7 @@
 
 #include <chrono>
 #include <functional>
+#include <optional>
 #include <stdexcept>
 #include <string>
 
@@ -66,6 +67,22 @@ public:
     virtual void closeWindow() = 0;
 
     virtual void setKeyHandler(KeyHandler handler) = 0;
+
+    // Aids a player can be given; a view may leave any of them out.
+    // A frame round the offered card or suit, following it as it moves; nothing for none.
+    virtual void markOffer(std::optional<Control> c)
+    {
+        (void)c;
+    }
+    // A short sound: something new is on offer.
+    virtual void cue()
+    {
+    }
+    // Speaks the text, cutting short whatever was still being spoken.
+    virtual void say(const std::string &text)
+    {
+        (void)text;
+    }
 
     // Processes every pending event (key presses included) and returns at once.
     virtual void yield() = 0;

@@ -213,6 +213,36 @@ void HeadlessView::setKeyHandler(KeyHandler handler)
     keyHandler_ = std::move(handler);
 }
 
+void HeadlessView::markOffer(std::optional<Control> c)
+{
+    offerMark_ = c;
+}
+
+void HeadlessView::cue()
+{
+    ++cues_;
+}
+
+void HeadlessView::say(const std::string &text)
+{
+    spoken_.push_back(text);
+}
+
+std::optional<Control> HeadlessView::offerMark() const
+{
+    return offerMark_;
+}
+
+int HeadlessView::cues() const
+{
+    return cues_;
+}
+
+const std::vector<std::string> &HeadlessView::spoken() const
+{
+    return spoken_;
+}
+
 void HeadlessView::deliverDue()
 {
     while (!events_.empty() && events_.begin()->first <= now_ && !closed_) {

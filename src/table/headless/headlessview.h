@@ -82,6 +82,12 @@ public:
     void beep() override;
     void closeWindow() override;
     void setKeyHandler(KeyHandler handler) override;
+    void markOffer(std::optional<Control> c) override;
+    void cue() override;
+    void say(const std::string &text) override;
+    std::optional<Control> offerMark() const;
+    int cues() const;
+    const std::vector<std::string> &spoken() const;
     void yield() override;
     void waitForEvent(Moment deadline) override;
     void waitForEvent() override;
@@ -115,6 +121,9 @@ private:
     bool keyPreview_ = false;
     int beeps_ = 0;
     long calls_ = 0;
+    std::optional<Control> offerMark_;
+    int cues_ = 0;
+    std::vector<std::string> spoken_;
     std::function<void(const HeadlessView &)> callObserver_;
     long endAtCall_ = -1;
     int endCode_ = 27;

@@ -1,0 +1,134 @@
+#include "app/settings.h"
+
+#include <cmath>
+#include <stdexcept>
+
+namespace wildcrest {
+
+const std::vector<OptionInfo> &optionTable()
+{
+    static const std::vector<OptionInfo> options {
+        { "scan-time", "SECONDS|auto", "2", "how long each card and suit is offered, 0.5 to 10 seconds; auto learns it from the player's presses" },
+        { "mouse-switch", "on|off", "on", "a left click anywhere on the window is the switch too" },
+        { "debounce", "MILLISECONDS", "0", "presses that follow the last one within this time are ignored, 0 to 2000" },
+        { "acceptance", "MILLISECONDS", "0", "a press counts only once the switch is held this long, 0 to 2000" },
+        { "pause-on-first-offer", "on|off", "off", "the first offer of a turn and of a suit choice lasts twice the scan time" },
+        { "highlight", "lift|lift+frame", "lift", "how the offered card is marked: lifted, or lifted and framed" },
+        { "sound-cue", "on|off", "off", "a short sound at each new offer" },
+        { "speech", "on|off", "off", "offered cards and suits, the computer's plays and the results are spoken" },
+    };
+    return options;
+}
+
+namespace {
+
+bool parseSwitch(const std::string &value, bool &out)
+{
+    if (value == "on" || value == "true" || value == "yes" || value == "1")
+        out = true;
+    else if (value == "off" || value == "false" || value == "no" || value == "0")
+        out = false;
+    else
+        return false;
+    return true;
+}
+
+// A whole number of milliseconds within the range, or nothing.
+bool parseMilliseconds(const std::string &value, long low, long high, std::chrono::milliseconds &out)
+{
+    std::size_t used = 0;
+    long n = 0;
+    try {
+        n = std::stol(value, &used);
+    } catch (const std::logic_error &) {
+        return false;
+    }
+    if (used != value.size() || n < low || n > high)
+        return false;
+    out = std::chrono::milliseconds(n);
+    return true;
+}
+
+std::string onOff(bool on)
+{
+    return on ? "on" : "off";
+}
+
+} // namespace
+
+std::string applySetting(Settings &settings, const std::string &name, const std::string &value)
+{
+    if (name == "scan-time") {
+        if (value == "auto") {
+            settings.adaptiveScan = true;
+            return {};
+        }
+        std::size_t used = 0;
+        double seconds = 0;
+        try {
+            seconds = std::stod(value, &used);
+        } catch (const std::logic_error &) {
+            used = 0;
+        }
+        if (used == 0 || used != value.size() || !std::isfinite(seconds) || seconds < 0.5 || seconds > 10)
+            return "scan-time must be a number of seconds from 0.5 to 10, or auto, not \"" + value + "\"";
+        settings.adaptiveScan = false;
+        settings.scanTime = std::chrono::milliseconds(std::lround(seconds * 1000));
+        return {};
+    }
+    if (name == "debounce" || name == "acceptance") {
+        std::chrono::milliseconds &out = name == "debounce" ? settings.debounce : settings.acceptance;
+        if (!parseMilliseconds(value, 0, 2000, out))
+            return name + " must be a whole number of milliseconds from 0 to 2000, not \"" + value + "\"";
+        return {};
+    }
+    if (name == "highlight") {
+        if (value == "lift")
+            settings.highlight = Highlight::Lift;
+        else if (value == "lift+frame")
+            settings.highlight = Highlight::LiftAndFrame;
+        else
+            return "highlight must be lift or lift+frame, not \"" + value + "\"";
+        return {};
+    }
+    bool *flag = name == "mouse-switch" ? &settings.mouseSwitch
+        : name == "pause-on-first-offer" ? &settings.pauseOnFirstOffer
+        : name == "sound-cue"            ? &settings.soundCue
+        : name == "speech"               ? &settings.speech
+                                         : nullptr;
+    if (!flag)
+        return "there is no option " + name;
+    if (!parseSwitch(value, *flag))
+        return name + " must be on or off, not \"" + value + "\"";
+    return {};
+}
+
+std::string settingText(const Settings &settings, const std::string &name)
+{
+    if (name == "scan-time") {
+        if (settings.adaptiveScan)
+            return "auto";
+        std::string text = std::to_string(settings.scanTime.count() / 1000.0);
+        text.erase(text.find_last_not_of('0') + 1);
+        if (text.back() == '.')
+            text.pop_back();
+        return text;
+    }
+    if (name == "debounce")
+        return std::to_string(settings.debounce.count());
+    if (name == "acceptance")
+        return std::to_string(settings.acceptance.count());
+    if (name == "highlight")
+        return settings.highlight == Highlight::Lift ? "lift" : "lift+frame";
+    if (name == "mouse-switch")
+        return onOff(settings.mouseSwitch);
+    if (name == "pause-on-first-offer")
+        return onOff(settings.pauseOnFirstOffer);
+    if (name == "sound-cue")
+        return onOff(settings.soundCue);
+    if (name == "speech")
+        return onOff(settings.speech);
+    throw std::invalid_argument("there is no option " + name);
+}
+
+} // namespace wildcrest

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "app/speeds.h"
+
+#include <chrono>
+#include <string>
+#include <vector>
+
+namespace wildcrest {
+
+enum class Highlight { Lift, LiftAndFrame };
+
+// How the switch and the scan are tuned for one player, by the person who sets
+// up the computer. The defaults are the game as it always plays.
+struct Settings {
+    std::chrono::milliseconds scanTime = std::chrono::duration_cast<std::chrono::milliseconds>(kPacingDelay); // every pacing delay
+    bool adaptiveScan = false; // learn the scan time from the player's presses
+    bool mouseSwitch = true; // a left click is the switch too
+    std::chrono::milliseconds debounce { 0 }; // presses this soon after the last one are ignored
+    std::chrono::milliseconds acceptance { 0 }; // a press counts once held this long
+    bool pauseOnFirstOffer = false; // the first offer of a turn lasts twice as long
+    Highlight highlight = Highlight::Lift;
+    bool soundCue = false; // a short sound at each new offer
+    bool speech = false; // offers and plays are spoken
+};
+
+// One option as the settings file and the command line name it.
+struct OptionInfo {
+    std::string name; // "scan-time": key in the file, --scan-time on the command line
+    std::string values; // what it takes, for the usage text
+    std::string defaultValue;
+    std::string help;
+};
+const std::vector<OptionInfo> &optionTable();
+
+// Sets one option from its text; returns what is wrong with the value, or "" when it was taken.
+std::string applySetting(Settings &settings, const std::string &name, const std::string &value);
+// The text form of an option's current value, as applySetting reads it back.
+std::string settingText(const Settings &settings, const std::string &name);
+
+} // namespace wildcrest

@@ -1,0 +1,221 @@
+#include "gamefixture.h"
+
+#include "cards/cardnames.h"
+
+#include <random>
+
+using namespace wildcrest;
+using namespace wildcrest::testing;
+
+// The aids a player can be given: scan time, a long first offer, a frame, a
+// sound and speech for each offer, and a scan time learnt from the presses.
+class Aids : public GameFixture {
+protected:
+    void SetUp() override
+    {
+        game.deck[16] = "2D";
+        game.deck[17] = "3D";
+        game.deckplace = 16;
+        game.backdeck[1] = "5H";
+        game.backdeckplace = 2;
+        game.curcard = "5H";
+        setHand(kComputer, { "KS", "KC" });
+        for (Control c : { Shape2, Image48, Image49 })
+            view.setVisible(c, false);
+    }
+
+    // The moments at which place `k` was lifted during the turn.
+    std::vector<Moment> lifts;
+    void watchLifts(int k)
+    {
+        view.onWait([this, k](HeadlessView &v, Moment) {
+            if (v.top(playerslot(k)) == playerslotRect(k).top - kLift && (lifts.empty() || lifts.back() != v.state(playerslot(k)).movedAt))
+                lifts.push_back(v.state(playerslot(k)).movedAt);
+        });
+    }
+};
+
+TEST_F(Aids, CardNamesAreSpokenAsAPersonSaysThem)
+{
+    EXPECT_EQ(cardName("7H"), "seven of hearts");
+    EXPECT_EQ(cardName("TD"), "ten of diamonds");
+    EXPECT_EQ(cardName("AS"), "ace of spades");
+    EXPECT_EQ(cardName("KC"), "king of clubs");
+}
+
+TEST_F(Aids, WithNothingSetNoAidIsUsed)
+{
+    setHand(kPlayer, { "8C", "9H" });
+    view.pressAt(1s);
+    view.pressAt(2s);
+    game.selection();
+    view.pressAt(view.now() + 10s);
+    game.computerturn();
+    EXPECT_EQ(view.cues(), 0);
+    EXPECT_TRUE(view.spoken().empty());
+    EXPECT_FALSE(view.offerMark());
+}
+
+TEST_F(Aids, TheScanTimeSetsEveryHoldAndTheComputersPause)
+{
+    game.settings.scanTime = 3500ms;
+    setHand(kPlayer, { "9H", "2S" });
+    watchLifts(1);
+    view.pressAt(8s);
+    game.selection();
+    ASSERT_GE(lifts.size(), 3u);
+    EXPECT_EQ(lifts[1] - lifts[0], 3500ms);
+    EXPECT_EQ(lifts[2] - lifts[1], 3500ms);
+
+    const Moment before = view.now();
+    setHand(kComputer, { "2C" }); // nothing to play on 9H: its turn is the pause and a draw
+    game.computerturn();
+    EXPECT_EQ(view.now() - before, 3500ms + kAnimationLength);
+}
+
+TEST_F(Aids, TheFirstOfferOfATurnAndOfASuitChoiceCanLastTwiceAsLong)
+{
+    game.settings.pauseOnFirstOffer = true;
+    setHand(kPlayer, { "9H", "8S" });
+    watchLifts(1);
+    view.pressAt(4s + 500ms); // the eight, the second offer: the first lasted 4 s
+    std::vector<std::string> suits;
+    std::vector<Moment> suitTimes;
+    view.onWait([&](HeadlessView &v, Moment) {
+        if (v.top(playerslot(1)) == playerslotRect(1).top - kLift && !v.state(Shape2).visible
+            && (lifts.empty() || lifts.back() != v.state(playerslot(1)).movedAt))
+            lifts.push_back(v.state(playerslot(1)).movedAt);
+        if (v.state(Shape2).visible && (suits.empty() || suits.back() != v.state(Image45).picture)) {
+            suits.push_back(v.state(Image45).picture);
+            suitTimes.push_back(v.now());
+        }
+    });
+    view.pressAt(4500ms + 4s + 1s); // spades: hearts lasts 4 s, spades 2 s
+    game.selection();
+    EXPECT_EQ(game.curcard, "8S");
+    ASSERT_EQ(suits.size(), 2u);
+    EXPECT_EQ(suitTimes[1] - suitTimes[0], 4s);
+    ASSERT_GE(lifts.size(), 1u);
+    EXPECT_EQ(lifts[0], Moment(0));
+}
+
+TEST_F(Aids, AFrameMarksTheOfferAndGoesWithIt)
+{
+    game.settings.highlight = Highlight::LiftAndFrame;
+    setHand(kPlayer, { "9H", "2S", "KH" });
+    std::vector<std::optional<Control>> marks;
+    view.onWait([&](HeadlessView &v, Moment) {
+        if (marks.empty() || marks.back() != v.offerMark())
+            marks.push_back(v.offerMark());
+    });
+    view.pressAt(3s); // the king, the second offer
+    game.selection();
+    ASSERT_GE(marks.size(), 2u);
+    EXPECT_EQ(marks[0], playerslot(1));
+    EXPECT_EQ(marks[1], playerslot(3));
+    EXPECT_FALSE(view.offerMark()); // gone once the card is played
+}
+
+TEST_F(Aids, EachNewOfferSoundsAndIsSpokenAndSoAreThePlays)
+{
+    game.settings.soundCue = true;
+    game.settings.speech = true;
+    setHand(kPlayer, { "9H", "8S" });
+    view.pressAt(3s); // the eight
+    view.pressAt(3s + 2s + 500ms); // spades
+    game.selection();
+    EXPECT_EQ(view.cues(), 4); // two cards, two suits
+    EXPECT_EQ(view.spoken(),
+              (std::vector<std::string> { "nine of hearts", "eight of spades", "name a suit: hearts", "name a suit: spades" }));
+
+    setHand(kComputer, { "2S", "KC" });
+    game.computerturn();
+    EXPECT_EQ(view.spoken().back(), "the computer plays the two of spades");
+    setHand(kComputer, { "2C" });
+    game.curcard = "5H";
+    game.computerturn();
+    EXPECT_EQ(view.spoken().back(), "the computer draws a card");
+}
+
+// A simulated player who aims at one playable card and presses a reaction time
+// after it is lifted, in turn after turn.
+struct Aim {
+    double intended = 0;
+    double turnSeconds = 0;
+};
+
+static Aim playTurns(GameForm &game, HeadlessView &view, double meanSeconds, double spreadSeconds, int turns)
+{
+    std::mt19937 rng(11);
+    std::normal_distribution<double> reaction(meanSeconds, spreadSeconds);
+    int hits = 0;
+    double total = 0;
+    const std::vector<CardCode> hand { "9H", "2H", "KH", "4H", "JH", "TH" };
+    for (int t = 0; t < turns; ++t) {
+        for (int i = 1; i <= kHandPlaces; ++i)
+            game.hand[i][kPlayer] = i <= 6 ? hand[i - 1] : "";
+        game.curcard = "5H";
+        const int target = 1 + int(rng() % 6);
+        const Moment aim = Moment(std::int64_t(std::max(0.05, reaction(rng)) * 1e6));
+        bool pressed = false;
+        view.onWait([&](HeadlessView &v, Moment) {
+            if (!pressed && v.top(playerslot(target)) == playerslotRect(target).top - kLift) {
+                pressed = true;
+                v.pressAt(v.now() + aim);
+            }
+        });
+        const Moment start = view.now();
+        game.selection();
+        total += std::chrono::duration<double>(view.now() - start).count();
+        hits += game.curcard == hand[target - 1];
+    }
+    return { double(hits) / turns, total / turns };
+}
+
+TEST_F(Aids, TheLearntScanTimeFitsAQuickPlayerAndASlowOne)
+{
+    game.settings.adaptiveScan = true;
+    const Aim quick = playTurns(game, view, 0.6, 0.15, 60);
+    EXPECT_GE(quick.intended, 0.95);
+    EXPECT_LE(game.adaptive.current(), 1200ms);
+    EXPECT_GE(game.adaptive.current(), AdaptiveScan::kShortest);
+
+    GameForm slowGame(view, random, "/game");
+    slowGame.settings.adaptiveScan = true;
+    const Aim slow = playTurns(slowGame, view, 1.8, 0.4, 60);
+    EXPECT_GE(slow.intended, 0.93);
+    EXPECT_GE(slowGame.adaptive.current(), 2500ms);
+    EXPECT_LE(slowGame.adaptive.current(), AdaptiveScan::kLongest);
+
+    GameForm fixedGame(view, random, "/game");
+    const Aim fixedSlow = playTurns(fixedGame, view, 1.8, 0.4, 60);
+    EXPECT_LT(fixedSlow.intended, slow.intended);
+}
+
+TEST(AdaptiveScan, GrowsAtOnceAndShrinksByATenthATurn)
+{
+    AdaptiveScan scan;
+    EXPECT_EQ(scan.current(), 2s);
+    scan.pressed(1900ms, false);
+    scan.endTurn();
+    EXPECT_EQ(scan.current(), 1900ms * 8 / 5);
+    scan.endTurn(); // no press: no change
+    EXPECT_EQ(scan.current(), 1900ms * 8 / 5);
+
+    AdaptiveScan quick;
+    for (int t = 0; t < 3; ++t) {
+        quick.pressed(300ms, false);
+        quick.endTurn();
+    }
+    EXPECT_EQ(quick.current(), 2000ms * 9 / 10 * 9 / 10 * 9 / 10);
+
+    AdaptiveScan late;
+    late.pressed(100ms, true); // right after an offer was passed: late for that one
+    late.endTurn();
+    EXPECT_EQ(late.current(), 2100ms * 8 / 5);
+    for (int t = 0; t < 20; ++t) {
+        late.pressed(5900ms, false);
+        late.endTurn();
+    }
+    EXPECT_EQ(late.current(), AdaptiveScan::kLongest);
+}

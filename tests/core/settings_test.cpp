@@ -1,0 +1,125 @@
+#include "app/settings.h"
+#include "table/switchfilter.h"
+
+#include <gtest/gtest.h>
+
+using namespace wildcrest;
+using namespace std::chrono_literals;
+
+TEST(Settings, TheDefaultsAreTheGameAsItAlwaysPlays)
+{
+    const Settings s;
+    EXPECT_EQ(s.scanTime, 2000ms);
+    EXPECT_FALSE(s.adaptiveScan);
+    EXPECT_TRUE(s.mouseSwitch);
+    EXPECT_EQ(s.debounce, 0ms);
+    EXPECT_EQ(s.acceptance, 0ms);
+    EXPECT_FALSE(s.pauseOnFirstOffer);
+    EXPECT_EQ(s.highlight, Highlight::Lift);
+    EXPECT_FALSE(s.soundCue);
+    EXPECT_FALSE(s.speech);
+    for (const OptionInfo &o : optionTable())
+        EXPECT_EQ(settingText(s, o.name), o.defaultValue) << o.name;
+}
+
+TEST(Settings, GoodValuesAreTakenAndReadBack)
+{
+    Settings s;
+    EXPECT_EQ(applySetting(s, "scan-time", "3"), "");
+    EXPECT_EQ(s.scanTime, 3000ms);
+    EXPECT_EQ(applySetting(s, "scan-time", "0.5"), "");
+    EXPECT_EQ(settingText(s, "scan-time"), "0.5");
+    EXPECT_EQ(applySetting(s, "scan-time", "10"), "");
+    EXPECT_EQ(applySetting(s, "scan-time", "auto"), "");
+    EXPECT_TRUE(s.adaptiveScan);
+    EXPECT_EQ(settingText(s, "scan-time"), "auto");
+    EXPECT_EQ(applySetting(s, "scan-time", "2.25"), "");
+    EXPECT_FALSE(s.adaptiveScan);
+    EXPECT_EQ(s.scanTime, 2250ms);
+    EXPECT_EQ(applySetting(s, "debounce", "2000"), "");
+    EXPECT_EQ(applySetting(s, "acceptance", "150"), "");
+    EXPECT_EQ(s.acceptance, 150ms);
+    EXPECT_EQ(applySetting(s, "mouse-switch", "off"), "");
+    EXPECT_FALSE(s.mouseSwitch);
+    EXPECT_EQ(applySetting(s, "highlight", "lift+frame"), "");
+    EXPECT_EQ(s.highlight, Highlight::LiftAndFrame);
+    EXPECT_EQ(applySetting(s, "speech", "true"), ""); // as QSettings writes a checked box
+    EXPECT_TRUE(s.speech);
+    for (const OptionInfo &o : optionTable()) {
+        Settings copy;
+        EXPECT_EQ(applySetting(copy, o.name, settingText(s, o.name)), "") << o.name;
+        EXPECT_EQ(settingText(copy, o.name), settingText(s, o.name)) << o.name;
+    }
+}
+
+TEST(Settings, BadValuesAreRefusedAndLeaveTheSettingAsItWas)
+{
+    Settings s;
+    for (const char *bad : { "0.4", "10.5", "-1", "fast", "", "2s", "nan", "inf", "1e9" }) {
+        EXPECT_NE(applySetting(s, "scan-time", bad), "") << bad;
+        EXPECT_EQ(s.scanTime, 2000ms) << bad;
+        EXPECT_FALSE(s.adaptiveScan);
+    }
+    for (const char *bad : { "-1", "2001", "1.5", "abc", "", "100ms" }) {
+        EXPECT_NE(applySetting(s, "debounce", bad), "") << bad;
+        EXPECT_NE(applySetting(s, "acceptance", bad), "") << bad;
+    }
+    EXPECT_EQ(s.debounce, 0ms);
+    EXPECT_NE(applySetting(s, "highlight", "frame"), "");
+    EXPECT_NE(applySetting(s, "speech", "loud"), "");
+    EXPECT_FALSE(s.speech);
+    const std::string unknown = applySetting(s, "colour", "red");
+    EXPECT_NE(unknown.find("colour"), std::string::npos);
+}
+
+TEST(SwitchFilter, WithNothingSetEveryFreshPressCountsAtOnce)
+{
+    SwitchFilter f;
+    EXPECT_TRUE(f.press(0ms));
+    EXPECT_FALSE(f.press(10ms)); // still held: the same press
+    f.release(20ms);
+    EXPECT_TRUE(f.press(21ms));
+    EXPECT_FALSE(f.acceptanceDue());
+}
+
+TEST(SwitchFilter, DebounceIgnoresPressesSoonAfterTheLastCountedOne)
+{
+    SwitchFilter f(300ms, 0ms);
+    EXPECT_TRUE(f.press(1000ms));
+    f.release(1010ms);
+    EXPECT_FALSE(f.press(1100ms)); // a bounce
+    f.release(1110ms);
+    EXPECT_FALSE(f.press(1299ms));
+    f.release(1300ms);
+    EXPECT_TRUE(f.press(1301ms));
+}
+
+TEST(SwitchFilter, AcceptanceCountsAPressOnlyWhenHeldLongEnough)
+{
+    SwitchFilter f(0ms, 200ms);
+    EXPECT_FALSE(f.press(0ms));
+    ASSERT_TRUE(f.acceptanceDue());
+    EXPECT_EQ(*f.acceptanceDue(), Moment(200ms));
+    EXPECT_FALSE(f.held(199ms));
+    EXPECT_TRUE(f.held(200ms));
+    EXPECT_FALSE(f.held(400ms)); // counted once however long it is held
+    f.release(900ms);
+
+    EXPECT_FALSE(f.press(1000ms));
+    f.release(1150ms); // let go too soon
+    EXPECT_FALSE(f.held(1200ms));
+    EXPECT_FALSE(f.acceptanceDue());
+}
+
+TEST(SwitchFilter, DebounceAndAcceptanceTogether)
+{
+    SwitchFilter f(500ms, 100ms);
+    f.press(0ms);
+    EXPECT_TRUE(f.held(100ms));
+    f.release(150ms);
+    f.press(300ms);
+    EXPECT_FALSE(f.held(400ms)); // within half a second of the counted press at 100 ms
+    f.release(450ms);
+    f.press(600ms);
+    EXPECT_TRUE(f.held(700ms));
+}
