@@ -150,6 +150,9 @@ QImage makerLogo()
     image.fill(Qt::white);
     QPainter painter(&image);
     prepare(painter);
+    // The maker's address is written over the foot of the logo's place: keep the crest above it.
+    painter.translate(119 * 0.2, 0);
+    painter.scale(0.8, 0.8);
     const QRectF crestRect(49, 6, 140, 186);
     drawCrest(painter, crestRect);
     painter.setClipPath(crestShape(crestRect.adjusted(3, 3, -3, -3)));
