@@ -1,0 +1,394 @@
+// Wildcrest's real times beside the literal design, in one run and one table:
+// the pacing delay, CPU while waiting, the card animation, the reaction to a
+// press, memory through a match and start-up. Real clocks only, on the Qt
+// window under the offscreen platform.
+//
+//     build/benchmark/wildcrest_bench [--delays=5] [--presses=200] [--no-match]
+#include "app/gameform.h"
+#include "app/speeds.h"
+#include "cards/random.h"
+#include "figures.h"
+#include "literal.h"
+#include "match.h"
+#include "table/layout.h"
+#include "table/qt/qttableview.h"
+#include "watchedview.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QTimer>
+
+#include <condition_variable>
+#include <cstdlib>
+#include <functional>
+#include <iostream>
+#include <mutex>
+#include <random>
+#include <string>
+
+using namespace wildcrest;
+using namespace wildcrest::bench;
+
+namespace
+{
+
+struct Options {
+    int delays = 5;
+    int presses = 200;
+    bool match = true;
+};
+
+void progress(const std::string &what)
+{
+    std::cerr << "bench: " << what << std::endl;
+}
+
+void postPress(QWidget *window)
+{
+    QCoreApplication::postEvent(window, new QKeyEvent(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, " "));
+    QCoreApplication::postEvent(window, new QKeyEvent(QEvent::KeyRelease, Qt::Key_Space, Qt::NoModifier, " "));
+}
+
+struct Stretch {
+    double wall;
+    double cpu;
+};
+
+Stretch measure(const std::function<void()> &run)
+{
+    const double w0 = wallSeconds();
+    const double c0 = cpuSeconds();
+    run();
+    return { wallSeconds() - w0, cpuSeconds() - c0 };
+}
+
+// Presses the switch from its own thread, as a key from the window system
+// arrives while the game sleeps or spins: a timestamp, then the posted event.
+class Presser
+{
+public:
+    Presser(QWidget &window, WatchedView &view)
+        : window_(window)
+        , view_(view)
+        , thread_([this] { run(); })
+    {
+    }
+    ~Presser()
+    {
+        {
+            std::lock_guard lock(mutex_);
+            quit_ = true;
+        }
+        wake_.notify_one();
+        thread_.join();
+    }
+    void pressAfter(std::chrono::microseconds delay)
+    {
+        {
+            std::lock_guard lock(mutex_);
+            delay_ = delay;
+        }
+        wake_.notify_one();
+    }
+
+private:
+    void run()
+    {
+        std::unique_lock lock(mutex_);
+        for (;;) {
+            wake_.wait(lock, [this] { return quit_ || delay_; });
+            if (quit_)
+                return;
+            const auto delay = *std::exchange(delay_, std::nullopt);
+            lock.unlock();
+            std::this_thread::sleep_for(delay);
+            view_.pressed(Clock::now());
+            postPress(&window_);
+            lock.lock();
+        }
+    }
+
+    QWidget &window_;
+    WatchedView &view_;
+    std::mutex mutex_;
+    std::condition_variable wake_;
+    std::optional<std::chrono::microseconds> delay_;
+    bool quit_ = false;
+    std::thread thread_;
+};
+
+class Bench
+{
+public:
+    Bench(const Options &options, const std::string &self)
+        : options_(options)
+        , self_(self)
+        , window_(WILDCREST_GAME_DIR)
+        , view_(window_)
+        , game_(view_, random_, WILDCREST_GAME_DIR)
+    {
+    }
+
+    std::vector<Row> run();
+
+private:
+    std::vector<Stretch> delays(bool literal);
+    std::vector<double> animations(bool literal);
+    Stretch titleWait(bool literal);
+    std::vector<double> reactions(bool literal);
+
+    Options options_;
+    std::string self_;
+    QtTableView window_;
+    WatchedView view_;
+    ClockFoldedRandom random_ { 1 };
+    GameForm game_;
+};
+
+// Held cards: the player's first place lifted for one pacing delay with a
+// choice, and no press.
+std::vector<Stretch> Bench::delays(bool literal)
+{
+    std::vector<Stretch> out;
+    const Control card = playerslot(1);
+    for (int i = 0; i < options_.delays; ++i) {
+        game_.hitkey = kFalse;
+        view_.setTop(card, view_.top(card) - kLift);
+        out.push_back(measure([&] { literal ? (void)literalPacingDelay(game_, true) : (void)game_.pacingdelay(true); }));
+        view_.setTop(card, view_.top(card) + kLift);
+    }
+    return out;
+}
+
+std::vector<double> Bench::animations(bool literal)
+{
+    std::vector<double> out;
+    game_.hand = {};
+    for (int i = 0; i < options_.delays; ++i)
+        out.push_back(measure([&] { literal ? literalDrawAnimation(game_) : game_.drawanimation('D'); }).wall);
+    return out;
+}
+
+Stretch Bench::titleWait(bool literal)
+{
+    view_.setVisible(Frame1, true);
+    QTimer::singleShot(10000, &window_, [this] { postPress(&window_); });
+    const Stretch s = measure([&] { literal ? literalWaitForKey(game_) : game_.waitforkey(); });
+    view_.setVisible(Frame1, false);
+    return s;
+}
+
+// Presses 10 to 60 ms into a held card; the reaction is the play's first
+// picture change (the card leaving its place).
+std::vector<double> Bench::reactions(bool literal)
+{
+    std::vector<double> out;
+    std::mt19937 pick(8);
+    std::uniform_int_distribution<int> after(10000, 60000);
+    Presser presser(window_, view_);
+    const Control card = playerslot(1);
+    for (int i = 0; i < options_.presses; ++i) {
+        game_.hand = {};
+        game_.hand[1][kPlayer] = std::string("5H");
+        game_.curcard = std::string("7H");
+        game_.hitkey = kFalse;
+        view_.watchForReaction();
+        presser.pressAfter(std::chrono::microseconds(after(pick)));
+        try {
+            literal ? literalHeldCard(game_) : game_.selection();
+            progress("a held card ended without the play starting");
+        } catch (const Reacted &) {
+            out.push_back(std::chrono::duration<double, std::milli>(view_.lastReaction()).count());
+        }
+        view_.setTop(card, playerslotRect(1).top);
+        // The key's release, and anything else, before the next press.
+        for (int k = 0; k < 3; ++k)
+            QCoreApplication::processEvents();
+    }
+    return out;
+}
+
+std::vector<double> walls(const std::vector<Stretch> &s)
+{
+    std::vector<double> out;
+    for (const Stretch &x : s)
+        out.push_back(x.wall);
+    return out;
+}
+
+double cpuShare(const std::vector<Stretch> &s)
+{
+    double wall = 0, cpu = 0;
+    for (const Stretch &x : s) {
+        wall += x.wall;
+        cpu += x.cpu;
+    }
+    return wall > 0 ? 100 * cpu / wall : 0;
+}
+
+bool within(const Spread &s, double target, double tolerance)
+{
+    return s.min >= target * (1 - tolerance) && s.max <= target * (1 + tolerance);
+}
+
+std::vector<Row> Bench::run()
+{
+    std::vector<Row> rows;
+    progress("calibrating as the game does");
+    {
+        // Counted on the bare window: a reading through the watching view
+        // would cost more and shrink the literal delay.
+        GameForm plain(window_, random_, WILDCREST_GAME_DIR);
+        plain.load();
+        game_.delayvalue = plain.delayvalue;
+        game_.gamecount = plain.gamecount;
+    }
+    window_.setKeyHandler([this](int charCode) { game_.keypress(charCode); });
+    window_.show();
+    window_.activateWindow();
+    while (!window_.isActiveWindow())
+        window_.waitForEvent(window_.now() + std::chrono::seconds(1));
+    view_.setVisible(Frame1, false);
+    progress("delayvalue = " + std::to_string(game_.delayvalue));
+
+    const double delay = std::chrono::duration<double>(kPacingDelay).count();
+    const double animation = std::chrono::duration<double>(kAnimationLength).count();
+    const std::string n = std::to_string(options_.delays);
+
+    progress("pacing delays and animations, other core idle");
+    const auto oursIdle = delays(false);
+    const auto literalIdle = delays(true);
+    const auto oursAnimIdle = animations(false);
+    const auto literalAnimIdle = animations(true);
+
+    progress("pacing delays and animations, other core busy");
+    std::vector<Stretch> oursBusy, literalBusy;
+    std::vector<double> oursAnimBusy, literalAnimBusy;
+    {
+        BusyCore busy;
+        oursBusy = delays(false);
+        literalBusy = delays(true);
+        oursAnimBusy = animations(false);
+        literalAnimBusy = animations(true);
+    }
+
+    const auto delayRow = [&](const std::string &what, const std::vector<Stretch> &ours, const std::vector<Stretch> &literal) {
+        const Spread o = spread(walls(ours));
+        const Spread l = spread(walls(literal));
+        rows.push_back({ "Pacing delay, " + what + " (s, min/med/max of " + n + ")",
+            spreadText(o, 3),
+            spreadText(l, 3),
+            ratioText(l.median, o.median),
+            "2.000 +/- 5 %",
+            within(o, delay, 0.05) });
+    };
+    delayRow("other core idle", oursIdle, literalIdle);
+    delayRow("other core busy", oursBusy, literalBusy);
+
+    progress("CPU during a 10 s wait for the switch on the title screen");
+    const Stretch oursTitle = titleWait(false);
+    const Stretch literalTitle = titleWait(true);
+    const double oursTitleShare = cpuShare({ oursTitle });
+    const double literalTitleShare = cpuShare({ literalTitle });
+    rows.push_back({ "CPU, 10 s title-screen wait (% of a core)",
+        fixed(oursTitleShare, 2),
+        fixed(literalTitleShare, 1),
+        ratioText(literalTitleShare, oursTitleShare),
+        "< 2 %",
+        oursTitleShare < 2 });
+    const double oursHeld = cpuShare(oursIdle);
+    const double literalHeld = cpuShare(literalIdle);
+    rows.push_back({ "CPU, held card (% of a core, " + n + " delays)",
+        fixed(oursHeld, 2),
+        fixed(literalHeld, 1),
+        ratioText(literalHeld, oursHeld),
+        "< 2 %",
+        oursHeld < 2 });
+
+    const auto animationRow = [&](const std::string &what, const std::vector<double> &ours, const std::vector<double> &literal) {
+        const Spread o = spread(ours);
+        const Spread l = spread(literal);
+        rows.push_back({ "Animation of 300 steps, " + what + " (s, min/med/max of " + n + ")",
+            spreadText(o, 3),
+            spreadText(l, 3),
+            ratioText(l.median, o.median),
+            "0.500 +/- 10 %",
+            within(o, animation, 0.10) });
+    };
+    animationRow("other core idle", oursAnimIdle, literalAnimIdle);
+    animationRow("other core busy", oursAnimBusy, literalAnimBusy);
+
+    progress("reaction to " + std::to_string(options_.presses) + " presses of a held card");
+    const auto oursReact = reactions(false);
+    const auto literalReact = reactions(true);
+    const std::string presses = std::to_string(oursReact.size());
+    const double oursMedian = percentile(oursReact, 50), literalMedian = percentile(literalReact, 50);
+    const double ours99 = percentile(oursReact, 99), literal99 = percentile(literalReact, 99);
+    rows.push_back({ "Key event to play, median (ms, " + presses + " presses)",
+        fixed(oursMedian, 3),
+        fixed(literalMedian, 3),
+        ratioText(literalMedian, oursMedian),
+        "< 2 ms",
+        oursMedian < 2 });
+    rows.push_back({ "Key event to play, 99th percentile (ms)", fixed(ours99, 3), fixed(literal99, 3), ratioText(literal99, ours99), "< 2 ms", ours99 < 2 });
+
+    if (options_.match) {
+        progress("one whole match in a new process, pressing every 50 ms (a few minutes)");
+        const std::optional<MatchFigures> m = measureMatch(self_);
+        if (!m) {
+            rows.push_back({ "Peak resident memory, one match", "failed", "-", "-", "< 80 MB", false });
+        } else {
+            progress("the match took " + fixed(m->matchSeconds, 0) + " s");
+            const std::string same = "same code";
+            rows.push_back({ "Peak resident memory, one whole match (MB)", fixed(m->peakMegabytes, 1), same, "-", "< 80 MB", m->peakMegabytes < 80 });
+            rows.push_back({ "Start-up: calibration (s)", fixed(m->calibration, 3), same, "-", "2 to 3 s", m->calibration >= 2 && m->calibration <= 3 });
+            const double rest = (m->launchToTitle - m->calibration) * 1000;
+            rows.push_back({ "Start-up: launch to title, calibration left out (ms)", fixed(rest, 1), same, "-", "< 150 ms", rest < 150 });
+        }
+    }
+    return rows;
+}
+
+Options parse(int argc, char *argv[])
+{
+    Options o;
+    for (int i = 1; i < argc; ++i) {
+        const std::string a = argv[i];
+        if (a.rfind("--delays=", 0) == 0)
+            o.delays = std::max(1, std::atoi(a.c_str() + 9));
+        else if (a.rfind("--presses=", 0) == 0)
+            o.presses = std::max(1, std::atoi(a.c_str() + 10));
+        else if (a == "--no-match")
+            o.match = false;
+        else {
+            std::cerr << "usage: wildcrest_bench [--delays=N] [--presses=N] [--no-match]\n";
+            std::exit(2);
+        }
+    }
+    return o;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    // The window is real, but nobody needs to see it; real times all the same.
+    setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    if (argc == 2 && std::string(argv[1]) == "--match")
+        return runMatch();
+    const Options options = parse(argc, argv);
+
+    QApplication app(argc, argv);
+    try {
+        Bench bench(options, QCoreApplication::applicationFilePath().toStdString());
+        const std::vector<Row> rows = bench.run();
+        std::cout << tableText(rows) << std::flush;
+    } catch (const std::exception &e) {
+        std::cerr << "wildcrest_bench: " << e.what() << '\n';
+        return 1;
+    } catch (const GameEnded &) {
+        std::cerr << "wildcrest_bench: the window was closed\n";
+        return 1;
+    }
+    return 0;
+}
