@@ -103,6 +103,18 @@ public:
     {
         inner_.setKeyHandler(std::move(handler));
     }
+    void markOffer(std::optional<Control> c) override
+    {
+        inner_.markOffer(c);
+    }
+    void cue() override
+    {
+        inner_.cue();
+    }
+    void say(const std::string &text) override
+    {
+        inner_.say(text);
+    }
     void yield() override
     {
         inner_.yield();
