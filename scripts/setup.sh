@@ -11,6 +11,7 @@ wildcrest_packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation
   libcanberra-dev sound-theme-freedesktop
+  libspeechd-dev speech-dispatcher
   xvfb xdotool x11-utils imagemagick
   appstream desktop-file-utils groff-base dpkg-dev
 )

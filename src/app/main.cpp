@@ -1,4 +1,6 @@
 #include "app/gameform.h"
+#include "app/qt/settingsdialog.h"
+#include "app/qt/settingsfile.h"
 #include "cards/random.h"
 #include "table/qt/qttableview.h"
 
@@ -11,6 +13,7 @@
 #include <exception>
 #include <iostream>
 #include <string>
+#include <vector>
 
 using namespace wildcrest;
 
@@ -30,15 +33,29 @@ void report(const std::string &message)
 
 int main(int argc, char *argv[])
 {
+    // Read before Qt starts, so that --help and a wrong option need no display.
+    const CommandLine line = readCommandLine(std::vector<std::string>(argv + 1, argv + argc), std::cout, std::cerr);
+    if (line.then == CommandLine::Then::Exit)
+        return line.status;
+
     QApplication app(argc, argv);
     QApplication::setApplicationName("Wildcrest");
+
+    if (line.then == CommandLine::Then::EditSettings) {
+        SettingsDialog dialog(line.file);
+        dialog.setSettings(line.settings);
+        dialog.show();
+        return dialog.exec() == QDialog::Accepted ? 0 : 1;
+    }
     // applicationDirPath resolves symbolic links: the pictures lie beside the real executable.
     const std::string appdir = QCoreApplication::applicationDirPath().toStdString();
 
     try {
         QtTableView view(appdir);
+        view.setSwitchOptions(line.settings.mouseSwitch, line.settings.debounce, line.settings.acceptance);
         ClockFoldedRandom random(std::uint64_t(std::chrono::system_clock::now().time_since_epoch().count()));
         GameForm game(view, random, appdir);
+        game.settings = line.settings;
         game.load();
         view.show();
         view.activateWindow();

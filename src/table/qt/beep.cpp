@@ -13,7 +13,7 @@ Bell::~Bell()
         ca_context_destroy(context_);
 }
 
-bool Bell::playThemeSound()
+bool Bell::playThemeSound(const char *eventId, const char *description)
 {
     if (!context_) {
         if (ca_context_create(&context_) != CA_SUCCESS) {
@@ -23,7 +23,7 @@ bool Bell::playThemeSound()
         ca_context_change_props(context_, CA_PROP_APPLICATION_NAME, "Wildcrest", NULL);
     }
     // ca_context_play only queues the sound: it returns before the bell is heard.
-    if (ca_context_play(context_, 0, CA_PROP_EVENT_ID, "bell", CA_PROP_EVENT_DESCRIPTION, "Match over", NULL) == CA_SUCCESS)
+    if (ca_context_play(context_, 0, CA_PROP_EVENT_ID, eventId, CA_PROP_EVENT_DESCRIPTION, description, NULL) == CA_SUCCESS)
         return true;
     // Start afresh next time: a sound server may have come up meanwhile.
     ca_context_destroy(context_);
@@ -33,8 +33,13 @@ bool Bell::playThemeSound()
 
 void Bell::ring()
 {
-    if (!playThemeSound())
+    if (!playThemeSound("bell", "Match over"))
         QApplication::beep();
+}
+
+void Bell::cue()
+{
+    playThemeSound("message", "Offer");
 }
 
 } // namespace wildcrest

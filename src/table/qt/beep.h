@@ -16,9 +16,11 @@ public:
     ~Bell();
 
     void ring();
+    // The short "message" sound of a new offer; silent where there is no sound device.
+    void cue();
 
 private:
-    bool playThemeSound();
+    bool playThemeSound(const char *eventId, const char *description);
 
     ca_context *context_ = nullptr;
 };

@@ -3,6 +3,7 @@
 #include "table/layout.h"
 #include "table/qt/colours.h"
 #include "table/qt/controlwidgets.h"
+#include "table/qt/offerframe.h"
 #include "table/qt/picturefile.h"
 
 #include <QCloseEvent>
@@ -12,6 +13,7 @@
 #include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QScreen>
 #include <QTime>
 
@@ -47,9 +49,13 @@ QtTableView::QtTableView(std::string pictureDir)
         setWindowIcon(QIcon(icon));
 
     createControls(pictureDir);
+    offerFrame_ = new OfferFrame(this);
 
     wakeTimer_.setSingleShot(true);
     wakeTimer_.setTimerType(Qt::PreciseTimer);
+    acceptTimer_.setSingleShot(true);
+    acceptTimer_.setTimerType(Qt::PreciseTimer);
+    connect(&acceptTimer_, &QTimer::timeout, this, [this] { acceptHeldSwitch(); });
     // Keys are caught before any widget sees them, whichever one has the focus.
     qApp->installEventFilter(this);
 }
@@ -117,6 +123,11 @@ QWidget *QtTableView::widgetOf(Control c) const
     return placed(c).widget;
 }
 
+QWidget *QtTableView::offerFrame() const
+{
+    return offerFrame_;
+}
+
 void QtTableView::setPicture(Control c, const std::string &path)
 {
     auto *picture = dynamic_cast<PictureWidget *>(placed(c).widget);
@@ -128,6 +139,8 @@ void QtTableView::setPicture(Control c, const std::string &path)
 void QtTableView::setVisible(Control c, bool visible)
 {
     placed(c).widget->setVisible(visible);
+    if (offered_ == c)
+        placeOfferFrame();
 }
 
 Twips QtTableView::left(Control c) const
@@ -145,6 +158,8 @@ void QtTableView::setLeft(Control c, Twips x)
     Placed &p = placed(c);
     p.left = x;
     moveToTwips(p);
+    if (offered_ == c)
+        placeOfferFrame();
 }
 
 void QtTableView::setTop(Control c, Twips y)
@@ -152,6 +167,8 @@ void QtTableView::setTop(Control c, Twips y)
     Placed &p = placed(c);
     p.top = y;
     moveToTwips(p);
+    if (offered_ == c)
+        placeOfferFrame();
 }
 
 void QtTableView::setCaption(Control c, const std::string &text)
@@ -197,6 +214,30 @@ void QtTableView::beep()
     bell_.ring();
 }
 
+void QtTableView::markOffer(std::optional<Control> c)
+{
+    offered_ = c;
+    placeOfferFrame();
+}
+
+void QtTableView::placeOfferFrame()
+{
+    if (offered_ && !placed(*offered_).widget->isHidden())
+        offerFrame_->frame(placed(*offered_).widget);
+    else
+        offerFrame_->hide();
+}
+
+void QtTableView::cue()
+{
+    bell_.cue();
+}
+
+void QtTableView::say(const std::string &text)
+{
+    speech_.say(text);
+}
+
 void QtTableView::closeWindow()
 {
     closed_ = true;
@@ -215,19 +256,129 @@ void QtTableView::setKeyHandler(KeyHandler handler)
     keyHandler_ = std::move(handler);
 }
 
+void QtTableView::setSwitchOptions(bool mouse, std::chrono::milliseconds debounce, std::chrono::milliseconds acceptance)
+{
+    mouseSwitch_ = mouse;
+    acceptTimer_.stop();
+    if (debounce.count() > 0 || acceptance.count() > 0)
+        filter_.emplace(debounce, acceptance);
+    else
+        filter_.reset();
+}
+
+namespace
+{
+
+    bool isModifier(int key)
+    {
+        switch (key) {
+        case Qt::Key_Shift:
+        case Qt::Key_Control:
+        case Qt::Key_Alt:
+        case Qt::Key_AltGr:
+        case Qt::Key_Meta:
+        case Qt::Key_Super_L:
+        case Qt::Key_Super_R:
+        case Qt::Key_CapsLock:
+        case Qt::Key_NumLock:
+            return true;
+        default:
+            return false;
+        }
+    }
+
+} // namespace
+
 bool QtTableView::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() != QEvent::KeyPress || !watched->isWidgetType() || static_cast<QWidget *>(watched)->window() != this)
+    if (!watched->isWidgetType() || static_cast<QWidget *>(watched)->window() != this)
         return QWidget::eventFilter(watched, event);
-    const auto *key = static_cast<QKeyEvent *>(event);
-    // A switch held down is one press, however long it is held.
-    if (!key->isAutoRepeat()) {
-        if (key->key() == Qt::Key_Escape)
-            pressKey(27);
-        else if (!key->text().isEmpty())
-            pressKey(key->text().at(0).unicode());
+    if (filterSwitch(event))
+        return true;
+    return QWidget::eventFilter(watched, event);
+}
+
+// The keys and buttons of the window that are the switch; true when the event is used up.
+bool QtTableView::filterSwitch(QEvent *event)
+{
+    switch (event->type()) {
+    case QEvent::KeyPress: {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        // A switch held down is one press, however long it is held.
+        if (!key->isAutoRepeat()) {
+            if (key->key() == Qt::Key_Escape)
+                pressKey(27); // never filtered: the way out is always there
+            else if (!key->text().isEmpty())
+                switchDown(key->text().at(0).unicode());
+        }
+        return true;
     }
-    return true;
+    case QEvent::KeyRelease: {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if (!key->isAutoRepeat() && key->key() != Qt::Key_Escape && !isModifier(key->key()))
+            switchUp();
+        return false;
+    }
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick: // the second press of a quick pair
+        if (!mouseSwitch_)
+            return false;
+        if (static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton)
+            switchDown(' ');
+        return true; // other buttons do nothing
+    case QEvent::MouseButtonRelease:
+        if (!mouseSwitch_)
+            return false;
+        if (static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton)
+            switchUp();
+        return true;
+    case QEvent::WindowDeactivate:
+        switchUp(); // its release goes elsewhere
+        return false;
+    default:
+        return false;
+    }
+}
+
+void QtTableView::switchDown(int charCode)
+{
+    if (!filter_) {
+        pressKey(charCode);
+        return;
+    }
+    if (filter_->press(now())) {
+        pressKey(charCode);
+        return;
+    }
+    if (filter_->acceptanceDue()) {
+        heldCode_ = charCode;
+        acceptHeldSwitch(); // starts the timer
+    }
+}
+
+void QtTableView::switchUp()
+{
+    if (!filter_)
+        return;
+    filter_->release(now());
+    acceptTimer_.stop();
+}
+
+void QtTableView::acceptHeldSwitch()
+{
+    if (!filter_)
+        return;
+    const std::optional<Moment> due = filter_->acceptanceDue();
+    if (!due)
+        return;
+    const Moment t = now();
+    if (t >= *due) {
+        if (filter_->held(t))
+            pressKey(heldCode_);
+        return;
+    }
+    // Rounded up, so the timer never fires before the press is due.
+    acceptTimer_.start(int((*due - t).count() + 999) / 1000);
 }
 
 void QtTableView::pressKey(int charCode)

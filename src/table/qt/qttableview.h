@@ -1,17 +1,23 @@
 #pragma once
 
 #include "table/qt/beep.h"
+#include "table/qt/speech.h"
+#include "table/switchfilter.h"
 #include "table/tableview.h"
 
 #include <QTimer>
 #include <QWidget>
 
+#include <chrono>
 #include <exception>
 #include <map>
+#include <optional>
 #include <string>
 
 namespace wildcrest
 {
+
+class OfferFrame;
 
 // The window Form1 drawn with Qt Widgets: one child widget per control of the
 // table's layout, created once and stacked in layout order. The game runs its
@@ -45,14 +51,24 @@ public:
     void beep() override;
     void closeWindow() override;
     void setKeyHandler(KeyHandler handler) override;
+    void markOffer(std::optional<Control> c) override;
+    void cue() override;
+    void say(const std::string &text) override;
     void yield() override;
     void waitForEvent(Moment deadline) override;
     void waitForEvent() override;
     Moment now() const override;
     int clockSeconds() override;
 
+    // What counts as the switch: a left click too, when `mouse`; a press ignored
+    // within `debounce` of the last, counted only once held for `acceptance`.
+    // The defaults are a click, and every key press at once.
+    void setSwitchOptions(bool mouse, std::chrono::milliseconds debounce, std::chrono::milliseconds acceptance);
+
     // The widget that draws control `c`.
     QWidget *widgetOf(Control c) const;
+    // The frame round the offered control; hidden while nothing is offered.
+    QWidget *offerFrame() const;
     bool closed() const
     {
         return closed_;
@@ -83,6 +99,11 @@ private:
     const Placed &placed(Control c) const;
     static void moveToTwips(const Placed &p);
     void pressKey(int charCode);
+    bool filterSwitch(QEvent *event);
+    void switchDown(int charCode);
+    void switchUp();
+    void acceptHeldSwitch();
+    void placeOfferFrame();
     void endIfClosed();
 
     std::map<Control, Placed> controls_;
@@ -90,6 +111,13 @@ private:
     std::exception_ptr keyFailure_;
     QTimer wakeTimer_;
     Bell bell_;
+    Speech speech_;
+    bool mouseSwitch_ = true;
+    std::optional<SwitchFilter> filter_; // none: every press counts at once
+    QTimer acceptTimer_;
+    int heldCode_ = 0; // the key being held for the acceptance time
+    OfferFrame *offerFrame_ = nullptr;
+    std::optional<Control> offered_;
     bool closed_ = false;
     bool autoRedraw_ = false;
     bool keyPreview_ = false;

@@ -1,0 +1,187 @@
+#include "app/qt/settingsfile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QSettings>
+#include <QStringList>
+
+#include <algorithm>
+#include <sstream>
+
+namespace wildcrest
+{
+
+namespace
+{
+
+    const OptionInfo *findOption(const std::string &name)
+    {
+        const auto &options = optionTable();
+        const auto it = std::find_if(options.begin(), options.end(), [&](const OptionInfo &o) { return o.name == name; });
+        return it == options.end() ? nullptr : &*it;
+    }
+
+    // Applies one value to a copy, so that a refused one leaves the settings as they were.
+    std::string applyChecked(Settings &settings, const std::string &name, const std::string &value)
+    {
+        Settings trial = settings;
+        std::string error = applySetting(trial, name, value);
+        if (error.empty())
+            settings = trial;
+        return error;
+    }
+
+    // QSettings reads "1,5" as a list of two: it is one value as written.
+    std::string valueText(const QVariant &value)
+    {
+        if (value.typeId() == QMetaType::QStringList)
+            return value.toStringList().join(',').toStdString();
+        return value.toString().toStdString();
+    }
+
+    // A key someone meant to write, as opposed to a piece of a file that is not settings.
+    bool looksLikeAName(const QString &key)
+    {
+        static const QRegularExpression name("^[A-Za-z][A-Za-z0-9_+./-]{0,39}$");
+        return name.match(key).hasMatch();
+    }
+
+    const char *kVersion = WILDCREST_VERSION;
+
+} // namespace
+
+QString settingsFilePath()
+{
+    QString base = qEnvironmentVariable("XDG_CONFIG_HOME");
+    // The base directory specification says a relative one is to be ignored.
+    if (base.isEmpty() || QDir::isRelativePath(base))
+        base = QDir::homePath() + "/.config";
+    return base + "/wildcrest/wildcrest.conf";
+}
+
+void readSettingsFile(const QString &path, Settings &settings, std::ostream &warnings)
+{
+    const QFileInfo info(path);
+    if (!info.exists())
+        return; // nothing was given: nothing is read
+    const std::string where = "wildcrest: " + path.toStdString() + ": ";
+    QFile probe(path);
+    if (info.isDir() || !probe.open(QIODevice::ReadOnly)) {
+        warnings << where << "cannot be read; using the defaults" << std::endl;
+        return;
+    }
+    probe.close();
+
+    QSettings file(path, QSettings::IniFormat);
+    bool garbled = file.status() != QSettings::NoError;
+    for (const QString &key : file.allKeys()) {
+        const std::string name = key.toStdString();
+        const OptionInfo *option = findOption(name);
+        if (!option) {
+            if (looksLikeAName(key))
+                warnings << where << name << ": there is no such option; it is left out" << std::endl;
+            else
+                garbled = true; // told once for all, below
+            continue;
+        }
+        const std::string error = applyChecked(settings, name, valueText(file.value(key)));
+        if (!error.empty())
+            warnings << where << name << ": " << error << "; using the default " << option->defaultValue << std::endl;
+    }
+    if (garbled)
+        warnings << where << "some of it is not settings (lines of name=value); that part is left out" << std::endl;
+}
+
+std::string writeSettingsFile(const QString &path, const Settings &settings)
+{
+    const QString dir = QFileInfo(path).absolutePath();
+    if (!QDir().mkpath(dir))
+        return "cannot make the folder " + dir.toStdString();
+    QSettings file(path, QSettings::IniFormat);
+    file.clear();
+    for (const OptionInfo &option : optionTable())
+        file.setValue(QString::fromStdString(option.name), QString::fromStdString(settingText(settings, option.name)));
+    file.sync();
+    if (file.status() != QSettings::NoError)
+        return "cannot write " + path.toStdString();
+    return {};
+}
+
+std::string usageText()
+{
+    std::ostringstream text;
+    text << "Usage: wildcrest [--OPTION=VALUE]...\n"
+            "       wildcrest --settings | --help | --version\n"
+            "\n"
+            "A card game played with one switch: each choice is offered in turn and one\n"
+            "press of any key takes it. Esc ends the game.\n"
+            "\n"
+            "Options (also read from "
+         << settingsFilePath().toStdString() << ",\nwhere the command line wins):\n";
+    for (const OptionInfo &option : optionTable()) {
+        text << "  --" << option.name << "=" << option.values << "\n"
+             << "      " << option.help << " (default " << option.defaultValue << ")\n";
+    }
+    text << "  --settings\n"
+            "      open the settings dialog, which writes that file\n"
+            "  --help\n"
+            "      show this text\n"
+            "  --version\n"
+            "      show the version\n";
+    return text.str();
+}
+
+CommandLine readCommandLine(const std::vector<std::string> &args, std::ostream &out, std::ostream &err)
+{
+    CommandLine line;
+    std::vector<std::pair<std::string, std::string>> given;
+    const auto fail = [&](const std::string &message) {
+        err << "wildcrest: " << message << "\n\n" << usageText();
+        line.then = CommandLine::Then::Exit;
+        line.status = 2;
+        return line;
+    };
+    for (const std::string &arg : args) {
+        if (arg.rfind("--", 0) != 0)
+            continue; // Qt's own (-platform offscreen, ...)
+        if (arg == "--help") {
+            out << usageText();
+            line.then = CommandLine::Then::Exit;
+            line.status = 0;
+            return line;
+        }
+        if (arg == "--version") {
+            out << "wildcrest " << kVersion << "\n";
+            line.then = CommandLine::Then::Exit;
+            line.status = 0;
+            return line;
+        }
+        if (arg == "--settings") {
+            line.then = CommandLine::Then::EditSettings;
+            continue;
+        }
+        const std::size_t equals = arg.find('=');
+        const std::string name = arg.substr(2, equals == std::string::npos ? std::string::npos : equals - 2);
+        if (!findOption(name))
+            return fail("unknown option " + arg);
+        if (equals == std::string::npos)
+            return fail("--" + name + " needs a value: --" + name + "=" + findOption(name)->values);
+        given.emplace_back(name, arg.substr(equals + 1));
+    }
+    // The values are checked before any file is read, so a mistake is told as the mistake it is.
+    for (const auto &[name, value] : given) {
+        Settings scratch;
+        const std::string error = applySetting(scratch, name, value);
+        if (!error.empty())
+            return fail("--" + name + ": " + error);
+    }
+    line.file = settingsFilePath();
+    readSettingsFile(line.file, line.settings, err);
+    for (const auto &[name, value] : given)
+        applySetting(line.settings, name, value);
+    return line;
+}
+
+} // namespace wildcrest

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QColor>
+#include <QWidget>
+
+namespace wildcrest
+{
+
+// The frame round the offered card or suit: a black outer ring and a yellow
+// inner one, each kRing pixels wide, so that it stands out on the light green
+// table, on the cards and on the red pile frame, with or without colour vision.
+// It lies outside the rectangle it marks and lets clicks through.
+class OfferFrame : public QWidget
+{
+public:
+    static constexpr int kRing = 3;
+    static constexpr int kWidth = 2 * kRing;
+    static const QColor kOuter;
+    static const QColor kInner;
+
+    explicit OfferFrame(QWidget *parent);
+
+    // Frames `target` (a sibling or any widget of the same window) where it is now.
+    void frame(const QWidget *target);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+};
+
+} // namespace wildcrest
