@@ -48,6 +48,22 @@ namespace
         return name.match(key).hasMatch();
     }
 
+    // Lines that are neither blank, a comment, a [section] nor name=value: QSettings
+    // passes over them without a word.
+    bool hasStrayLines(const QByteArray &bytes)
+    {
+        for (const QByteArray &raw : bytes.split('\n')) {
+            const QByteArray line = raw.trimmed();
+            if (line.isEmpty() || line.startsWith(';') || line.startsWith('#'))
+                continue;
+            if (line.startsWith('[') && line.endsWith(']'))
+                continue;
+            if (!line.contains('='))
+                return true;
+        }
+        return false;
+    }
+
     const char *kVersion = WILDCREST_VERSION;
 
 } // namespace
@@ -72,10 +88,11 @@ void readSettingsFile(const QString &path, Settings &settings, std::ostream &war
         warnings << where << "cannot be read; using the defaults" << std::endl;
         return;
     }
+    const QByteArray bytes = probe.readAll();
     probe.close();
 
     QSettings file(path, QSettings::IniFormat);
-    bool garbled = file.status() != QSettings::NoError;
+    bool garbled = file.status() != QSettings::NoError || hasStrayLines(bytes);
     for (const QString &key : file.allKeys()) {
         const std::string name = key.toStdString();
         const OptionInfo *option = findOption(name);

@@ -1,0 +1,335 @@
+// The settings file, the command line over it, and the dialog that writes the file.
+#include "app/qt/settingsdialog.h"
+#include "app/qt/settingsfile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <string>
+#include <vector>
+
+using namespace wildcrest;
+using namespace std::chrono_literals;
+
+namespace
+{
+
+// Every option, as text, so that two settings compare as a whole.
+std::vector<std::string> texts(const Settings &s)
+{
+    std::vector<std::string> all;
+    for (const OptionInfo &option : optionTable())
+        all.push_back(option.name + "=" + settingText(s, option.name));
+    return all;
+}
+
+int count(const std::string &text, const std::string &part)
+{
+    int n = 0;
+    for (std::size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1))
+        ++n;
+    return n;
+}
+
+// A config home of its own, so that no real settings file is read.
+class SettingsTest : public ::testing::Test
+{
+protected:
+    SettingsTest()
+        : saved_(qgetenv("XDG_CONFIG_HOME"))
+        , hadSaved_(qEnvironmentVariableIsSet("XDG_CONFIG_HOME"))
+    {
+        qputenv("XDG_CONFIG_HOME", home.path().toLocal8Bit());
+    }
+    ~SettingsTest() override
+    {
+        if (hadSaved_)
+            qputenv("XDG_CONFIG_HOME", saved_);
+        else
+            qunsetenv("XDG_CONFIG_HOME");
+    }
+
+    QString path() const
+    {
+        return home.path() + "/wildcrest/wildcrest.conf";
+    }
+    void writeFile(const QByteArray &bytes) const
+    {
+        QDir().mkpath(home.path() + "/wildcrest");
+        QFile f(path());
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+    }
+    Settings readFile()
+    {
+        Settings s;
+        readSettingsFile(path(), s, warnings);
+        return s;
+    }
+    CommandLine run(const std::vector<std::string> &args)
+    {
+        return readCommandLine(args, out, warnings);
+    }
+
+    QTemporaryDir home;
+    std::ostringstream out;
+    std::ostringstream warnings;
+
+private:
+    QByteArray saved_;
+    bool hadSaved_;
+};
+
+} // namespace
+
+TEST_F(SettingsTest, TheFileLiesInTheConfigHome)
+{
+    EXPECT_EQ(settingsFilePath(), path());
+    qunsetenv("XDG_CONFIG_HOME");
+    EXPECT_EQ(settingsFilePath(), QDir::homePath() + "/.config/wildcrest/wildcrest.conf");
+}
+
+TEST_F(SettingsTest, NoFileAndNoOptionsLeaveTheGameAsItIs)
+{
+    const CommandLine line = run({});
+    EXPECT_EQ(line.then, CommandLine::Then::Play);
+    EXPECT_EQ(texts(line.settings), texts(Settings {}));
+    EXPECT_EQ(line.file, path());
+    EXPECT_EQ(warnings.str(), "");
+    EXPECT_FALSE(QFile::exists(path())) << "reading must not write";
+}
+
+TEST_F(SettingsTest, EveryGoodValueOfTheFileIsTaken)
+{
+    writeFile("scan-time=3.5\nmouse-switch=off\ndebounce=150\nacceptance=300\npause-on-first-offer=on\n"
+              "highlight=lift+frame\nsound-cue=on\nspeech=yes\n");
+    const Settings s = readFile();
+    EXPECT_EQ(s.scanTime, 3500ms);
+    EXPECT_FALSE(s.adaptiveScan);
+    EXPECT_FALSE(s.mouseSwitch);
+    EXPECT_EQ(s.debounce, 150ms);
+    EXPECT_EQ(s.acceptance, 300ms);
+    EXPECT_TRUE(s.pauseOnFirstOffer);
+    EXPECT_EQ(s.highlight, Highlight::LiftAndFrame);
+    EXPECT_TRUE(s.soundCue);
+    EXPECT_TRUE(s.speech);
+    EXPECT_EQ(warnings.str(), "");
+
+    writeFile("[General]\nscan-time=auto\n");
+    EXPECT_TRUE(readFile().adaptiveScan);
+}
+
+TEST_F(SettingsTest, ABadValueIsToldOnceAndOnlyItsKeyKeepsTheDefault)
+{
+    writeFile("scan-time=fast\ndebounce=1,5\nacceptance=400\nhighlight=lift+frame\n");
+    const Settings s = readFile();
+    EXPECT_EQ(s.scanTime, Settings {}.scanTime);
+    EXPECT_EQ(s.debounce, 0ms);
+    EXPECT_EQ(s.acceptance, 400ms);
+    EXPECT_EQ(s.highlight, Highlight::LiftAndFrame);
+    const std::string said = warnings.str();
+    const std::string where = "wildcrest: " + path().toStdString() + ": ";
+    EXPECT_EQ(count(said, where + "scan-time: "), 1) << said;
+    EXPECT_EQ(count(said, "\"fast\"; using the default 2\n"), 1) << said;
+    EXPECT_EQ(count(said, where + "debounce: "), 1) << said;
+    EXPECT_EQ(count(said, "\n"), 2) << said;
+}
+
+TEST_F(SettingsTest, OutOfRangeValuesInTheFileAreRefused)
+{
+    writeFile("scan-time=0.2\ndebounce=2001\nacceptance=-5\nmouse-switch=maybe\nhighlight=flash\n");
+    EXPECT_EQ(texts(readFile()), texts(Settings {}));
+    EXPECT_EQ(count(warnings.str(), "using the default"), 5) << warnings.str();
+}
+
+TEST_F(SettingsTest, AnUnknownKeyIsToldAndTheRestTaken)
+{
+    writeFile("colour=red\nspeech=on\n[sound]\ncue=on\n");
+    const Settings s = readFile();
+    EXPECT_TRUE(s.speech);
+    EXPECT_FALSE(s.soundCue);
+    const std::string said = warnings.str();
+    EXPECT_EQ(count(said, path().toStdString() + ": colour: there is no such option"), 1) << said;
+    EXPECT_EQ(count(said, path().toStdString() + ": sound/cue: there is no such option"), 1) << said;
+}
+
+TEST_F(SettingsTest, AGarbageFileIsToldOnceAndPlaysWithTheDefaults)
+{
+    QByteArray garbage;
+    for (int i = 0; i < 600; ++i)
+        garbage.append(char((i * 37 + 11) % 256));
+    writeFile(garbage);
+    const Settings s = readFile();
+    EXPECT_EQ(texts(s), texts(Settings {}));
+    EXPECT_EQ(count(warnings.str(), "wildcrest: " + path().toStdString() + ": some of it is not settings"), 1) << warnings.str();
+    EXPECT_LE(count(warnings.str(), "\n"), 3) << "garbage is not to be listed line by line:\n" << warnings.str();
+}
+
+TEST_F(SettingsTest, AnUnreadableFileIsToldAndPlaysWithTheDefaults)
+{
+    QDir().mkpath(path()); // a folder where the file should be: it cannot be read as one
+    const CommandLine line = run({});
+    EXPECT_EQ(line.then, CommandLine::Then::Play);
+    EXPECT_EQ(texts(line.settings), texts(Settings {}));
+    EXPECT_EQ(warnings.str(), "wildcrest: " + path().toStdString() + ": cannot be read; using the defaults\n");
+}
+
+TEST_F(SettingsTest, EachOptionOnTheCommandLine)
+{
+    const CommandLine line = run({ "--scan-time=0.5",
+        "--mouse-switch=off",
+        "--debounce=2000",
+        "--acceptance=1",
+        "--pause-on-first-offer=on",
+        "--highlight=lift+frame",
+        "--sound-cue=on",
+        "--speech=on" });
+    EXPECT_EQ(line.then, CommandLine::Then::Play);
+    EXPECT_EQ(texts(line.settings),
+        (std::vector<std::string> { "scan-time=0.5",
+            "mouse-switch=off",
+            "debounce=2000",
+            "acceptance=1",
+            "pause-on-first-offer=on",
+            "highlight=lift+frame",
+            "sound-cue=on",
+            "speech=on" }));
+    EXPECT_TRUE(run({ "--scan-time=auto" }).settings.adaptiveScan);
+    EXPECT_EQ(run({ "--settings" }).then, CommandLine::Then::EditSettings);
+    EXPECT_EQ(warnings.str(), "");
+}
+
+TEST_F(SettingsTest, TheCommandLineWinsOverTheFile)
+{
+    writeFile("scan-time=auto\ndebounce=100\nspeech=on\n");
+    const CommandLine line = run({ "--scan-time=4", "--speech=off" });
+    EXPECT_FALSE(line.settings.adaptiveScan);
+    EXPECT_EQ(line.settings.scanTime, 4000ms);
+    EXPECT_FALSE(line.settings.speech);
+    EXPECT_EQ(line.settings.debounce, 100ms) << "what the command line leaves comes from the file";
+}
+
+TEST_F(SettingsTest, HelpAndVersionAnswerAndEnd)
+{
+    CommandLine line = run({ "--speech=on", "--help" });
+    EXPECT_EQ(line.then, CommandLine::Then::Exit);
+    EXPECT_EQ(line.status, 0);
+    const std::string usage = out.str();
+    for (const OptionInfo &option : optionTable()) {
+        EXPECT_NE(usage.find("--" + option.name + "=" + option.values), std::string::npos) << option.name;
+        EXPECT_NE(usage.find(option.help + " (default " + option.defaultValue + ")"), std::string::npos) << option.name;
+    }
+    out.str("");
+    line = run({ "--version" });
+    EXPECT_EQ(line.then, CommandLine::Then::Exit);
+    EXPECT_EQ(line.status, 0);
+    EXPECT_EQ(out.str().rfind("wildcrest ", 0), 0u) << out.str();
+    EXPECT_EQ(warnings.str(), "");
+}
+
+TEST_F(SettingsTest, AWrongOptionEndsWithItsNameAndTheUsage)
+{
+    for (const std::vector<std::string> &args :
+        std::vector<std::vector<std::string>> { { "--colour=red" }, { "--scan-time=11" }, { "--debounce=fast" }, { "--speech" }, { "--highlight=glow" } }) {
+        warnings.str("");
+        const CommandLine line = run(args);
+        EXPECT_EQ(line.then, CommandLine::Then::Exit) << args[0];
+        EXPECT_EQ(line.status, 2) << args[0];
+        const std::string said = warnings.str();
+        const std::string name = args[0].substr(0, args[0].find('='));
+        EXPECT_EQ(said.rfind("wildcrest: ", 0), 0u) << said;
+        EXPECT_NE(said.find(name), std::string::npos) << said;
+        EXPECT_NE(said.find("Usage: wildcrest"), std::string::npos) << said;
+    }
+    EXPECT_EQ(out.str(), "");
+}
+
+TEST_F(SettingsTest, QtsOwnArgumentsAreLeftToIt)
+{
+    const CommandLine line = run({ "-platform", "offscreen", "--sound-cue=on" });
+    EXPECT_EQ(line.then, CommandLine::Then::Play);
+    EXPECT_TRUE(line.settings.soundCue);
+}
+
+TEST_F(SettingsTest, TheDialogWritesAFileThatReadsBackTheSame)
+{
+    Settings chosen;
+    chosen.scanTime = 3250ms;
+    chosen.mouseSwitch = false;
+    chosen.debounce = 250ms;
+    chosen.acceptance = 600ms;
+    chosen.pauseOnFirstOffer = true;
+    chosen.highlight = Highlight::LiftAndFrame;
+    chosen.soundCue = true;
+    chosen.speech = true;
+    {
+        SettingsDialog dialog(path());
+        dialog.setSettings(chosen);
+        dialog.accept(); // Save
+        EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    }
+    ASSERT_TRUE(QFile::exists(path())) << "Save makes the folder and the file";
+    const CommandLine line = run({});
+    EXPECT_EQ(texts(line.settings), texts(chosen));
+    EXPECT_EQ(warnings.str(), "");
+
+    // Auto, and back to the defaults; Cancel writes nothing.
+    chosen = Settings {};
+    chosen.adaptiveScan = true;
+    {
+        SettingsDialog dialog(path());
+        dialog.setSettings(chosen);
+        EXPECT_EQ(dialog.save(), "");
+    }
+    EXPECT_EQ(texts(run({}).settings), texts(chosen));
+    {
+        SettingsDialog dialog(path());
+        dialog.setSettings(Settings {});
+        dialog.reject();
+    }
+    EXPECT_TRUE(run({}).settings.adaptiveScan);
+}
+
+TEST_F(SettingsTest, TheDialogShowsWhatItIsGiven)
+{
+    Settings given;
+    given.acceptance = 800ms;
+    given.highlight = Highlight::LiftAndFrame;
+    given.soundCue = true;
+    SettingsDialog dialog(path());
+    dialog.setSettings(given);
+    EXPECT_EQ(texts(dialog.settings()), texts(given));
+}
+
+TEST_F(SettingsTest, TheDialogSaysWhenItCannotWrite)
+{
+    writeFile("x"); // a file where the folder should be
+    SettingsDialog dialog(home.path() + "/wildcrest/wildcrest.conf/inner.conf");
+    EXPECT_NE(dialog.save(), "");
+}
+
+// The real program, as a shell runs it: the exit statuses.
+TEST_F(SettingsTest, TheProgramsExitStatuses)
+{
+    const auto status = [](const QStringList &args, QString *output) {
+        QProcess run;
+        run.start(WILDCREST_EXE, args);
+        EXPECT_TRUE(run.waitForFinished(20000)) << args.join(' ').toStdString();
+        *output = QString::fromLocal8Bit(run.readAllStandardOutput() + run.readAllStandardError());
+        return run.exitCode();
+    };
+    QString said;
+    EXPECT_EQ(status({ "--help" }, &said), 0);
+    EXPECT_TRUE(said.contains("--acceptance=MILLISECONDS")) << said.toStdString();
+    EXPECT_EQ(status({ "--version" }, &said), 0);
+    EXPECT_TRUE(said.startsWith("wildcrest ")) << said.toStdString();
+    EXPECT_EQ(status({ "--no-such-thing" }, &said), 2);
+    EXPECT_TRUE(said.contains("--no-such-thing") && said.contains("Usage:")) << said.toStdString();
+    EXPECT_EQ(status({ "--scan-time=0" }, &said), 2);
+    EXPECT_TRUE(said.contains("scan-time") && said.contains("Usage:")) << said.toStdString();
+}
