@@ -39,7 +39,11 @@ void Bell::ring()
 
 void Bell::cue()
 {
-    playThemeSound("message", "Offer");
+    const auto now = std::chrono::steady_clock::now();
+    if (now < nextCueTry_)
+        return;
+    if (!playThemeSound("message", "Offer"))
+        nextCueTry_ = now + std::chrono::minutes(1);
 }
 
 } // namespace wildcrest

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <chrono>
+
 struct ca_context;
 
 namespace wildcrest
@@ -23,6 +25,9 @@ private:
     bool playThemeSound(const char *eventId, const char *description);
 
     ca_context *context_ = nullptr;
+    // After a cue found no sound device, the next is tried only a minute later:
+    // offers come every few seconds, and each try costs the sound system's complaints.
+    std::chrono::steady_clock::time_point nextCueTry_ {};
 };
 
 } // namespace wildcrest
