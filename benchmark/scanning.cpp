@@ -14,7 +14,8 @@ using namespace wildcrest;
 using namespace wildcrest::simulation;
 using namespace std::chrono_literals;
 
-namespace {
+namespace
+{
 
 struct User {
     const char *name;
@@ -126,12 +127,12 @@ int main(int argc, char **argv)
         for (bool adaptive : { false, true }) {
             const Result r = play(u, adaptive, turns, 2026);
             std::printf("| %-22s | %-11s | %7ld | %7.1f %% | %22.2f | %21.2f |\n",
-                        u.name,
-                        adaptive ? "auto" : "fixed 2.0 s",
-                        r.presses,
-                        r.presses ? 100.0 * double(r.intended) / double(r.presses) : 0.0,
-                        r.turns ? r.turnSeconds / double(r.turns) : 0.0,
-                        std::chrono::duration<double>(r.learnt).count());
+                u.name,
+                adaptive ? "auto" : "fixed 2.0 s",
+                r.presses,
+                r.presses ? 100.0 * double(r.intended) / double(r.presses) : 0.0,
+                r.turns ? r.turnSeconds / double(r.turns) : 0.0,
+                std::chrono::duration<double>(r.learnt).count());
         }
     }
     return 0;

@@ -1,7 +1,8 @@
 #include "app/gameform.h"
 #include "app/speeds.h"
 
-namespace wildcrest {
+namespace wildcrest
+{
 
 Moment GameForm::scantime() const
 {

@@ -2,7 +2,8 @@
 
 #include "cards/picturepaths.h"
 
-namespace wildcrest {
+namespace wildcrest
+{
 
 GameForm::GameForm(TableView &view, RandomSource &random, std::string appdir)
     : view_(view)

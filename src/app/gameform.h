@@ -11,7 +11,8 @@
 #include <functional>
 #include <string>
 
-namespace wildcrest {
+namespace wildcrest
+{
 
 // Flags are 0 (false) or -1 (true), as everywhere in the game's state.
 constexpr std::int16_t kTrue = -1;
@@ -31,7 +32,8 @@ constexpr int kComputer = 2;
 //     GameForm game(view, random, appdir);
 //     game.load();                           // before the window is shown
 //     game.activate();                       // returns only by throwing GameEnded
-class GameForm {
+class GameForm
+{
 public:
     GameForm(TableView &view, RandomSource &random, std::string appdir);
     GameForm(const GameForm &) = delete;

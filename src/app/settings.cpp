@@ -3,7 +3,8 @@
 #include <cmath>
 #include <stdexcept>
 
-namespace wildcrest {
+namespace wildcrest
+{
 
 const std::vector<OptionInfo> &optionTable()
 {
@@ -20,39 +21,40 @@ const std::vector<OptionInfo> &optionTable()
     return options;
 }
 
-namespace {
-
-bool parseSwitch(const std::string &value, bool &out)
+namespace
 {
-    if (value == "on" || value == "true" || value == "yes" || value == "1")
-        out = true;
-    else if (value == "off" || value == "false" || value == "no" || value == "0")
-        out = false;
-    else
-        return false;
-    return true;
-}
 
-// A whole number of milliseconds within the range, or nothing.
-bool parseMilliseconds(const std::string &value, long low, long high, std::chrono::milliseconds &out)
-{
-    std::size_t used = 0;
-    long n = 0;
-    try {
-        n = std::stol(value, &used);
-    } catch (const std::logic_error &) {
-        return false;
+    bool parseSwitch(const std::string &value, bool &out)
+    {
+        if (value == "on" || value == "true" || value == "yes" || value == "1")
+            out = true;
+        else if (value == "off" || value == "false" || value == "no" || value == "0")
+            out = false;
+        else
+            return false;
+        return true;
     }
-    if (used != value.size() || n < low || n > high)
-        return false;
-    out = std::chrono::milliseconds(n);
-    return true;
-}
 
-std::string onOff(bool on)
-{
-    return on ? "on" : "off";
-}
+    // A whole number of milliseconds within the range, or nothing.
+    bool parseMilliseconds(const std::string &value, long low, long high, std::chrono::milliseconds &out)
+    {
+        std::size_t used = 0;
+        long n = 0;
+        try {
+            n = std::stol(value, &used);
+        } catch (const std::logic_error &) {
+            return false;
+        }
+        if (used != value.size() || n < low || n > high)
+            return false;
+        out = std::chrono::milliseconds(n);
+        return true;
+    }
+
+    std::string onOff(bool on)
+    {
+        return on ? "on" : "off";
+    }
 
 } // namespace
 
@@ -91,7 +93,7 @@ std::string applySetting(Settings &settings, const std::string &name, const std:
             return "highlight must be lift or lift+frame, not \"" + value + "\"";
         return {};
     }
-    bool *flag = name == "mouse-switch" ? &settings.mouseSwitch
+    bool *flag = name == "mouse-switch"  ? &settings.mouseSwitch
         : name == "pause-on-first-offer" ? &settings.pauseOnFirstOffer
         : name == "sound-cue"            ? &settings.soundCue
         : name == "speech"               ? &settings.speech

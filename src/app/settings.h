@@ -6,7 +6,8 @@
 #include <string>
 #include <vector>
 
-namespace wildcrest {
+namespace wildcrest
+{
 
 enum class Highlight { Lift, LiftAndFrame };
 

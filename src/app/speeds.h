@@ -2,7 +2,8 @@
 
 #include <chrono>
 
-namespace wildcrest {
+namespace wildcrest
+{
 
 using namespace std::chrono_literals;
 

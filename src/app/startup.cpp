@@ -5,7 +5,8 @@
 
 #include <climits>
 
-namespace wildcrest {
+namespace wildcrest
+{
 
 void GameForm::load()
 {
@@ -25,8 +26,7 @@ void GameForm::calibrate()
 {
     const int s0 = view_.clockSeconds();
     const auto elapsed = [&] { return (view_.clockSeconds() - s0 + 60) % 60; };
-    while (elapsed() < 2) {
-    }
+    while (elapsed() < 2) { }
     std::int64_t readings = 0;
     while (elapsed() == 2)
         ++readings;

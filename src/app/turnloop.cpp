@@ -3,7 +3,8 @@
 
 #include <stdexcept>
 
-namespace wildcrest {
+namespace wildcrest
+{
 
 void GameForm::turnloop()
 {

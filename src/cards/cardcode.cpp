@@ -1,6 +1,7 @@
 #include "cards/cardcode.h"
 
-namespace wildcrest {
+namespace wildcrest
+{
 
 CardCode canonicalCard(int position)
 {

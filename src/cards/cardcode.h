@@ -3,7 +3,8 @@
 #include <array>
 #include <string>
 
-namespace wildcrest {
+namespace wildcrest
+{
 
 // A card is its two-character code: rank letter, then suit letter ("QH", "TD").
 // The empty string marks an empty place and is never a card.

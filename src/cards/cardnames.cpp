@@ -1,6 +1,7 @@
 #include "cards/cardnames.h"
 
-namespace wildcrest {
+namespace wildcrest
+{
 
 std::string suitName(char suit)
 {

@@ -4,7 +4,8 @@
 
 #include <string>
 
-namespace wildcrest {
+namespace wildcrest
+{
 
 // How a card and a suit are spoken: "seven of hearts", "hearts".
 std::string cardName(const CardCode &code);

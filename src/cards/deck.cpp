@@ -2,11 +2,13 @@
 
 #include <vector>
 
-namespace wildcrest {
+namespace wildcrest
+{
 
-namespace {
+namespace
+{
 
-using Places = std::array<CardCode, kDeckSize + 1>;
+    using Places = std::array<CardCode, kDeckSize + 1>;
 
 } // namespace
 

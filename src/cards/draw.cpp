@@ -1,7 +1,8 @@
 #include "app/gameform.h"
 #include "cards/cardnames.h"
 
-namespace wildcrest {
+namespace wildcrest
+{
 
 void GameForm::playerdraw()
 {

@@ -1,6 +1,7 @@
 #include "cards/picturepaths.h"
 
-namespace wildcrest {
+namespace wildcrest
+{
 
 std::string facepath(const std::string &appdir, const CardCode &code)
 {

@@ -4,7 +4,8 @@
 
 #include <string>
 
-namespace wildcrest {
+namespace wildcrest
+{
 
 // File names of the fixed pictures, appended to the directory of the executable.
 inline const std::string kBackPicture = "/Back.bmp";

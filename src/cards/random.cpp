@@ -4,17 +4,19 @@
 #include <stdexcept>
 #include <string>
 
-namespace wildcrest {
-
-namespace {
-
-std::uint64_t splitmix(std::uint64_t &x)
+namespace wildcrest
 {
-    std::uint64_t z = (x += 0x9E3779B97F4A7C15ull);
-    z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
-    z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
-    return z ^ (z >> 31);
-}
+
+namespace
+{
+
+    std::uint64_t splitmix(std::uint64_t &x)
+    {
+        std::uint64_t z = (x += 0x9E3779B97F4A7C15ull);
+        z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
+        z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
+        return z ^ (z >> 31);
+    }
 
 } // namespace
 

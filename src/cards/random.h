@@ -3,13 +3,15 @@
 #include <cstdint>
 #include <deque>
 
-namespace wildcrest {
+namespace wildcrest
+{
 
 // Where the shuffles get their chances. The game reseeds from the clock before
 // every Rand, so a source must fold each reading into its running state rather
 // than restart from it: otherwise every reseed within one clock tick would
 // repeat the same value and a shuffle would spin until the clock moved on.
-class RandomSource {
+class RandomSource
+{
 public:
     virtual ~RandomSource() = default;
     // A uniform integer from low to high inclusive.
@@ -21,7 +23,8 @@ public:
 std::int32_t scaleUnit(float u, std::int32_t low, std::int32_t high);
 
 // A small generator (xoshiro128+ style) whose reseed mixes the reading into its state.
-class ClockFoldedRandom : public RandomSource {
+class ClockFoldedRandom : public RandomSource
+{
 public:
     explicit ClockFoldedRandom(std::uint64_t seed = 0);
     std::int32_t rand(std::int32_t low, std::int32_t high) override;
@@ -34,7 +37,8 @@ private:
 
 // Gives back a listed sequence of results in call order (a replayed game), then
 // goes on with a seeded generator when the list runs out.
-class ListedRandom : public RandomSource {
+class ListedRandom : public RandomSource
+{
 public:
     explicit ListedRandom(std::deque<std::int32_t> results, std::uint64_t seed = 0);
     std::int32_t rand(std::int32_t low, std::int32_t high) override;

@@ -3,29 +3,31 @@
 #include "cards/picturepaths.h"
 #include "table/layout.h"
 
-namespace wildcrest {
-
-namespace {
-
-// Value of a card when the computer follows suit: ace 1, numbers their digit,
-// ten 10, jack 11, queen 12, king 13.
-int followvalue(const CardCode &code)
+namespace wildcrest
 {
-    switch (rankOf(code)) {
-    case 'A':
-        return 1;
-    case 'T':
-        return 10;
-    case 'J':
-        return 11;
-    case 'Q':
-        return 12;
-    case 'K':
-        return 13;
-    default:
-        return rankOf(code) - '0';
+
+namespace
+{
+
+    // Value of a card when the computer follows suit: ace 1, numbers their digit,
+    // ten 10, jack 11, queen 12, king 13.
+    int followvalue(const CardCode &code)
+    {
+        switch (rankOf(code)) {
+        case 'A':
+            return 1;
+        case 'T':
+            return 10;
+        case 'J':
+            return 11;
+        case 'Q':
+            return 12;
+        case 'K':
+            return 13;
+        default:
+            return rankOf(code) - '0';
+        }
     }
-}
 
 } // namespace
 

@@ -3,7 +3,8 @@
 #include <algorithm>
 #include <vector>
 
-namespace wildcrest {
+namespace wildcrest
+{
 
 void AdaptiveScan::pressed(Moment intoOffer, bool afterPassedOffer)
 {

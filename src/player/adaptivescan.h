@@ -4,7 +4,8 @@
 
 #include <deque>
 
-namespace wildcrest {
+namespace wildcrest
+{
 
 // A scan time learnt from the player's own presses. Each press tells how long
 // after the start of its offer it came. A press in the first quarter second of
@@ -13,7 +14,8 @@ namespace wildcrest {
 // scan time then becomes 1.6 times the median of the last reactions, so nearly
 // every press lands in the offer it was meant for: it grows at once when the
 // player needs longer, and shrinks by at most a tenth a turn, between 1 and 6 s.
-class AdaptiveScan {
+class AdaptiveScan
+{
 public:
     static constexpr Moment kStart = std::chrono::milliseconds(2000);
     static constexpr Moment kShortest = std::chrono::milliseconds(1000);

@@ -4,7 +4,8 @@
 #include "cards/picturepaths.h"
 #include "table/layout.h"
 
-namespace wildcrest {
+namespace wildcrest
+{
 
 // The player's whole turn with one switch: the playable cards are lifted one
 // after another in place order, each for one pacing delay, and a press plays

@@ -3,14 +3,16 @@
 #include "cards/picturepaths.h"
 #include "table/layout.h"
 
-namespace wildcrest {
+namespace wildcrest
+{
 
-namespace {
+namespace
+{
 
-struct SuitOffer {
-    const std::string &picture;
-    char suit;
-};
+    struct SuitOffer {
+        const std::string &picture;
+        char suit;
+    };
 
 } // namespace
 

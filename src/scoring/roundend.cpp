@@ -2,7 +2,8 @@
 #include "cards/picturepaths.h"
 #include "table/layout.h"
 
-namespace wildcrest {
+namespace wildcrest
+{
 
 int cardpoints(const CardCode &code)
 {

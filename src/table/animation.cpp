@@ -3,7 +3,8 @@
 #include "cards/picturepaths.h"
 #include "table/layout.h"
 
-namespace wildcrest {
+namespace wildcrest
+{
 
 // The motion of every travelling card: 20 twips sideways and 10 up or down a
 // step until a coordinate arrives, for exactly 300 steps. Each step is shown at

@@ -4,7 +4,8 @@
 #include <cstdint>
 #include <string>
 
-namespace wildcrest {
+namespace wildcrest
+{
 
 // Positions and sizes on the table are in twips: 15 twips make one pixel at 96 dpi.
 using Twips = int;

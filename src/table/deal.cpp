@@ -2,7 +2,8 @@
 #include "cards/picturepaths.h"
 #include "table/layout.h"
 
-namespace wildcrest {
+namespace wildcrest
+{
 
 // Seven cards each, the player first, each travelling from the deck; then the
 // first card of the pile is turned up. The cards come from the fixed places 1

@@ -2,7 +2,8 @@
 
 #include <stdexcept>
 
-namespace wildcrest {
+namespace wildcrest
+{
 
 std::string Control::name() const
 {
@@ -29,136 +30,137 @@ Rect cpuslotRect(int k)
     return { 12360 - 1200 * ((k - 1) % 11), k <= 11 ? 2160 : 600, 1095, 1455 };
 }
 
-namespace {
-
-const FontSpec kPlateFont { "MS Sans Serif", 18, true, false };
-const FontSpec kResultFont { "MS Sans Serif", 24, true, true };
-const FontSpec kCreditFont { "MS Sans Serif", 13.5, false, false };
-const FontSpec kCreditBoldFont { "MS Sans Serif", 13.5, true, false };
-constexpr Colour kYellow = 0x0000FFFF;
-constexpr Colour kWhite = 0x00FFFFFF;
-constexpr Colour kGreen = 0x0000C000;
-
-ControlSpec at(Control c, Rect r)
+namespace
 {
-    ControlSpec s;
-    s.control = c;
-    s.rect = r;
-    return s;
-}
 
-ControlSpec picture(Control c, Rect r, std::string builtIn = {})
-{
-    ControlSpec s = at(c, r);
-    s.builtInPicture = std::move(builtIn);
-    return s;
-}
+    const FontSpec kPlateFont { "MS Sans Serif", 18, true, false };
+    const FontSpec kResultFont { "MS Sans Serif", 24, true, true };
+    const FontSpec kCreditFont { "MS Sans Serif", 13.5, false, false };
+    const FontSpec kCreditBoldFont { "MS Sans Serif", 13.5, true, false };
+    constexpr Colour kYellow = 0x0000FFFF;
+    constexpr Colour kWhite = 0x00FFFFFF;
+    constexpr Colour kGreen = 0x0000C000;
 
-ControlSpec outline(Control c, Rect r, Colour line)
-{
-    ControlSpec s = at(c, r);
-    s.lineColour = line;
-    return s;
-}
+    ControlSpec at(Control c, Rect r)
+    {
+        ControlSpec s;
+        s.control = c;
+        s.rect = r;
+        return s;
+    }
 
-ControlSpec plate(Control c, Rect r, std::string caption, Align align)
-{
-    ControlSpec s = at(c, r);
-    s.caption = std::move(caption);
-    s.textColour = kYellow;
-    s.backColour = kBlack;
-    s.border = true;
-    s.font = kPlateFont;
-    s.align = align;
-    return s;
-}
+    ControlSpec picture(Control c, Rect r, std::string builtIn = {})
+    {
+        ControlSpec s = at(c, r);
+        s.builtInPicture = std::move(builtIn);
+        return s;
+    }
 
-ControlSpec result(Control c, Rect r, std::string caption)
-{
-    ControlSpec s = at(c, r);
-    s.caption = std::move(caption);
-    s.textColour = kRed;
-    s.font = kResultFont;
-    return s;
-}
+    ControlSpec outline(Control c, Rect r, Colour line)
+    {
+        ControlSpec s = at(c, r);
+        s.lineColour = line;
+        return s;
+    }
 
-ControlSpec titleText(Control c, Rect r, std::string caption, FontSpec font, Colour text = kSystemWindowText)
-{
-    ControlSpec s = at(c, r);
-    s.onTitleScreen = true;
-    s.caption = std::move(caption);
-    s.textColour = text;
-    s.font = std::move(font);
-    return s;
-}
+    ControlSpec plate(Control c, Rect r, std::string caption, Align align)
+    {
+        ControlSpec s = at(c, r);
+        s.caption = std::move(caption);
+        s.textColour = kYellow;
+        s.backColour = kBlack;
+        s.border = true;
+        s.font = kPlateFont;
+        s.align = align;
+        return s;
+    }
 
-ControlSpec titlePicture(Control c, Rect r, std::string builtIn)
-{
-    ControlSpec s = picture(c, r, std::move(builtIn));
-    s.onTitleScreen = true;
-    return s;
-}
+    ControlSpec result(Control c, Rect r, std::string caption)
+    {
+        ControlSpec s = at(c, r);
+        s.caption = std::move(caption);
+        s.textColour = kRed;
+        s.font = kResultFont;
+        return s;
+    }
 
-std::vector<ControlSpec> buildLayout()
-{
-    std::vector<ControlSpec> l;
-    l.push_back(outline(shape(3), { 120, 6120, 13575, 3255 }, kGreen));
-    l.push_back(outline(shape(4), { 120, 480, 13575, 3255 }, kGreen));
-    l.push_back(outline(Shape2, { 5040, 4080, 1335, 1695 }, kRed));
+    ControlSpec titleText(Control c, Rect r, std::string caption, FontSpec font, Colour text = kSystemWindowText)
+    {
+        ControlSpec s = at(c, r);
+        s.onTitleScreen = true;
+        s.caption = std::move(caption);
+        s.textColour = text;
+        s.font = std::move(font);
+        return s;
+    }
 
-    ControlSpec round = at(Label1, { 120, 0, 13575, 495 });
-    round.caption = "START";
-    round.textColour = kSystemWindowText;
-    round.font = kPlateFont;
-    l.push_back(round);
-    l.push_back(plate(Label2, { 720, 5040, 2295, 495 }, "Player", Align::Centre));
-    l.push_back(plate(Label3, { 720, 4320, 2295, 495 }, "Computer", Align::Centre));
-    l.push_back(plate(Label4, { 3120, 5040, 975, 495 }, "0", Align::Left));
-    l.push_back(plate(Label5, { 3120, 4320, 975, 495 }, "0", Align::Left));
+    ControlSpec titlePicture(Control c, Rect r, std::string builtIn)
+    {
+        ControlSpec s = picture(c, r, std::move(builtIn));
+        s.onTitleScreen = true;
+        return s;
+    }
 
-    for (int k = 1; k <= 22; ++k)
-        l.push_back(picture(playerslot(k), playerslotRect(k)));
-    for (int k = 1; k <= 22; ++k)
-        l.push_back(picture(cpuslot(k), cpuslotRect(k)));
-    l.push_back(picture(Image45, { 5160, 4200, 1095, 1455 }));
-    l.push_back(picture(Image47, { 7680, 4320, 1065, 1440 }, "Back.bmp"));
-    l.push_back(picture(Image46, { 7560, 4200, 1065, 1440 }, "Back.bmp"));
+    std::vector<ControlSpec> buildLayout()
+    {
+        std::vector<ControlSpec> l;
+        l.push_back(outline(shape(3), { 120, 6120, 13575, 3255 }, kGreen));
+        l.push_back(outline(shape(4), { 120, 480, 13575, 3255 }, kGreen));
+        l.push_back(outline(Shape2, { 5040, 4080, 1335, 1695 }, kRed));
 
-    ControlSpec counter = at(Label16, { 7800, 4680, 615, 495 });
-    counter.caption = "52";
-    counter.textColour = kWhite;
-    counter.font = { "Arial", 15.75, true, false };
-    l.push_back(counter);
+        ControlSpec round = at(Label1, { 120, 0, 13575, 495 });
+        round.caption = "START";
+        round.textColour = kSystemWindowText;
+        round.font = kPlateFont;
+        l.push_back(round);
+        l.push_back(plate(Label2, { 720, 5040, 2295, 495 }, "Player", Align::Centre));
+        l.push_back(plate(Label3, { 720, 4320, 2295, 495 }, "Computer", Align::Centre));
+        l.push_back(plate(Label4, { 3120, 5040, 975, 495 }, "0", Align::Left));
+        l.push_back(plate(Label5, { 3120, 4320, 975, 495 }, "0", Align::Left));
 
-    l.push_back(picture(Image48, { 6120, 1560, 1095, 1455 }));
-    l.push_back(picture(Image49, { 6120, 6840, 1095, 1455 }));
-    l.push_back(result(Label6, { 9000, 5280, 4455, 615 }, "Player Wins!"));
-    l.push_back(result(Label7, { 9120, 4080, 4455, 615 }, "Computer Wins!"));
-    l.push_back(result(Label15, { 9120, 4680, 4455, 615 }, "Tie Game!"));
+        for (int k = 1; k <= 22; ++k)
+            l.push_back(picture(playerslot(k), playerslotRect(k)));
+        for (int k = 1; k <= 22; ++k)
+            l.push_back(picture(cpuslot(k), cpuslotRect(k)));
+        l.push_back(picture(Image45, { 5160, 4200, 1095, 1455 }));
+        l.push_back(picture(Image47, { 7680, 4320, 1065, 1440 }, "Back.bmp"));
+        l.push_back(picture(Image46, { 7560, 4200, 1065, 1440 }, "Back.bmp"));
 
-    ControlSpec frame = at(Frame1, { 0, 0, kWindowWidth, kWindowHeight });
-    frame.backColour = kWhite;
-    l.push_back(frame);
+        ControlSpec counter = at(Label16, { 7800, 4680, 615, 495 });
+        counter.caption = "52";
+        counter.textColour = kWhite;
+        counter.font = { "Arial", 15.75, true, false };
+        l.push_back(counter);
 
-    // The name stands above the title artwork, whose white would hide it.
-    l.push_back(titlePicture(image(51), { 1200, 600, 11445, 3480 }, "Title.bmp"));
-    l.push_back(titleText(label(10), { 0, 360, 13815, 975 }, "Unikey", { "Arial", 36, true, true }));
-    l.push_back(titlePicture(image(52), { 600, 3480, 1065, 1440 }, "8C.bmp"));
-    l.push_back(titlePicture(image(55), { 12120, 3480, 1065, 1440 }, "8S.bmp"));
-    l.push_back(titlePicture(image(53), { 1080, 3960, 1065, 1440 }, "8D.bmp"));
-    l.push_back(titlePicture(image(54), { 11640, 3960, 1065, 1440 }, "8H.bmp"));
-    l.push_back(titleText(label(11), { 0, 3960, 13815, 735 }, "[Press any key to start]", { "Arial", 24, true, false }, kRed));
-    l.push_back(titlePicture(image(50), { 5160, 5040, 3570, 3000 }, "Logo.bmp"));
-    l.push_back(titleText(label(9), { 0, 7440, 13815, 495 }, "wildcrest.games", kCreditBoldFont));
-    l.back().backColour = kSystemWindowBackground;
-    l.push_back(titleText(label(8), { 0, 7800, 13815, 375 }, "Made by the Wildcrest team for one-switch players", kCreditFont));
-    l.push_back(titleText(label(13), { 0, 8160, 13815, 375 }, "Tested by switch users and their carers", kCreditFont));
-    l.push_back(titleText(label(14), { 0, 8520, 13815, 375 }, "Esc ends the game at any time", kCreditFont));
-    l.push_back(titlePicture(image(56), { 9960, 6000, 2700, 750 }, "Banner.bmp"));
-    l.push_back(titleText(label(17), { 9480, 6720, 3735, 375 }, "one switch, every card", kCreditBoldFont));
+        l.push_back(picture(Image48, { 6120, 1560, 1095, 1455 }));
+        l.push_back(picture(Image49, { 6120, 6840, 1095, 1455 }));
+        l.push_back(result(Label6, { 9000, 5280, 4455, 615 }, "Player Wins!"));
+        l.push_back(result(Label7, { 9120, 4080, 4455, 615 }, "Computer Wins!"));
+        l.push_back(result(Label15, { 9120, 4680, 4455, 615 }, "Tie Game!"));
 
-    return l;
-}
+        ControlSpec frame = at(Frame1, { 0, 0, kWindowWidth, kWindowHeight });
+        frame.backColour = kWhite;
+        l.push_back(frame);
+
+        // The name stands above the title artwork, whose white would hide it.
+        l.push_back(titlePicture(image(51), { 1200, 600, 11445, 3480 }, "Title.bmp"));
+        l.push_back(titleText(label(10), { 0, 360, 13815, 975 }, "Unikey", { "Arial", 36, true, true }));
+        l.push_back(titlePicture(image(52), { 600, 3480, 1065, 1440 }, "8C.bmp"));
+        l.push_back(titlePicture(image(55), { 12120, 3480, 1065, 1440 }, "8S.bmp"));
+        l.push_back(titlePicture(image(53), { 1080, 3960, 1065, 1440 }, "8D.bmp"));
+        l.push_back(titlePicture(image(54), { 11640, 3960, 1065, 1440 }, "8H.bmp"));
+        l.push_back(titleText(label(11), { 0, 3960, 13815, 735 }, "[Press any key to start]", { "Arial", 24, true, false }, kRed));
+        l.push_back(titlePicture(image(50), { 5160, 5040, 3570, 3000 }, "Logo.bmp"));
+        l.push_back(titleText(label(9), { 0, 7440, 13815, 495 }, "wildcrest.games", kCreditBoldFont));
+        l.back().backColour = kSystemWindowBackground;
+        l.push_back(titleText(label(8), { 0, 7800, 13815, 375 }, "Made by the Wildcrest team for one-switch players", kCreditFont));
+        l.push_back(titleText(label(13), { 0, 8160, 13815, 375 }, "Tested by switch users and their carers", kCreditFont));
+        l.push_back(titleText(label(14), { 0, 8520, 13815, 375 }, "Esc ends the game at any time", kCreditFont));
+        l.push_back(titlePicture(image(56), { 9960, 6000, 2700, 750 }, "Banner.bmp"));
+        l.push_back(titleText(label(17), { 9480, 6720, 3735, 375 }, "one switch, every card", kCreditBoldFont));
+
+        return l;
+    }
 
 } // namespace
 

@@ -1,6 +1,7 @@
 #include "table/switchfilter.h"
 
-namespace wildcrest {
+namespace wildcrest
+{
 
 SwitchFilter::SwitchFilter(std::chrono::milliseconds debounce, std::chrono::milliseconds acceptance)
     : debounce_(debounce)

@@ -5,7 +5,8 @@
 #include <chrono>
 #include <optional>
 
-namespace wildcrest {
+namespace wildcrest
+{
 
 // Turns what the switch does into the presses that count: a press counts once
 // the switch has been held for the acceptance time (at once when that is 0),
@@ -15,7 +16,8 @@ namespace wildcrest {
 //     SwitchFilter filter(debounce, acceptance);
 //     if (filter.press(now)) hitTheSwitch();
 //     ... when filter.acceptanceDue() comes: if (filter.held(due)) hitTheSwitch();
-class SwitchFilter {
+class SwitchFilter
+{
 public:
     explicit SwitchFilter(std::chrono::milliseconds debounce = {}, std::chrono::milliseconds acceptance = {});
 

@@ -8,7 +8,8 @@
 #include <stdexcept>
 #include <string>
 
-namespace wildcrest {
+namespace wildcrest
+{
 
 // A moment on the view's clock, counted from an arbitrary start.
 using Moment = std::chrono::microseconds;
@@ -19,7 +20,8 @@ struct GameEnded {
 };
 
 // A picture file that is missing or unreadable; the program ends with its path.
-class PictureError : public std::runtime_error {
+class PictureError : public std::runtime_error
+{
 public:
     explicit PictureError(const std::string &path)
         : std::runtime_error("cannot load the picture " + path)
@@ -42,7 +44,8 @@ private:
 //     view.setPicture(Image45, facepath("QH"));
 //     view.setTop(playerslot(3), view.top(playerslot(3)) - 250);
 //     while (hitkey == 0) view.waitForEvent(deadline);
-class TableView {
+class TableView
+{
 public:
     // Called with the character code of every key press that produces a character
     // (not for auto-repeat). 27 is Esc.

@@ -9,7 +9,8 @@ using namespace wildcrest::testing;
 
 // The aids a player can be given: scan time, a long first offer, a frame, a
 // sound and speech for each offer, and a scan time learnt from the presses.
-class Aids : public GameFixture {
+class Aids : public GameFixture
+{
 protected:
     void SetUp() override
     {
@@ -125,8 +126,7 @@ TEST_F(Aids, EachNewOfferSoundsAndIsSpokenAndSoAreThePlays)
     view.pressAt(3s + 2s + 500ms); // spades
     game.selection();
     EXPECT_EQ(view.cues(), 4); // two cards, two suits
-    EXPECT_EQ(view.spoken(),
-              (std::vector<std::string> { "nine of hearts", "eight of spades", "name a suit: hearts", "name a suit: spades" }));
+    EXPECT_EQ(view.spoken(), (std::vector<std::string> { "nine of hearts", "eight of spades", "name a suit: hearts", "name a suit: spades" }));
 
     setHand(kComputer, { "2S", "KC" });
     game.computerturn();

@@ -3,7 +3,8 @@
 using namespace wildcrest;
 using namespace wildcrest::testing;
 
-namespace {
+namespace
+{
 
 struct Point {
     Twips x, y;
@@ -18,7 +19,8 @@ std::ostream &operator<<(std::ostream &out, const Point &p)
 } // namespace
 
 // Follows a travelling picture through one animation: where it was after each step.
-class Animation : public GameFixture {
+class Animation : public GameFixture
+{
 protected:
     std::vector<Point> trail;
     // The game sleeps once after every step, until that step's moment.

@@ -3,7 +3,8 @@
 using namespace wildcrest;
 using namespace wildcrest::testing;
 
-class Deal : public GameFixture {
+class Deal : public GameFixture
+{
 };
 
 TEST_F(Deal, SevenEachAlternatelyThenTheUpCard)

@@ -6,7 +6,8 @@
 using namespace wildcrest;
 using namespace wildcrest::testing;
 
-class Deck : public GameFixture {
+class Deck : public GameFixture
+{
 };
 
 TEST_F(Deck, NewDeckHoldsEveryCardOnceInAShuffledOrder)

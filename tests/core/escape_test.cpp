@@ -8,7 +8,8 @@ using namespace wildcrest;
 using namespace wildcrest::testing;
 using namespace wildcrest::simulation;
 
-namespace {
+namespace
+{
 
 // Where the game was when it ended, read off the table.
 std::string phaseOf(const HeadlessView &view, const GameForm &game)

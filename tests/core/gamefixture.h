@@ -11,13 +11,15 @@
 #include <string>
 #include <vector>
 
-namespace wildcrest::testing {
+namespace wildcrest::testing
+{
 
 using namespace std::chrono_literals;
 
 // A game on the headless view and its virtual clock, with helpers to lay out
 // hands and read back what the table shows.
-class GameFixture : public ::testing::Test {
+class GameFixture : public ::testing::Test
+{
 protected:
     HeadlessView view;
     ClockFoldedRandom random { 42 };
@@ -49,8 +51,7 @@ protected:
     }
 
     // Runs `body` until the game ends by Esc or the close box; says whether it did.
-    template<typename Body>
-    bool runsUntilClosed(Body body)
+    template <typename Body> bool runsUntilClosed(Body body)
     {
         try {
             body();

@@ -9,7 +9,8 @@ using namespace wildcrest::simulation;
 
 // Whole five-round matches, one after another, played by a simulated switch
 // user on the virtual clock; every round's penalties are added up independently.
-class Match : public GameFixture, public ::testing::WithParamInterface<int> {
+class Match : public GameFixture, public ::testing::WithParamInterface<int>
+{
 protected:
     int expectedPlayer = 0;
     int expectedComputer = 0;

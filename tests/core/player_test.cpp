@@ -7,7 +7,8 @@ using namespace wildcrest::testing;
 
 // The player's scanning turn. Offers are watched through the headless view:
 // every wait of a hold happens with the offered card lifted.
-class Player : public GameFixture {
+class Player : public GameFixture
+{
 protected:
     struct Offer {
         int slot;

@@ -3,7 +3,8 @@
 using namespace wildcrest;
 using namespace wildcrest::testing;
 
-class Startup : public GameFixture {
+class Startup : public GameFixture
+{
 };
 
 TEST_F(Startup, LoadLeavesTheTitleScreenOverAPreparedTable)

@@ -4,7 +4,8 @@ using namespace wildcrest;
 using namespace wildcrest::testing;
 
 // Whole turns through the turn loop, watched at the end of every half.
-class TurnLoop : public GameFixture {
+class TurnLoop : public GameFixture
+{
 protected:
     struct Half {
         std::vector<CardCode> record;

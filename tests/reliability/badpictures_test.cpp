@@ -17,7 +17,8 @@
 using namespace wildcrest;
 using namespace wildcrest::testing;
 
-namespace {
+namespace
+{
 
 constexpr GameCopy::Damage kDamages[] = { GameCopy::Damage::Missing, GameCopy::Damage::Empty, GameCopy::Damage::Truncated, GameCopy::Damage::NotABitmap };
 
@@ -107,9 +108,7 @@ TEST(BadPictures, APictureNeededLaterFailsOnlyWhenItIsFirstShown)
     for (Control c : { Label6, Label7, Label15, Shape2, Image48, Image49 })
         view.setVisible(c, false);
 
-    const auto press = [&view] {
-        QCoreApplication::postEvent(&view, new QKeyEvent(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, " "));
-    };
+    const auto press = [&view] { QCoreApplication::postEvent(&view, new QKeyEvent(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, " ")); };
     std::string pileBeforeFailure;
     QTimer::singleShot(200, &view, press); // the title screen
     QTimer poll;

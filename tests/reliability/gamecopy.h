@@ -10,10 +10,12 @@
 
 #include <string>
 
-namespace wildcrest::testing {
+namespace wildcrest::testing
+{
 
 // A copy of the built game's directory (executable and pictures) that a test may damage.
-class GameCopy {
+class GameCopy
+{
 public:
     GameCopy()
     {

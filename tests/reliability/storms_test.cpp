@@ -14,7 +14,8 @@
 
 using namespace wildcrest;
 
-namespace {
+namespace
+{
 
 int cardsOf(const GameForm &game, int column)
 {

@@ -15,7 +15,8 @@ using namespace wildcrest;
 using namespace wildcrest::simulation;
 using namespace std::chrono_literals;
 
-namespace {
+namespace
+{
 
 struct Options {
     std::uint64_t seed = 1;
@@ -36,9 +37,7 @@ Options parse(int argc, char **argv)
     Options o;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
-        const auto value = [&](const std::string &name) -> std::string {
-            return arg.rfind(name + "=", 0) == 0 ? arg.substr(name.size() + 1) : std::string();
-        };
+        const auto value = [&](const std::string &name) -> std::string { return arg.rfind(name + "=", 0) == 0 ? arg.substr(name.size() + 1) : std::string(); };
         try {
             if (!value("--seed").empty())
                 o.seed = std::stoull(value("--seed"));

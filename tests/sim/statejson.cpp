@@ -4,29 +4,30 @@
 
 #include <sstream>
 
-namespace wildcrest::simulation {
-
-namespace {
-
-std::string quoted(const std::string &text)
+namespace wildcrest::simulation
 {
-    std::string out = "\"";
-    for (char c : text) {
-        if (c == '"' || c == '\\')
-            out += '\\';
-        out += c;
+
+namespace
+{
+
+    std::string quoted(const std::string &text)
+    {
+        std::string out = "\"";
+        for (char c : text) {
+            if (c == '"' || c == '\\')
+                out += '\\';
+            out += c;
+        }
+        return out + "\"";
     }
-    return out + "\"";
-}
 
-template<typename Cards>
-std::string list(const Cards &cards)
-{
-    std::string out = "[";
-    for (std::size_t i = 0; i < cards.size(); ++i)
-        out += (i ? "," : "") + quoted(cards[i]);
-    return out + "]";
-}
+    template <typename Cards> std::string list(const Cards &cards)
+    {
+        std::string out = "[";
+        for (std::size_t i = 0; i < cards.size(); ++i)
+            out += (i ? "," : "") + quoted(cards[i]);
+        return out + "]";
+    }
 
 } // namespace
 
@@ -45,12 +46,11 @@ std::string stateJson(const GameForm &game, const HeadlessView &view, long turn)
         record.pop_back();
 
     std::ostringstream out;
-    out << "{\"turn\":" << turn << ",\"side\":" << (view.state(Label2).backColour == kRed ? "\"player\"" : "\"computer\"")
-        << ",\"player\":" << list(player) << ",\"computer\":" << list(computer) << ",\"curcard\":" << quoted(game.curcard)
-        << ",\"real8\":" << quoted(game.real8) << ",\"deckplace\":" << game.deckplace << ",\"deck\":" << list(deck) << ",\"backdeck\":" << list(record)
-        << ",\"backdeckplace\":" << game.backdeckplace << ",\"playerscore\":" << game.playerscore << ",\"cpuscore\":" << game.cpuscore
-        << ",\"gamecount\":" << game.gamecount << ",\"reset\":" << game.reset << ",\"Label16\":" << quoted(view.state(Label16).caption)
-        << ",\"Label1\":" << quoted(view.state(Label1).caption) << "}";
+    out << "{\"turn\":" << turn << ",\"side\":" << (view.state(Label2).backColour == kRed ? "\"player\"" : "\"computer\"") << ",\"player\":" << list(player)
+        << ",\"computer\":" << list(computer) << ",\"curcard\":" << quoted(game.curcard) << ",\"real8\":" << quoted(game.real8)
+        << ",\"deckplace\":" << game.deckplace << ",\"deck\":" << list(deck) << ",\"backdeck\":" << list(record) << ",\"backdeckplace\":" << game.backdeckplace
+        << ",\"playerscore\":" << game.playerscore << ",\"cpuscore\":" << game.cpuscore << ",\"gamecount\":" << game.gamecount << ",\"reset\":" << game.reset
+        << ",\"Label16\":" << quoted(view.state(Label16).caption) << ",\"Label1\":" << quoted(view.state(Label1).caption) << "}";
     return out.str();
 }
 

@@ -5,7 +5,8 @@
 
 #include <string>
 
-namespace wildcrest::simulation {
+namespace wildcrest::simulation
+{
 
 // One line of JSON with the whole state of the game after a turn.
 std::string stateJson(const GameForm &game, const HeadlessView &view, long turn);

@@ -3,7 +3,8 @@
 #include "app/speeds.h"
 #include "table/layout.h"
 
-namespace wildcrest::simulation {
+namespace wildcrest::simulation
+{
 
 const char *waitName(Wait w)
 {
@@ -57,7 +58,7 @@ Situation SwitchUser::classify(const HeadlessView &view, Moment deadline) const
     } else if (view.state(Shape2).visible) {
         s.wait = Wait::Suit;
     } else if (view.state(Image49).visible || view.state(Image48).visible || view.left(Image46) != specOf(Image46).rect.left
-               || view.top(Image46) != specOf(Image46).rect.top) {
+        || view.top(Image46) != specOf(Image46).rect.top) {
         s.wait = Wait::Other;
     } else {
         s.wait = Wait::Other;

@@ -7,7 +7,8 @@
 #include <optional>
 #include <string>
 
-namespace wildcrest::simulation {
+namespace wildcrest::simulation
+{
 
 // What the game is waiting for when a simulated player looks at the table.
 enum class Wait {
@@ -37,7 +38,8 @@ using Policy = std::function<std::optional<Moment>(const Situation &)>;
 
 // A simulated switch user: it watches the headless table at every wait, tells
 // the offers apart and presses as its policy says.
-class SwitchUser {
+class SwitchUser
+{
 public:
     SwitchUser(HeadlessView &view, const GameForm &game, Policy policy);
     // The game's turn loop reports the end of every half here.

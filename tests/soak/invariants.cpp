@@ -4,7 +4,8 @@
 
 #include <map>
 
-namespace wildcrest::simulation {
+namespace wildcrest::simulation
+{
 
 void InvariantReport::expect(bool ok, const std::string &what)
 {
@@ -67,7 +68,7 @@ void checkTable(const HeadlessView &view, InvariantReport &report)
 {
     const auto at = [&](Control c, Rect r) {
         report.expect(view.left(c) == r.left && view.top(c) == r.top,
-                      c.name() + " stands at (" + std::to_string(view.left(c)) + ", " + std::to_string(view.top(c)) + ")");
+            c.name() + " stands at (" + std::to_string(view.left(c)) + ", " + std::to_string(view.top(c)) + ")");
     };
     for (int k = 1; k <= kHandPlaces; ++k) {
         at(playerslot(k), playerslotRect(k));

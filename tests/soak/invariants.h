@@ -6,7 +6,8 @@
 #include <string>
 #include <vector>
 
-namespace wildcrest::simulation {
+namespace wildcrest::simulation
+{
 
 // What must hold after every turn of any game, whatever the player pressed.
 // Each failed check is one line naming what broke.

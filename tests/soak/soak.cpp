@@ -18,7 +18,8 @@ using namespace wildcrest;
 using namespace wildcrest::simulation;
 using namespace std::chrono_literals;
 
-namespace {
+namespace
+{
 
 struct Options {
     std::uint64_t seed = 1;
@@ -51,7 +52,8 @@ Options parse(int argc, char **argv)
 enum class Mood { Calm, Idle, Storm };
 
 // A switch user of changing moods.
-class RandomUser {
+class RandomUser
+{
 public:
     explicit RandomUser(std::uint64_t seed)
         : rng_(seed)
@@ -99,7 +101,6 @@ public:
     long stormPresses = 0;
 
 private:
-
     std::mt19937_64 rng_;
     Mood mood_ = Mood::Calm;
 };
@@ -151,8 +152,8 @@ std::vector<std::string> playMatch(std::uint64_t seed, bool verbose, Tally &tall
         expectedComputer += penalties(v, cpuslot);
         const bool shownResult[] = { v.state(Label6).visible, v.state(Label7).visible, v.state(Label15).visible };
         const bool dueResult[] = { rounds == 5 && expectedPlayer < expectedComputer,
-                                   rounds == 5 && expectedComputer < expectedPlayer,
-                                   rounds == 5 && expectedPlayer == expectedComputer };
+            rounds == 5 && expectedComputer < expectedPlayer,
+            rounds == 5 && expectedPlayer == expectedComputer };
         for (int i = 0; i < 3; ++i)
             report.expect(shownResult[i] == dueResult[i], "after round " + std::to_string(rounds) + " result label " + std::to_string(i) + " is wrong");
         matchOver = rounds == 5;
@@ -174,8 +175,8 @@ std::vector<std::string> playMatch(std::uint64_t seed, bool verbose, Tally &tall
             view.closeAt(view.now());
         } else {
             report.expect(g.playerscore == expectedPlayer && g.cpuscore == expectedComputer,
-                          "totals " + std::to_string(g.playerscore) + "/" + std::to_string(g.cpuscore) + " against rounds' penalties "
-                              + std::to_string(expectedPlayer) + "/" + std::to_string(expectedComputer));
+                "totals " + std::to_string(g.playerscore) + "/" + std::to_string(g.cpuscore) + " against rounds' penalties " + std::to_string(expectedPlayer)
+                    + "/" + std::to_string(expectedComputer));
         }
     });
 
@@ -209,8 +210,8 @@ int main(int argc, char **argv)
         for (std::size_t i = 0; i < failures.size() && i < 10; ++i)
             std::cout << "  " << failures[i] << "\n";
     }
-    std::cout << "soaked " << options.matches << " matches from seed " << options.seed << ": " << tally.turns << " turns, " << tally.presses
-              << " presses, " << tally.checks << " invariant checks\n";
+    std::cout << "soaked " << options.matches << " matches from seed " << options.seed << ": " << tally.turns << " turns, " << tally.presses << " presses, "
+              << tally.checks << " invariant checks\n";
     std::cout << (options.matches - failed) << " passed, " << failed << " failed\n";
     return failed == 0 ? 0 : 1;
 }

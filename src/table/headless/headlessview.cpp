@@ -5,11 +5,13 @@
 #include <sstream>
 #include <stdexcept>
 
-namespace wildcrest {
+namespace wildcrest
+{
 
-namespace {
-constexpr std::size_t kNumbersPerKind = 64;
-constexpr std::size_t kKinds = 4;
+namespace
+{
+    constexpr std::size_t kNumbersPerKind = 64;
+    constexpr std::size_t kKinds = 4;
 } // namespace
 
 std::size_t HeadlessView::indexOf(Control c)

@@ -7,7 +7,8 @@
 #include <string>
 #include <vector>
 
-namespace wildcrest {
+namespace wildcrest
+{
 
 // What one control shows at the moment.
 struct ControlState {
@@ -29,7 +30,8 @@ struct ControlState {
 //     view.pressAt(view.now() + 3s);          // a switch press three seconds on
 //     view.closeAt(view.now() + 1h);          // the close box, later
 //     game.activate();                        // ends by throwing GameEnded
-class HeadlessView : public TableView {
+class HeadlessView : public TableView
+{
 public:
     HeadlessView();
 
