@@ -72,11 +72,24 @@ framed() {
     [ "$(colour $((left + 36)) $((top - 5)))" = "$black" ] && [ "$(colour $((left + 36)) $((top - 2)))" = "$yellow" ] &&
     [ "$(colour $((left + 73 + 4)) $((top + 48)))" = "$black" ] && [ "$(colour $((left + 73 + 1)) $((top + 48)))" = "$yellow" ]
 }
+# The pile, 73 x 97 at (344, 280), framed the same way while a suit is offered.
+pile_framed() { [ "$(colour 379 275)" = "$black" ] && [ "$(colour 379 278)" = "$yellow" ]; }
 played=""
 seen_frame=""
 for attempt in $(seq 12); do
+  # The computer may move first: wait long enough for the player's first offer.
   slot=""
-  for _ in $(seq 40); do shot; slot=$(lifted); [ -n "$slot" ] && framed "$slot" && break; sleep 0.1; done
+  end=$((SECONDS + 15))
+  while [ $SECONDS -lt $end ]; do
+    shot; slot=$(lifted)
+    [ -n "$slot" ] && framed "$slot" && break
+    if [ -n "$slot" ] && pile_framed; then
+      # An eight was taken by a press meant as a draw: name its suit.
+      echo "a suit is offered on the framed pile"
+      click; sleep 1; slot=""
+    fi
+    sleep 0.1
+  done
   if [ -z "$slot" ]; then
     click # nothing to play: the click draws
     sleep 4
@@ -88,6 +101,7 @@ for attempt in $(seq 12); do
   click
   for _ in $(seq 30); do
     sleep 0.1; shot
+    if pile_framed; then click; sleep 1; shot; fi # an eight: take the suit on offer
     [ "$(region 344 280 71 96)" != "$pile" ] && [ -z "$(lifted)" ] && { played=$slot; break; }
   done
   [ -n "$played" ] && break

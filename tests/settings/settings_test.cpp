@@ -140,13 +140,6 @@ TEST_F(SettingsTest, ABadValueIsToldOnceAndOnlyItsKeyKeepsTheDefault)
     EXPECT_EQ(count(said, "\n"), 2) << said;
 }
 
-TEST_F(SettingsTest, OutOfRangeValuesInTheFileAreRefused)
-{
-    writeFile("scan-time=0.2\ndebounce=2001\nacceptance=-5\nmouse-switch=maybe\nhighlight=flash\n");
-    EXPECT_EQ(texts(readFile()), texts(Settings {}));
-    EXPECT_EQ(count(warnings.str(), "using the default"), 5) << warnings.str();
-}
-
 TEST_F(SettingsTest, AnUnknownKeyIsToldAndTheRestTaken)
 {
     writeFile("colour=red\nspeech=on\n[sound]\ncue=on\n");
@@ -293,17 +286,6 @@ TEST_F(SettingsTest, TheDialogWritesAFileThatReadsBackTheSame)
         dialog.reject();
     }
     EXPECT_TRUE(run({}).settings.adaptiveScan);
-}
-
-TEST_F(SettingsTest, TheDialogShowsWhatItIsGiven)
-{
-    Settings given;
-    given.acceptance = 800ms;
-    given.highlight = Highlight::LiftAndFrame;
-    given.soundCue = true;
-    SettingsDialog dialog(path());
-    dialog.setSettings(given);
-    EXPECT_EQ(texts(dialog.settings()), texts(given));
 }
 
 TEST_F(SettingsTest, TheDialogSaysWhenItCannotWrite)
