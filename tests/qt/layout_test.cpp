@@ -49,18 +49,18 @@ TEST_F(WindowTest, FixedSizeCaptionAndTableColour)
 
 TEST_F(WindowTest, EveryControlStandsWhereTheLayoutSays)
 {
-    for (const ControlSpec &spec : tableLayout()) {
-        SCOPED_TRACE(spec.control.name());
-        QWidget *w = view->widgetOf(spec.control);
+    for (const ControlSpec &entry : tableLayout()) {
+        SCOPED_TRACE(entry.control.name());
+        QWidget *w = view->widgetOf(entry.control);
         ASSERT_NE(w, nullptr);
-        EXPECT_EQ(w->objectName().toStdString(), spec.control.name());
+        EXPECT_EQ(w->objectName().toStdString(), entry.control.name());
         const QPoint inWindow = w->mapTo(view.get(), QPoint(0, 0));
-        EXPECT_EQ(inWindow, QPoint(spec.rect.left / 15, spec.rect.top / 15));
-        EXPECT_EQ(w->size(), QSize(spec.rect.width / 15, spec.rect.height / 15));
-        EXPECT_EQ(view->left(spec.control), spec.rect.left);
-        EXPECT_EQ(view->top(spec.control), spec.rect.top);
-        EXPECT_EQ(w->parentWidget(), spec.onTitleScreen ? view->widgetOf(Frame1) : view.get());
-        EXPECT_EQ(w->isHidden(), !spec.visible);
+        EXPECT_EQ(inWindow, QPoint(entry.rect.left / 15, entry.rect.top / 15));
+        EXPECT_EQ(w->size(), QSize(entry.rect.width / 15, entry.rect.height / 15));
+        EXPECT_EQ(view->left(entry.control), entry.rect.left);
+        EXPECT_EQ(view->top(entry.control), entry.rect.top);
+        EXPECT_EQ(w->parentWidget(), entry.onTitleScreen ? view->widgetOf(Frame1) : view.get());
+        EXPECT_EQ(w->isHidden(), !entry.visible);
     }
     EXPECT_EQ(view->widgetOf(image(1))->geometry(), QRect(24, 416, 73, 97));
     EXPECT_EQ(view->widgetOf(image(23))->geometry(), QRect(824, 144, 73, 97));
@@ -72,11 +72,11 @@ TEST_F(WindowTest, ControlsStackInLayoutOrder)
 {
     // Siblings later in the layout come later among their parent's children: drawn above.
     int lastIndex = -1;
-    for (const ControlSpec &spec : tableLayout()) {
-        if (spec.onTitleScreen)
+    for (const ControlSpec &entry : tableLayout()) {
+        if (entry.onTitleScreen)
             continue;
-        const int index = view->children().indexOf(view->widgetOf(spec.control));
-        EXPECT_GT(index, lastIndex) << spec.control.name();
+        const int index = view->children().indexOf(view->widgetOf(entry.control));
+        EXPECT_GT(index, lastIndex) << entry.control.name();
         lastIndex = index;
     }
     // The title screen covers the table while it is shown, and uncovers it when hidden.

@@ -31,9 +31,9 @@ public:
     {
         EXPECT_TRUE(dir_.isValid());
         int shade = 0;
-        for (const ControlSpec &spec : tableLayout())
-            if (!spec.builtInPicture.empty())
-                write(spec.builtInPicture, solid(spec.rect.width / kTwipsPerPixel, spec.rect.height / kTwipsPerPixel, QColor(40, 60, 100 + 10 * shade++)));
+        for (const ControlSpec &entry : tableLayout())
+            if (!entry.builtInPicture.empty())
+                write(entry.builtInPicture, solid(entry.rect.width / kTwipsPerPixel, entry.rect.height / kTwipsPerPixel, QColor(40, 60, 100 + 10 * shade++)));
     }
 
     std::string path() const

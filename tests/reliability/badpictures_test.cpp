@@ -28,9 +28,9 @@ std::set<QString> picturesOfTheGame()
     std::set<QString> names { "Back.bmp", "Empty.bmp", "Card.bmp", "8H.BMP", "8S.BMP", "8D.BMP", "8C.BMP" };
     for (int p = 1; p <= 52; ++p)
         names.insert(QString::fromStdString(canonicalCard(p)) + ".bmp");
-    for (const ControlSpec &spec : tableLayout())
-        if (!spec.builtInPicture.empty())
-            names.insert(QString::fromStdString(spec.builtInPicture));
+    for (const ControlSpec &entry : tableLayout())
+        if (!entry.builtInPicture.empty())
+            names.insert(QString::fromStdString(entry.builtInPicture));
     return names;
 }
 
@@ -39,9 +39,9 @@ std::set<QString> picturesOfTheGame()
 TEST(BadPictures, ThePicturesNeededAtStartEndTheRealGameWithTheirPath)
 {
     std::set<QString> atStart { "Card.bmp" };
-    for (const ControlSpec &spec : tableLayout())
-        if (!spec.builtInPicture.empty())
-            atStart.insert(QString::fromStdString(spec.builtInPicture));
+    for (const ControlSpec &entry : tableLayout())
+        if (!entry.builtInPicture.empty())
+            atStart.insert(QString::fromStdString(entry.builtInPicture));
     int tried = 0;
     for (const QString &name : atStart) {
         for (GameCopy::Damage how : kDamages) {

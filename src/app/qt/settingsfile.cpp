@@ -71,7 +71,7 @@ namespace
 QString settingsFilePath()
 {
     QString base = qEnvironmentVariable("XDG_CONFIG_HOME");
-    // The base directory specification says a relative one is to be ignored.
+    // The XDG base directory rules say a relative one is to be ignored.
     if (base.isEmpty() || QDir::isRelativePath(base))
         base = QDir::homePath() + "/.config";
     return base + "/wildcrest/wildcrest.conf";

@@ -23,15 +23,15 @@ HeadlessView::HeadlessView()
     : states_(kKinds * kNumbersPerKind)
     , exists_(kKinds * kNumbersPerKind, false)
 {
-    for (const ControlSpec &spec : tableLayout()) {
+    for (const ControlSpec &entry : tableLayout()) {
         ControlState s;
-        s.left = spec.rect.left;
-        s.top = spec.rect.top;
-        s.caption = spec.caption;
-        s.backColour = spec.backColour.value_or(0);
-        s.picture = spec.builtInPicture;
-        states_[indexOf(spec.control)] = s;
-        exists_[indexOf(spec.control)] = true;
+        s.left = entry.rect.left;
+        s.top = entry.rect.top;
+        s.caption = entry.caption;
+        s.backColour = entry.backColour.value_or(0);
+        s.picture = entry.builtInPicture;
+        states_[indexOf(entry.control)] = s;
+        exists_[indexOf(entry.control)] = true;
     }
 }
 

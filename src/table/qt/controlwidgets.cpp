@@ -49,16 +49,16 @@ void OutlineWidget::paintEvent(QPaintEvent *)
     painter.drawRect(r);
 }
 
-QFont tableFont(const FontSpec &spec)
+QFont tableFont(const FontSpec &entry)
 {
-    QString family = QString::fromStdString(spec.family);
+    QString family = QString::fromStdString(entry.family);
     if (family == "Arial" || family == "MS Sans Serif")
         family = "Liberation Sans"; // metric-compatible with Arial
     QFont font(family);
-    if (spec.points > 0)
-        font.setPixelSize(qRound(spec.points * 96.0 / 72.0));
-    font.setBold(spec.bold);
-    font.setItalic(spec.italic);
+    if (entry.points > 0)
+        font.setPixelSize(qRound(entry.points * 96.0 / 72.0));
+    font.setBold(entry.bold);
+    font.setItalic(entry.italic);
     return font;
 }
 
@@ -70,24 +70,24 @@ void fillBackground(QWidget *widget, QColor colour)
     widget->setAutoFillBackground(true);
 }
 
-QLabel *makeLabel(const ControlSpec &spec, QWidget *parent)
+QLabel *makeLabel(const ControlSpec &entry, QWidget *parent)
 {
     auto *label = new QLabel(parent);
     label->setTextFormat(Qt::PlainText);
-    label->setText(QString::fromStdString(spec.caption));
-    label->setFont(tableFont(spec.font));
+    label->setText(QString::fromStdString(entry.caption));
+    label->setFont(tableFont(entry.font));
     // Long captions wrap within the label rather than run past its edge.
     label->setWordWrap(true);
-    label->setAlignment(spec.align == Align::Centre ? Qt::AlignCenter : Qt::AlignLeft | Qt::AlignVCenter);
+    label->setAlignment(entry.align == Align::Centre ? Qt::AlignCenter : Qt::AlignLeft | Qt::AlignVCenter);
     label->setAttribute(Qt::WA_TransparentForMouseEvents);
-    if (spec.textColour) {
+    if (entry.textColour) {
         QPalette palette = label->palette();
-        palette.setColor(QPalette::WindowText, toQColor(*spec.textColour));
+        palette.setColor(QPalette::WindowText, toQColor(*entry.textColour));
         label->setPalette(palette);
     }
-    if (spec.backColour)
-        fillBackground(label, toQColor(*spec.backColour));
-    if (spec.border) {
+    if (entry.backColour)
+        fillBackground(label, toQColor(*entry.backColour));
+    if (entry.border) {
         label->setFrameStyle(QFrame::Box | QFrame::Plain);
         label->setLineWidth(1);
         label->setIndent(2);

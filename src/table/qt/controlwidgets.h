@@ -46,12 +46,12 @@ private:
 
 // The font a label was designed with, as installed here. The size is set in
 // pixels so that the text fits its label whatever DPI the display reports.
-QFont tableFont(const FontSpec &spec);
+QFont tableFont(const FontSpec &entry);
 
 // Paints the widget's whole area in `colour` from now on.
 void fillBackground(QWidget *widget, QColor colour);
 
 // A Label control as the layout describes it.
-QLabel *makeLabel(const ControlSpec &spec, QWidget *parent);
+QLabel *makeLabel(const ControlSpec &entry, QWidget *parent);
 
 } // namespace wildcrest

@@ -70,36 +70,36 @@ void QtTableView::createControls(const std::string &pictureDir)
     // A new child is drawn above its earlier siblings, so creating the controls
     // in layout order stacks them as the layout says.
     QWidget *frame = nullptr;
-    for (const ControlSpec &spec : tableLayout()) {
-        QWidget *parent = spec.onTitleScreen && frame ? frame : this;
+    for (const ControlSpec &entry : tableLayout()) {
+        QWidget *parent = entry.onTitleScreen && frame ? frame : this;
         QWidget *w = nullptr;
-        switch (spec.control.kind) {
+        switch (entry.control.kind) {
         case ControlKind::Image: {
             auto *picture = new PictureWidget(parent);
-            if (!spec.builtInPicture.empty())
-                picture->setPicture(loadPicture(pictureDir + "/" + spec.builtInPicture));
+            if (!entry.builtInPicture.empty())
+                picture->setPicture(loadPicture(pictureDir + "/" + entry.builtInPicture));
             w = picture;
             break;
         }
         case ControlKind::Label:
-            w = makeLabel(spec, parent);
+            w = makeLabel(entry, parent);
             break;
         case ControlKind::Shape:
-            w = new OutlineWidget(parent, toQColor(spec.lineColour.value_or(kBlack)));
+            w = new OutlineWidget(parent, toQColor(entry.lineColour.value_or(kBlack)));
             break;
         case ControlKind::Frame:
             w = new QWidget(parent);
-            if (spec.backColour)
-                fillBackground(w, toQColor(*spec.backColour));
+            if (entry.backColour)
+                fillBackground(w, toQColor(*entry.backColour));
             frame = w;
             break;
         }
-        w->setObjectName(QString::fromStdString(spec.control.name()));
-        w->resize(toPixels(spec.rect.width), toPixels(spec.rect.height));
-        w->setVisible(spec.visible);
-        const Placed p { w, spec.control.kind, spec.rect.left, spec.rect.top };
+        w->setObjectName(QString::fromStdString(entry.control.name()));
+        w->resize(toPixels(entry.rect.width), toPixels(entry.rect.height));
+        w->setVisible(entry.visible);
+        const Placed p { w, entry.control.kind, entry.rect.left, entry.rect.top };
         moveToTwips(p);
-        controls_.emplace(spec.control, p);
+        controls_.emplace(entry.control, p);
     }
 }
 
