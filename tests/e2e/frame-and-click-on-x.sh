@@ -6,46 +6,11 @@
 set -uo pipefail
 
 game=${1:?usage: frame-and-click-on-x.sh path/to/wildcrest}
-work=$(mktemp -d)
-xvfb_pid=""
-game_pid=""
-cleanup() {
-  [ -n "$game_pid" ] && kill "$game_pid" 2>/dev/null
-  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
-  rm -rf "$work"
-}
-trap cleanup EXIT
-fail() { echo "FAIL: $*"; [ -f "$work/last.png" ] && cp "$work/last.png" "${TMPDIR:-/tmp}/wildcrest-e2e-frame-fail.png" && echo "last screen: ${TMPDIR:-/tmp}/wildcrest-e2e-frame-fail.png"; exit 1; }
+source "$(dirname "$0")/bare-x.sh"
+start_game frame "$game" --highlight=lift+frame
 
-exec 3>"$work/display"
-Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
-xvfb_pid=$!
-for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
-[ -s "$work/display" ] || fail "Xvfb did not start"
-export DISPLAY=":$(head -1 "$work/display")"
-unset QT_QPA_PLATFORM
-# No settings file of the machine's: only what this test gives.
-export XDG_CONFIG_HOME="$work/config"
-
-"$game" --highlight=lift+frame >"$work/game.log" 2>&1 &
-game_pid=$!
-
-win=""
-for _ in $(seq 100); do
-  win=$(xdotool search --onlyvisible --name "Halvorn's Unikey Wildcrest" 2>/dev/null | head -1)
-  [ -n "$win" ] && break
-  kill -0 "$game_pid" 2>/dev/null || fail "the game ended at start: $(cat "$work/game.log")"
-  sleep 0.1
-done
-[ -n "$win" ] || fail "no window appeared"
-sleep 0.5
-
-shot() { import -window "$win" "$work/last.png" 2>/dev/null; }
-colour() { convert "$work/last.png" -format '%[hex:p{'"$1"','"$2"'}]' info: 2>/dev/null | cut -c1-6 | tr 'A-F' 'a-f'; }
-region() { convert "$work/last.png" -crop "$3x$4+$1+$2" +repage rgb:- 2>/dev/null | md5sum | cut -c1-32; }
 # A real left click on the table, away from every card.
 click() { xdotool mousemove --window "$win" 640 20 click 1; }
-table=c0ffc0
 black=000000
 yellow=ffdd00
 

@@ -5,45 +5,8 @@
 set -uo pipefail
 
 game=${1:?usage: play-on-x.sh path/to/wildcrest}
-work=$(mktemp -d)
-xvfb_pid=""
-game_pid=""
-cleanup() {
-  [ -n "$game_pid" ] && kill "$game_pid" 2>/dev/null
-  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
-  rm -rf "$work"
-}
-trap cleanup EXIT
-fail() { echo "FAIL: $*"; [ -f "$work/last.png" ] && cp "$work/last.png" "${TMPDIR:-/tmp}/wildcrest-e2e-fail.png" && echo "last screen: ${TMPDIR:-/tmp}/wildcrest-e2e-fail.png"; exit 1; }
-
-# A bare X server on a free display, no window manager.
-exec 3>"$work/display"
-Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
-xvfb_pid=$!
-for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
-[ -s "$work/display" ] || fail "Xvfb did not start"
-export DISPLAY=":$(head -1 "$work/display")"
-unset QT_QPA_PLATFORM
-
-"$game" >"$work/game.log" 2>&1 &
-game_pid=$!
-
-win=""
-for _ in $(seq 100); do
-  win=$(xdotool search --onlyvisible --name "Halvorn's Unikey Wildcrest" 2>/dev/null | head -1)
-  [ -n "$win" ] && break
-  kill -0 "$game_pid" 2>/dev/null || fail "the game ended at start: $(cat "$work/game.log")"
-  sleep 0.1
-done
-[ -n "$win" ] || fail "no window appeared"
-sleep 0.5
-
-shot() { import -window "$win" "$work/last.png" 2>/dev/null; }
-# The colour at window pixel (x, y), as rrggbb.
-colour() { convert "$work/last.png" -format '%[hex:p{'"$1"','"$2"'}]' info: 2>/dev/null | cut -c1-6 | tr 'A-F' 'a-f'; }
-# A fingerprint of a rectangle of the last screen.
-region() { convert "$work/last.png" -crop "$3x$4+$1+$2" +repage rgb:- 2>/dev/null | md5sum | cut -c1-32; }
-table=c0ffc0
+source "$(dirname "$0")/bare-x.sh"
+start_game play "$game"
 
 # Title screen: white all over, nothing of the green table.
 shot

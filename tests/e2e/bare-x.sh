@@ -1,0 +1,53 @@
+# Sourced by the tests that play the real game on a bare X server: starts
+# Xvfb on a free display (no window manager) and the game on it, finds its
+# window, and gives the screen readers. Call: start_game NAME path/to/wildcrest [args]
+set -uo pipefail
+
+work=$(mktemp -d)
+xvfb_pid=""
+game_pid=""
+win=""
+failshot=wildcrest-e2e-fail.png
+cleanup() {
+  [ -n "$game_pid" ] && kill "$game_pid" 2>/dev/null
+  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
+  rm -rf "$work"
+}
+trap cleanup EXIT
+fail() {
+  echo "FAIL: $*"
+  [ -f "$work/last.png" ] && cp "$work/last.png" "${TMPDIR:-/tmp}/$failshot" && echo "last screen: ${TMPDIR:-/tmp}/$failshot"
+  exit 1
+}
+
+start_game() {
+  failshot="wildcrest-e2e-$1-fail.png"
+  shift
+  exec 3>"$work/display"
+  Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+  xvfb_pid=$!
+  for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
+  [ -s "$work/display" ] || fail "Xvfb did not start"
+  export DISPLAY=":$(head -1 "$work/display")"
+  unset QT_QPA_PLATFORM
+  # No settings file of the machine's: only what the test gives.
+  export XDG_CONFIG_HOME="$work/config"
+
+  "$@" >"$work/game.log" 2>&1 &
+  game_pid=$!
+  for _ in $(seq 100); do
+    win=$(xdotool search --onlyvisible --name "Halvorn's Unikey Wildcrest" 2>/dev/null | head -1)
+    [ -n "$win" ] && break
+    kill -0 "$game_pid" 2>/dev/null || fail "the game ended at start: $(cat "$work/game.log")"
+    sleep 0.1
+  done
+  [ -n "$win" ] || fail "no window appeared"
+  sleep 0.5
+}
+
+shot() { import -window "$win" "$work/last.png" 2>/dev/null; }
+# The colour at window pixel (x, y) of the last screen, as rrggbb.
+colour() { convert "$work/last.png" -format '%[hex:p{'"$1"','"$2"'}]' info: 2>/dev/null | cut -c1-6 | tr 'A-F' 'a-f'; }
+# A fingerprint of a rectangle of the last screen.
+region() { convert "$work/last.png" -crop "$3x$4+$1+$2" +repage rgb:- 2>/dev/null | md5sum | cut -c1-32; }
+table=c0ffc0
