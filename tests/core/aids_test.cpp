@@ -14,15 +14,7 @@ class Aids : public GameFixture
 protected:
     void SetUp() override
     {
-        game.deck[16] = "2D";
-        game.deck[17] = "3D";
-        game.deckplace = 16;
-        game.backdeck[1] = "5H";
-        game.backdeckplace = 2;
-        game.curcard = "5H";
-        setHand(kComputer, { "KS", "KC" });
-        for (Control c : { Shape2, Image48, Image49 })
-            view.setVisible(c, false);
+        playersTurnOn5H();
     }
 
     // The moments at which place `k` was lifted during the turn.

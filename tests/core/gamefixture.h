@@ -61,6 +61,21 @@ protected:
         return false;
     }
 
+    // A round under way, the player to move on the five of hearts: the computer
+    // holds KS and KC, the deck 2D and 3D, and the table is as after load.
+    void playersTurnOn5H()
+    {
+        game.deck[16] = "2D";
+        game.deck[17] = "3D";
+        game.deckplace = 16;
+        game.backdeck[1] = "5H";
+        game.backdeckplace = 2;
+        game.curcard = "5H";
+        setHand(kComputer, { "KS", "KC" });
+        for (Control c : { Shape2, Image48, Image49 })
+            view.setVisible(c, false);
+    }
+
     // The cards of the pile record, places 1.. up to the first empty one.
     std::vector<CardCode> record() const
     {

@@ -18,15 +18,7 @@ protected:
 
     void SetUp() override
     {
-        game.deck[16] = "2D";
-        game.deck[17] = "3D";
-        game.deckplace = 16;
-        game.backdeck[1] = "5H";
-        game.backdeckplace = 2;
-        game.curcard = "5H";
-        setHand(kComputer, { "KS", "KC" });
-        for (Control c : { Shape2, Image48, Image49 })
-            view.setVisible(c, false); // as after load
+        playersTurnOn5H();
         view.onWait([this](HeadlessView &v, Moment) {
             for (int k = 1; k <= kHandPlaces; ++k)
                 if (v.top(playerslot(k)) == playerslotRect(k).top - kLift && !v.state(Image49).visible && !v.state(Shape2).visible) {
