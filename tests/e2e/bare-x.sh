@@ -51,3 +51,23 @@ colour() { convert "$work/last.png" -format '%[hex:p{'"$1"','"$2"'}]' info: 2>/d
 # A fingerprint of a rectangle of the last screen.
 region() { convert "$work/last.png" -crop "$3x$4+$1+$2" +repage rgb:- 2>/dev/null | md5sum | cut -c1-32; }
 table=c0ffc0
+
+# The place (1 to 11) of the player's lifted card, if any: a lifted card
+# covers the strip of table just above its place.
+lifted() {
+  for k in $(seq 0 10); do
+    [ "$(colour $((24 + 80 * k + 35)) 402)" != "$table" ] && { echo $((k + 1)); return; }
+  done
+}
+
+# Esc must end the game at once, with status 0.
+end_with_esc() {
+  xdotool key --window "$win" Escape 2>/dev/null
+  for _ in $(seq 50); do kill -0 "$game_pid" 2>/dev/null || break; sleep 0.1; done
+  if kill -0 "$game_pid" 2>/dev/null; then fail "Esc did not end the game"; fi
+  wait "$game_pid"
+  local status=$?
+  game_pid=""
+  [ "$status" -eq 0 ] || fail "the game ended with status $status"
+  echo "Esc ended the game with status 0"
+}

@@ -26,11 +26,6 @@ for _ in $(seq 100); do shot; [ "$(colour 379 192)" != "$table" ] && break; slee
 
 # The player's place k (1 to 11) is 73 x 97 pixels at (24 + 80 (k - 1), 416),
 # 17 pixels higher while lifted; the frame is 3 black then 3 yellow pixels outside it.
-lifted() {
-  for k in $(seq 0 10); do
-    [ "$(colour $((24 + 80 * k + 35)) 402)" != "$table" ] && { echo $((k + 1)); return; }
-  done
-}
 framed() {
   local left=$((24 + 80 * ($1 - 1))) top=399
   [ "$(colour $((left - 5)) $((top + 48)))" = "$black" ] && [ "$(colour $((left - 2)) $((top + 48)))" = "$yellow" ] &&
@@ -76,12 +71,5 @@ echo "the lifted card in place $seen_frame is framed black and yellow"
 [ -n "$played" ] || fail "a click did not play the lifted card"
 echo "a click played the card in place $played onto the pile"
 
-xdotool key --window "$win" Escape 2>/dev/null
-for _ in $(seq 50); do kill -0 "$game_pid" 2>/dev/null || break; sleep 0.1; done
-if kill -0 "$game_pid" 2>/dev/null; then fail "Esc did not end the game"; fi
-wait "$game_pid"
-status=$?
-game_pid=""
-[ "$status" -eq 0 ] || fail "the game ended with status $status"
-echo "Esc ended the game with status 0"
+end_with_esc
 echo "1 passed, 0 failed"

@@ -23,12 +23,6 @@ for _ in $(seq 100); do shot; [ "$(colour 859 192)" != "$table" ] && [ "$(colour
 [ "$(colour 379 192)" != "$table" ] || fail "the computer's seventh card was not dealt"
 echo "round dealt"
 
-# A lifted card of the player: it covers the strip of table just above its place.
-lifted() {
-  for k in $(seq 0 10); do
-    [ "$(colour $((24 + 80 * k + 35)) 402)" != "$table" ] && { echo $((k + 1)); return; }
-  done
-}
 played=""
 for attempt in $(seq 12); do
   slot=""
@@ -49,12 +43,5 @@ done
 [ -n "$played" ] || fail "no card was lifted and played"
 echo "card lifted in place $played and played onto the pile"
 
-xdotool key --window "$win" Escape 2>/dev/null
-for _ in $(seq 50); do kill -0 "$game_pid" 2>/dev/null || break; sleep 0.1; done
-if kill -0 "$game_pid" 2>/dev/null; then fail "Esc did not end the game"; fi
-wait "$game_pid"
-status=$?
-game_pid=""
-[ "$status" -eq 0 ] || fail "the game ended with status $status"
-echo "Esc ended the game with status 0"
+end_with_esc
 echo "1 passed, 0 failed"
