@@ -1,4 +1,5 @@
 #include "app/gameform.h"
+#include "app/qt/desktop.h"
 #include "app/qt/settingsdialog.h"
 #include "app/qt/settingsfile.h"
 #include "cards/random.h"
@@ -10,8 +11,10 @@
 
 #include <chrono>
 #include <cstdint>
+#include <cstdlib>
 #include <exception>
 #include <iostream>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -34,11 +37,18 @@ void report(const std::string &message)
 int main(int argc, char *argv[])
 {
     // Read before Qt starts, so that --help and a wrong option need no display.
-    const CommandLine line = readCommandLine(std::vector<std::string>(argv + 1, argv + argc), std::cout, std::cerr);
+    const std::vector<std::string> args(argv + 1, argv + argc);
+    const CommandLine line = readCommandLine(args, std::cout, std::cerr);
     if (line.then == CommandLine::Then::Exit)
         return line.status;
+    if (const auto why = missingDesktop(args, [](const char *name) { return std::getenv(name); })) {
+        std::cerr << *why;
+        return 1;
+    }
 
+    std::optional<DesktopStartGuard> guard(std::in_place);
     QApplication app(argc, argv);
+    guard.reset();
     QApplication::setApplicationName("Wildcrest");
 
     if (line.then == CommandLine::Then::EditSettings) {
@@ -51,7 +61,7 @@ int main(int argc, char *argv[])
     const std::string appdir = QCoreApplication::applicationDirPath().toStdString();
 
     try {
-        QtTableView view(appdir);
+        QtTableView view;
         view.setSwitchOptions(line.settings.mouseSwitch, line.settings.debounce, line.settings.acceptance);
         ClockFoldedRandom random(std::uint64_t(std::chrono::system_clock::now().time_since_epoch().count()));
         GameForm game(view, random, appdir);

@@ -1,4 +1,5 @@
 // The settings file, the command line over it, and the dialog that writes the file.
+#include "app/qt/desktop.h"
 #include "app/qt/settingsdialog.h"
 #include "app/qt/settingsfile.h"
 
@@ -9,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -314,4 +316,60 @@ TEST_F(SettingsTest, TheProgramsExitStatuses)
     EXPECT_TRUE(said.contains("--no-such-thing") && said.contains("Usage:")) << said.toStdString();
     EXPECT_EQ(status({ "--scan-time=0" }, &said), 2);
     EXPECT_TRUE(said.contains("scan-time") && said.contains("Usage:")) << said.toStdString();
+}
+
+TEST(Desktop, OnlyAMissingDisplayAndWaylandWithNoPlatformNamedIsNoDesktop)
+{
+    const auto lookup = [](std::map<std::string, std::string> env) {
+        return [env](const char *name) -> const char * {
+            const auto it = env.find(name);
+            return it == env.end() ? nullptr : it->second.c_str();
+        };
+    };
+    const auto none = missingDesktop({}, lookup({}));
+    ASSERT_TRUE(none.has_value());
+    EXPECT_NE(none->find("DISPLAY"), std::string::npos);
+    EXPECT_NE(none->find("WAYLAND_DISPLAY"), std::string::npos);
+    EXPECT_TRUE(missingDesktop({}, lookup({ { "DISPLAY", "" }, { "WAYLAND_DISPLAY", "" } })).has_value());
+    EXPECT_FALSE(missingDesktop({}, lookup({ { "DISPLAY", ":0" } })).has_value());
+    EXPECT_FALSE(missingDesktop({}, lookup({ { "WAYLAND_DISPLAY", "wayland-0" } })).has_value());
+    EXPECT_FALSE(missingDesktop({}, lookup({ { "QT_QPA_PLATFORM", "offscreen" } })).has_value());
+    EXPECT_FALSE(missingDesktop({ "-platform", "offscreen" }, lookup({})).has_value());
+}
+
+// The real program started with no desktop at all, as over ssh.
+TEST(Desktop, WithoutOneTheProgramSaysSoAndEndsWithOneAndNoCore)
+{
+    const auto run = [](const QStringList &args, const QString &display, QString *out, QString *err) {
+        QProcess p;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        for (const char *name : { "DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM" })
+            env.remove(name);
+        if (!display.isEmpty())
+            env.insert("DISPLAY", display);
+        p.setProcessEnvironment(env);
+        p.start(WILDCREST_EXE, args);
+        EXPECT_TRUE(p.waitForFinished(20000)) << args.join(' ').toStdString();
+        EXPECT_EQ(p.exitStatus(), QProcess::NormalExit) << args.join(' ').toStdString() << " crashed";
+        *out = QString::fromLocal8Bit(p.readAllStandardOutput());
+        *err = QString::fromLocal8Bit(p.readAllStandardError());
+        return p.exitCode();
+    };
+    QString out, err;
+    EXPECT_EQ(run({}, {}, &out, &err), 1);
+    EXPECT_TRUE(err.contains("needs a graphical desktop") && err.contains("DISPLAY") && err.contains("WAYLAND_DISPLAY")) << err.toStdString();
+    EXPECT_EQ(run({ "--settings" }, {}, &out, &err), 1);
+    EXPECT_TRUE(err.contains("needs a graphical desktop")) << err.toStdString();
+
+    // A display named but with no X server behind it.
+    EXPECT_EQ(run({}, ":93517", &out, &err), 1);
+    EXPECT_TRUE(err.contains("cannot open a window on the graphical desktop (DISPLAY=:93517")) << err.toStdString();
+
+    // What needs no window still answers.
+    EXPECT_EQ(run({ "--help" }, {}, &out, &err), 0);
+    EXPECT_TRUE(out.startsWith("Usage:") && out.endsWith("\n")) << out.toStdString();
+    EXPECT_EQ(run({ "--version" }, {}, &out, &err), 0);
+    EXPECT_TRUE(out.startsWith("wildcrest ") && out.endsWith("\n")) << out.toStdString();
+    EXPECT_EQ(run({ "--no-such-thing" }, {}, &out, &err), 2);
+    EXPECT_TRUE(err.contains("Usage:")) << err.toStdString();
 }

@@ -1,0 +1,69 @@
+#include "app/qt/desktop.h"
+
+#include <QtGlobal>
+
+#include <cstdlib>
+#include <iostream>
+
+namespace wildcrest
+{
+
+namespace
+{
+
+    bool isSet(const EnvironmentLookup &environment, const char *name)
+    {
+        const char *value = environment(name);
+        return value && *value;
+    }
+
+    std::string describe(const char *name)
+    {
+        const char *value = std::getenv(name);
+        return std::string(name) + (value && *value ? "=" + std::string(value) : " not set");
+    }
+
+    QtMessageHandler previousHandler = nullptr;
+
+    void endWithoutDesktop(QtMsgType type, const QMessageLogContext &context, const QString &message)
+    {
+        if (type != QtFatalMsg) {
+            if (previousHandler)
+                previousHandler(type, context, message);
+            return;
+        }
+        // Qt's own words (a plugin to reinstall) would mislead: what it could not reach is said above them.
+        (void)message;
+        std::cerr << "wildcrest: cannot open a window on the graphical desktop (" << describe("DISPLAY") << ", " << describe("WAYLAND_DISPLAY")
+                  << "); start it from the desktop itself" << std::endl;
+        // Qt would abort and leave a core: nothing has been started that needs ending.
+        std::_Exit(1);
+    }
+
+} // namespace
+
+std::optional<std::string> missingDesktop(const std::vector<std::string> &args, const EnvironmentLookup &environment)
+{
+    // A window system named on purpose (-platform offscreen, QT_QPA_PLATFORM) is the caller's to answer for.
+    for (const std::string &arg : args)
+        if (arg == "-platform" || arg.rfind("-platform=", 0) == 0)
+            return std::nullopt;
+    if (isSet(environment, "QT_QPA_PLATFORM") || isSet(environment, "DISPLAY") || isSet(environment, "WAYLAND_DISPLAY"))
+        return std::nullopt;
+    return "wildcrest: needs a graphical desktop to open its window, and there is none here:\n"
+           "neither DISPLAY (X11) nor WAYLAND_DISPLAY (Wayland) is set. Start it from the\n"
+           "desktop's menu or a terminal on the desktop, not over a plain remote shell.\n";
+}
+
+DesktopStartGuard::DesktopStartGuard()
+{
+    previousHandler = qInstallMessageHandler(endWithoutDesktop);
+}
+
+DesktopStartGuard::~DesktopStartGuard()
+{
+    qInstallMessageHandler(previousHandler);
+    previousHandler = nullptr;
+}
+
+} // namespace wildcrest

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace wildcrest
+{
+
+// What the game says when there is no graphical desktop to open its window on,
+// as when it is started over ssh: Qt would abort with a core instead.
+//
+//     if (auto why = missingDesktop(args, getenv)) { std::cerr << *why; return 1; }
+//     DesktopStartGuard guard;          // around QApplication's construction
+//     QApplication app(argc, argv);
+using EnvironmentLookup = std::function<const char *(const char *)>;
+std::optional<std::string> missingDesktop(const std::vector<std::string> &args, const EnvironmentLookup &environment);
+
+// While it lives, a desktop that cannot be reached (a DISPLAY with no X server
+// behind it, a missing window-system plugin) ends the program with a plain
+// message and status 1 instead of Qt's abort.
+class DesktopStartGuard
+{
+public:
+    DesktopStartGuard();
+    ~DesktopStartGuard();
+    DesktopStartGuard(const DesktopStartGuard &) = delete;
+    DesktopStartGuard &operator=(const DesktopStartGuard &) = delete;
+};
+
+} // namespace wildcrest
