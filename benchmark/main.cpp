@@ -123,7 +123,6 @@ public:
     Bench(const Options &options, const std::string &self)
         : options_(options)
         , self_(self)
-        , window_(WILDCREST_GAME_DIR)
         , view_(window_)
         , game_(view_, random_, WILDCREST_GAME_DIR)
     {

@@ -83,7 +83,7 @@ int runMatch()
     QApplication app(argc, argv);
     const std::string appdir = WILDCREST_GAME_DIR;
 
-    QtTableView window(appdir);
+    QtTableView window;
     WatchedView view(window);
     ClockFoldedRandom random(std::uint64_t(std::chrono::system_clock::now().time_since_epoch().count()));
     GameForm game(view, random, appdir);

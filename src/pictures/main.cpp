@@ -1,4 +1,6 @@
-// Writes every picture the game shows into the directory given on the command line.
+// Draws every picture the game shows: the files the game reads beside its
+// executable into the first directory, the window's own pictures (compiled into
+// the executable) into the second.
 #include "cardfaces.h"
 #include "titleart.h"
 
@@ -43,8 +45,8 @@ bool copyFile(const QDir &dir, const QString &from, const QString &to)
 int main(int argc, char **argv)
 {
     QGuiApplication app(argc, argv);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: wildcrest-pictures OUTPUT_DIRECTORY\n");
+    if (argc != 3) {
+        std::fprintf(stderr, "usage: wildcrest-pictures GAME_DIRECTORY BUILT_IN_DIRECTORY\n");
         return 2;
     }
     // Without the real font every index and title would be drawn in whatever stands in for it.
@@ -54,10 +56,12 @@ int main(int argc, char **argv)
         return 1;
     }
     QDir dir(QString::fromLocal8Bit(argv[1]));
-    if (!dir.mkpath(QStringLiteral("."))) {
-        std::fprintf(stderr, "wildcrest-pictures: cannot create %s\n", argv[1]);
-        return 1;
-    }
+    QDir builtIn(QString::fromLocal8Bit(argv[2]));
+    for (const QDir &d : { dir, builtIn })
+        if (!d.mkpath(QStringLiteral("."))) {
+            std::fprintf(stderr, "wildcrest-pictures: cannot create %s\n", qPrintable(d.path()));
+            return 1;
+        }
 
     bool ok = true;
     for (Suit suit : kSuits)
@@ -70,11 +74,18 @@ int main(int argc, char **argv)
     ok = save(dir, QStringLiteral("Back.bmp"), cardBack(), "BMP") && ok;
     ok = save(dir, QStringLiteral("Card.bmp"), movingCard(), "BMP") && ok;
     ok = save(dir, QStringLiteral("Empty.bmp"), emptyPlace(), "BMP") && ok;
-    ok = save(dir, QStringLiteral("Title.bmp"), titleArt(), "BMP") && ok;
-    ok = save(dir, QStringLiteral("Logo.bmp"), makerLogo(), "BMP") && ok;
-    ok = save(dir, QStringLiteral("Banner.bmp"), banner(), "BMP") && ok;
+    // The icons are installed into the desktop's icon theme from the game's directory.
     ok = save(dir, QStringLiteral("wildcrest.png"), windowIcon(256), "PNG") && ok;
     ok = save(dir, QStringLiteral("wildcrest-48.png"), windowIcon(48), "PNG") && ok;
     ok = save(dir, QStringLiteral("wildcrest-128.png"), windowIcon(128), "PNG") && ok;
+
+    // The window's own: the deck's back, the title screen's eights, artwork, logo and banner, and its icon.
+    ok = save(builtIn, QStringLiteral("Back.bmp"), cardBack(), "BMP") && ok;
+    for (Suit suit : kSuits)
+        ok = save(builtIn, cardCode('8', suit) + QStringLiteral(".bmp"), cardFace('8', suit), "BMP") && ok;
+    ok = save(builtIn, QStringLiteral("Title.bmp"), titleArt(), "BMP") && ok;
+    ok = save(builtIn, QStringLiteral("Logo.bmp"), makerLogo(), "BMP") && ok;
+    ok = save(builtIn, QStringLiteral("Banner.bmp"), banner(), "BMP") && ok;
+    ok = save(builtIn, QStringLiteral("wildcrest.png"), windowIcon(256), "PNG") && ok;
     return ok ? 0 : 1;
 }

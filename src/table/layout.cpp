@@ -151,10 +151,10 @@ namespace
         l.push_back(titlePicture(image(54), { 11640, 3960, 1065, 1440 }, "8H.bmp"));
         l.push_back(titleText(label(11), { 0, 3960, 13815, 735 }, "[Press any key to start]", { "Arial", 24, true, false }, kRed));
         l.push_back(titlePicture(image(50), { 5160, 5040, 3570, 3000 }, "Logo.bmp"));
-        l.push_back(titleText(label(9), { 0, 7440, 13815, 495 }, "wildcrest.games", kCreditBoldFont));
+        l.push_back(titleText(label(9), { 0, 7440, 13815, 495 }, "A game of eights for players who use one switch", kCreditBoldFont));
         l.back().backColour = kSystemWindowBackground;
-        l.push_back(titleText(label(8), { 0, 7800, 13815, 375 }, "Made by the Wildcrest team for one-switch players", kCreditFont));
-        l.push_back(titleText(label(13), { 0, 8160, 13815, 375 }, "Tested by switch users and their carers", kCreditFont));
+        l.push_back(titleText(label(8), { 0, 7800, 13815, 375 }, "Any key that types a character, or a click, is the switch", kCreditFont));
+        l.push_back(titleText(label(13), { 0, 8160, 13815, 375 }, "To set it up for a player: wildcrest --settings", kCreditFont));
         l.push_back(titleText(label(14), { 0, 8520, 13815, 375 }, "Esc ends the game at any time", kCreditFont));
         l.push_back(titlePicture(image(56), { 9960, 6000, 2700, 750 }, "Banner.bmp"));
         l.push_back(titleText(label(17), { 9480, 6720, 3735, 375 }, "one switch, every card", kCreditBoldFont));

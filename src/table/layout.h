@@ -40,7 +40,7 @@ struct ControlSpec {
     bool border = false; // single-line border of a label
     FontSpec font;
     Align align = Align::Centre;
-    std::string builtInPicture; // file beside the executable that the window itself shows
+    std::string builtInPicture; // a picture of the window's own, compiled into it
 };
 
 constexpr Twips kWindowWidth = 13815;

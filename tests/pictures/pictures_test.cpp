@@ -1,4 +1,5 @@
-// Checks the pictures as the game will load them, from the game's directory.
+// Checks the pictures as the game will load them: from the game's directory, and
+// the window's own from where they are compiled in from.
 #include <QFile>
 #include <QImage>
 #include <QString>
@@ -12,6 +13,8 @@ namespace
 {
 
 const QString kDir = QStringLiteral(WILDCREST_GAME_DIR);
+const QString kBuiltInDir = QStringLiteral(WILDCREST_BUILT_IN_DIR);
+const QString kBuiltIn = QStringLiteral("built-in/"); // names of the window's own pictures start so
 const QColor kTable(0xC0, 0xFF, 0xC0);
 const char kRanks[] = "A23456789TJQK";
 const char kSuits[] = "SCHD";
@@ -40,23 +43,34 @@ std::vector<Expected> everyPicture()
         all.push_back({ QStringLiteral("8") + QChar(*s) + QStringLiteral(".BMP"), 71, 96 });
     for (const char *name : { "Back.bmp", "Card.bmp", "Empty.bmp" })
         all.push_back({ QString::fromLatin1(name), 71, 96 });
-    all.push_back({ QStringLiteral("Title.bmp"), 763, 232 });
-    all.push_back({ QStringLiteral("Logo.bmp"), 238, 200 });
-    all.push_back({ QStringLiteral("Banner.bmp"), 180, 50 });
+    all.push_back({ kBuiltIn + "Back.bmp", 71, 96 });
+    for (const char *s = kSuits; *s; ++s)
+        all.push_back({ kBuiltIn + "8" + QChar(*s) + ".bmp", 71, 96 });
+    all.push_back({ kBuiltIn + "Title.bmp", 763, 232 });
+    all.push_back({ kBuiltIn + "Logo.bmp", 238, 200 });
+    all.push_back({ kBuiltIn + "Banner.bmp", 180, 50 });
+    all.push_back({ kBuiltIn + "wildcrest.png", 256, 256 });
     all.push_back({ QStringLiteral("wildcrest.png"), 256, 256 });
     all.push_back({ QStringLiteral("wildcrest-48.png"), 48, 48 });
     all.push_back({ QStringLiteral("wildcrest-128.png"), 128, 128 });
     return all;
 }
 
+QString pathOf(const QString &name)
+{
+    if (name.startsWith(kBuiltIn))
+        return kBuiltInDir + QStringLiteral("/") + name.mid(kBuiltIn.size());
+    return kDir + QStringLiteral("/") + name;
+}
+
 QImage load(const QString &name)
 {
-    return QImage(kDir + QStringLiteral("/") + name);
+    return QImage(pathOf(name));
 }
 
 QByteArray bytes(const QString &name)
 {
-    QFile file(kDir + QStringLiteral("/") + name);
+    QFile file(pathOf(name));
     if (!file.open(QIODevice::ReadOnly))
         return {};
     return file.readAll();
@@ -148,6 +162,20 @@ TEST(PictureFiles, SuitChoiceEightsAreTheFacesThemselves)
         const QByteArray face = bytes(lower);
         ASSERT_FALSE(face.isEmpty());
         EXPECT_TRUE(bytes(upper) == face) << "differs from " << lower.toStdString();
+    }
+}
+
+TEST(PictureFiles, TheWindowsOwnCardsAreTheCardsOfTheFiles)
+{
+    // The deck looks like the computer's face-down cards, and the title's eights like the eights in play.
+    std::vector<QString> names { QStringLiteral("Back.bmp") };
+    for (const char *s = kSuits; *s; ++s)
+        names.push_back(QStringLiteral("8") + QChar(*s) + QStringLiteral(".bmp"));
+    for (const QString &name : names) {
+        SCOPED_TRACE(name.toStdString());
+        const QByteArray file = bytes(name);
+        ASSERT_FALSE(file.isEmpty());
+        EXPECT_TRUE(bytes(kBuiltIn + name) == file);
     }
 }
 
@@ -278,7 +306,7 @@ TEST(PictureTitle, ArtIsOnWhiteAndCarriesInk)
 {
     for (const char *name : { "Title.bmp", "Logo.bmp", "Banner.bmp" }) {
         SCOPED_TRACE(name);
-        const QImage image = load(QString::fromLatin1(name));
+        const QImage image = load(kBuiltIn + name);
         ASSERT_FALSE(image.isNull());
         EXPECT_EQ(image.pixelColor(0, 0), QColor(Qt::white));
         EXPECT_EQ(image.pixelColor(image.width() - 1, image.height() - 1), QColor(Qt::white));

@@ -101,6 +101,22 @@ TEST_F(WindowTest, LabelsAreOpaqueOnlyWithABackColour)
     EXPECT_EQ(round->frameShape(), QFrame::NoFrame);
 }
 
+TEST_F(WindowTest, EveryCaptionFitsItsLabel)
+{
+    // Including the longest texts the game later writes into them (a match can reach 1,900 points).
+    std::vector<std::pair<Control, std::string>> captions { { Label1, "Round: 5 of 5" }, { Label16, "52" }, { Label4, "1900" } };
+    for (const ControlSpec &entry : tableLayout())
+        if (entry.control.kind == ControlKind::Label)
+            captions.emplace_back(entry.control, entry.caption);
+    for (const auto &[control, caption] : captions) {
+        SCOPED_TRACE(control.name() + ": " + caption);
+        auto *label = qobject_cast<QLabel *>(view->widgetOf(control));
+        ASSERT_NE(label, nullptr);
+        const int room = label->contentsRect().width();
+        EXPECT_LE(label->fontMetrics().horizontalAdvance(QString::fromStdString(caption)), room);
+    }
+}
+
 TEST_F(WindowTest, CaptionAndBackColourChange)
 {
     view->setCaption(Label16, "37");

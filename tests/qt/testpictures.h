@@ -23,17 +23,13 @@ inline QImage solid(int width, int height, QColor colour)
     return image;
 }
 
-// A throwaway directory of pictures, with every built-in one of the layout in it.
+// A throwaway directory of pictures.
 class PictureDir
 {
 public:
     PictureDir()
     {
         EXPECT_TRUE(dir_.isValid());
-        int shade = 0;
-        for (const ControlSpec &entry : tableLayout())
-            if (!entry.builtInPicture.empty())
-                write(entry.builtInPicture, solid(entry.rect.width / kTwipsPerPixel, entry.rect.height / kTwipsPerPixel, QColor(40, 60, 100 + 10 * shade++)));
     }
 
     std::string path() const
@@ -61,12 +57,12 @@ private:
     QTemporaryDir dir_;
 };
 
-// A window over a fresh picture directory.
+// A window, and a fresh directory for the pictures a test shows in it.
 class ViewTest : public ::testing::Test
 {
 protected:
     PictureDir pictures;
-    std::unique_ptr<QtTableView> view = std::make_unique<QtTableView>(pictures.path());
+    std::unique_ptr<QtTableView> view = std::make_unique<QtTableView>();
 };
 
 } // namespace wildcrest::testing

@@ -6,6 +6,7 @@
 #include "app/speeds.h"
 #include "cards/picturepaths.h"
 #include "table/layout.h"
+#include "table/qt/controlwidgets.h"
 #include "table/qt/qttableview.h"
 
 #include <QCoreApplication>
@@ -22,28 +23,54 @@ namespace
 
 constexpr GameCopy::Damage kDamages[] = { GameCopy::Damage::Missing, GameCopy::Damage::Empty, GameCopy::Damage::Truncated, GameCopy::Damage::NotABitmap };
 
-// Every picture the window or the game ever loads, by file name.
+// Every picture file the game ever loads; the window's own are compiled in.
 std::set<QString> picturesOfTheGame()
 {
     std::set<QString> names { "Back.bmp", "Empty.bmp", "Card.bmp", "8H.BMP", "8S.BMP", "8D.BMP", "8C.BMP" };
     for (int p = 1; p <= 52; ++p)
         names.insert(QString::fromStdString(canonicalCard(p)) + ".bmp");
-    for (const ControlSpec &entry : tableLayout())
-        if (!entry.builtInPicture.empty())
-            names.insert(QString::fromStdString(entry.builtInPicture));
     return names;
+}
+
+// Deck rolls that deal the card at canonical place `first` to the player first.
+std::deque<std::int32_t> dealingFirst(int first)
+{
+    std::deque<std::int32_t> rolls { first };
+    for (int p = 1; p <= 52; ++p)
+        if (p != first)
+            rolls.push_back(p);
+    return rolls;
+}
+
+void hideAsAtLoad(QtTableView &view)
+{
+    for (Control c : { Label6, Label7, Label15, Shape2, Image48, Image49 })
+        view.setVisible(c, false);
+}
+
+void pressSpace(QtTableView &view)
+{
+    QCoreApplication::postEvent(&view, new QKeyEvent(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, " "));
+}
+
+// Plays the game in this window until a picture fails; returns the failed path.
+std::string playUntilAPictureFails(GameForm &game)
+{
+    try {
+        game.activate();
+    } catch (const PictureError &e) {
+        return e.path();
+    } catch (const GameEnded &) {
+    }
+    return {};
 }
 
 } // namespace
 
-TEST(BadPictures, ThePicturesNeededAtStartEndTheRealGameWithTheirPath)
+TEST(BadPictures, OnlyTheMovingCardIsReadAtStartAndItEndsTheRealGameWithItsPath)
 {
-    std::set<QString> atStart { "Card.bmp" };
-    for (const ControlSpec &entry : tableLayout())
-        if (!entry.builtInPicture.empty())
-            atStart.insert(QString::fromStdString(entry.builtInPicture));
     int tried = 0;
-    for (const QString &name : atStart) {
+    for (const QString &name : { QStringLiteral("Card.bmp") }) {
         for (GameCopy::Damage how : kDamages) {
             GameCopy copy;
             copy.damage(name, how);
@@ -56,16 +83,67 @@ TEST(BadPictures, ThePicturesNeededAtStartEndTheRealGameWithTheirPath)
             ++tried;
         }
     }
-    EXPECT_EQ(tried, int(atStart.size()) * 4);
+    EXPECT_EQ(tried, 4);
     std::cout << "damaged start-up pictures tried: " << tried << "\n";
+}
+
+TEST(BadPictures, ThePicturesOfPlayAreNotNeededToOpenTheWindow)
+{
+    // Each is first needed at the deal or later: the real game still shows its title screen.
+    for (const QString &name : { QStringLiteral("Back.bmp"), QStringLiteral("Empty.bmp"), QStringLiteral("8C.bmp"), QStringLiteral("8C.BMP") }) {
+        GameCopy copy;
+        copy.damage(name, GameCopy::Damage::Missing);
+        const GameRun r = runFor(copy.exe(), 4);
+        EXPECT_FALSE(r.finished) << name.toStdString() << " missing ended the game: " << r.err.toStdString();
+    }
+}
+
+TEST(BadPictures, AMissingBackEndsTheGameWithItsPathAtTheDeal)
+{
+    GameCopy copy;
+    copy.damage("Back.bmp", GameCopy::Damage::Missing);
+    QtTableView view;
+    ListedRandom random(dealingFirst(1));
+    GameForm game(view, random, copy.path().toStdString());
+    view.show();
+    hideAsAtLoad(view);
+    bool titleShown = false;
+    QTimer::singleShot(200, &view, [&] {
+        titleShown = view.widgetOf(Frame1)->isVisible();
+        pressSpace(view);
+    });
+    EXPECT_EQ(playUntilAPictureFails(game), copy.file("Back.bmp").toStdString());
+    EXPECT_TRUE(titleShown);
+    // The deck itself is the window's own picture and was there all along.
+    EXPECT_FALSE(static_cast<PictureWidget *>(view.widgetOf(Image46))->picture().isNull());
+}
+
+TEST(BadPictures, AMissingFaceIsNeededOnlyWhenItsCardIsFirstShown)
+{
+    GameCopy copy;
+    copy.damage("8C.bmp", GameCopy::Damage::Missing);
+    QtTableView view;
+    // The eight of clubs (canonical place 30) is the first card dealt to the player.
+    ListedRandom random(dealingFirst(30));
+    GameForm game(view, random, copy.path().toStdString());
+    view.show();
+    hideAsAtLoad(view);
+    bool titleShown = false;
+    QTimer::singleShot(200, &view, [&] {
+        titleShown = view.widgetOf(Frame1)->isVisible();
+        pressSpace(view);
+    });
+    EXPECT_EQ(playUntilAPictureFails(game), copy.file("8C.bmp").toStdString());
+    EXPECT_TRUE(titleShown);
+    EXPECT_FALSE(view.widgetOf(Frame1)->isVisible());
 }
 
 TEST(BadPictures, EveryPictureOfTheGameFailsWithItsPathWhenDamaged)
 {
     const std::set<QString> names = picturesOfTheGame();
-    EXPECT_EQ(names.size(), 62u); // 52 faces, back, empty place, card, four suit eights, title, logo, banner
+    EXPECT_EQ(names.size(), 59u); // 52 faces, back, empty place, card, four suit eights
     GameCopy copy;
-    QtTableView view(copy.path().toStdString());
+    QtTableView view;
     int tried = 0;
     for (const QString &name : names) {
         QFile original(copy.file(name));
@@ -96,19 +174,14 @@ TEST(BadPictures, APictureNeededLaterFailsOnlyWhenItIsFirstShown)
 {
     GameCopy copy;
     copy.damage("8D.BMP", GameCopy::Damage::Truncated);
-    QtTableView view(copy.path().toStdString());
+    QtTableView view;
     // The eight of spades is the player's first card, so it is offered first.
-    std::deque<std::int32_t> rolls { 29 };
-    for (int p = 1; p <= 52; ++p)
-        if (p != 29)
-            rolls.push_back(p);
-    ListedRandom random(rolls);
+    ListedRandom random(dealingFirst(29));
     GameForm game(view, random, copy.path().toStdString());
     view.show();
-    for (Control c : { Label6, Label7, Label15, Shape2, Image48, Image49 })
-        view.setVisible(c, false);
+    hideAsAtLoad(view);
 
-    const auto press = [&view] { QCoreApplication::postEvent(&view, new QKeyEvent(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, " ")); };
+    const auto press = [&view] { pressSpace(view); };
     std::string pileBeforeFailure;
     QTimer::singleShot(200, &view, press); // the title screen
     QTimer poll;
@@ -122,13 +195,7 @@ TEST(BadPictures, APictureNeededLaterFailsOnlyWhenItIsFirstShown)
     });
     poll.start(20);
 
-    std::string failed;
-    try {
-        game.activate();
-    } catch (const PictureError &e) {
-        failed = e.path();
-    } catch (const GameEnded &) {
-    }
+    const std::string failed = playUntilAPictureFails(game);
     EXPECT_TRUE(pressedForTheEight);
     EXPECT_EQ(failed, copy.file("8D.BMP").toStdString());
     // Hearts and spades were offered first, from their sound pictures.

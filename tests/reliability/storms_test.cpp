@@ -37,7 +37,7 @@ int liftedSlot(const QtTableView &view)
 
 TEST(KeyStorms, AThousandPressesAtOnceMakeOnePlayAndTheGameStaysQuick)
 {
-    QtTableView view(WILDCREST_GAME_DIR);
+    QtTableView view;
     // The deck in its sorted order: the player holds AS AH 2S 2H 3S 3H 4S, the pile shows 4H.
     std::deque<std::int32_t> rolls;
     for (int p = 1; p <= 52; ++p)

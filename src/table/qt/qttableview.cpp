@@ -8,7 +8,6 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
-#include <QFileInfo>
 #include <QGuiApplication>
 #include <QIcon>
 #include <QKeyEvent>
@@ -33,22 +32,17 @@ namespace
 
 } // namespace
 
-QtTableView::QtTableView(std::string pictureDir)
+QtTableView::QtTableView()
     : QWidget(nullptr,
         Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
 {
-    if (pictureDir.empty())
-        pictureDir = QCoreApplication::applicationDirPath().toStdString();
-
     setWindowTitle(QString::fromStdString(kWindowCaption));
     setFixedSize(toPixels(kWindowWidth), toPixels(kWindowHeight));
     fillBackground(this, toQColor(kTableColour));
     setFocusPolicy(Qt::StrongFocus);
-    const QString icon = QString::fromStdString(pictureDir + "/wildcrest.png");
-    if (QFileInfo::exists(icon))
-        setWindowIcon(QIcon(icon));
+    setWindowIcon(QIcon(QString::fromStdString(builtInPicturePath("wildcrest.png"))));
 
-    createControls(pictureDir);
+    createControls();
     offerFrame_ = new OfferFrame(this);
 
     wakeTimer_.setSingleShot(true);
@@ -65,7 +59,12 @@ QtTableView::~QtTableView()
     qApp->removeEventFilter(this);
 }
 
-void QtTableView::createControls(const std::string &pictureDir)
+std::string QtTableView::builtInPicturePath(const std::string &name)
+{
+    return ":/built-in/" + name;
+}
+
+void QtTableView::createControls()
 {
     // A new child is drawn above its earlier siblings, so creating the controls
     // in layout order stacks them as the layout says.
@@ -77,7 +76,7 @@ void QtTableView::createControls(const std::string &pictureDir)
         case ControlKind::Image: {
             auto *picture = new PictureWidget(parent);
             if (!entry.builtInPicture.empty())
-                picture->setPicture(loadPicture(pictureDir + "/" + entry.builtInPicture));
+                picture->setPicture(loadPicture(builtInPicturePath(entry.builtInPicture)));
             w = picture;
             break;
         }

@@ -23,16 +23,13 @@ class OfferFrame;
 // table's layout, created once and stacked in layout order. The game runs its
 // loops synchronously and pumps Qt's events through yield and waitForEvent.
 //
-//     QtTableView view(appdir);     // loads the built-in pictures
+//     QtTableView view;             // shows its own pictures, compiled in
 //     view.setPicture(Image45, appdir + "/QH.bmp");
 //     view.show();
 class QtTableView : public QWidget, public TableView
 {
 public:
-    // `pictureDir` holds the pictures the window shows by itself (the deck's
-    // back, the title screen); empty means the executable's directory.
-    // Throws PictureError when one of them cannot be loaded.
-    explicit QtTableView(std::string pictureDir = {});
+    QtTableView();
     ~QtTableView() override;
 
     using QWidget::setVisible;
@@ -65,6 +62,10 @@ public:
     // The defaults are a click, and every key press at once.
     void setSwitchOptions(bool mouse, std::chrono::milliseconds debounce, std::chrono::milliseconds acceptance);
 
+    // Where a picture the window shows by itself (the deck's back, the title
+    // screen's) is kept: compiled into the executable.
+    static std::string builtInPicturePath(const std::string &name);
+
     // The widget that draws control `c`.
     QWidget *widgetOf(Control c) const;
     // The frame round the offered control; hidden while nothing is offered.
@@ -94,7 +95,7 @@ private:
         Twips top;
     };
 
-    void createControls(const std::string &pictureDir);
+    void createControls();
     Placed &placed(Control c);
     const Placed &placed(Control c) const;
     static void moveToTwips(const Placed &p);
