@@ -121,14 +121,16 @@ int main(int argc, char **argv)
 {
     long turns = argc > 1 ? std::stol(argv[1]) : 3000;
     const User users[] = { { "quick (0.6 s +/- 0.15)", 0.6, 0.15 }, { "slow (1.8 s +/- 0.4)", 1.8, 0.4 } };
-    std::printf("| Switch user            | Scan        | Presses | Intended | Mean time per turn (s) | Scan time reached (s) |\n");
-    std::printf("|------------------------|-------------|---------|----------|------------------------|-----------------------|\n");
+    std::printf("Each row: %ld of the player's turns with cards on offer, seed 2026.\n\n", turns);
+    std::printf("| Switch user            | Scan        | Turns | Presses | Intended | Mean time per turn (s) | Scan time reached (s) |\n");
+    std::printf("|------------------------|-------------|-------|---------|----------|------------------------|-----------------------|\n");
     for (const User &u : users) {
         for (bool adaptive : { false, true }) {
             const Result r = play(u, adaptive, turns, 2026);
-            std::printf("| %-22s | %-11s | %7ld | %7.1f %% | %22.2f | %21.2f |\n",
+            std::printf("| %-22s | %-11s | %5ld | %7ld | %7.1f %% | %22.2f | %21.2f |\n",
                 u.name,
                 adaptive ? "auto" : "fixed 2.0 s",
+                r.turns,
                 r.presses,
                 r.presses ? 100.0 * double(r.intended) / double(r.presses) : 0.0,
                 r.turns ? r.turnSeconds / double(r.turns) : 0.0,

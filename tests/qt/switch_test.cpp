@@ -1,5 +1,5 @@
 // What counts as the switch in the window (the mouse, debounce, acceptance),
-// and the aids it gives the player: the frame round the offer, a cue, speech.
+// and the aids it gives the player: the frame round the offer and a cue.
 #include "table/qt/offerframe.h"
 #include "testpictures.h"
 
@@ -229,24 +229,4 @@ TEST_F(SwitchTest, CueNeverFailsNorWaits)
     for (int i = 0; i < 5; ++i)
         EXPECT_NO_THROW(view->cue());
     EXPECT_LT(std::chrono::steady_clock::now() - before, 3s);
-}
-
-TEST_F(SwitchTest, WithoutASpeechServerTheGamePlaysOnAndSaysSoOnce)
-{
-    const QByteArray saved = qgetenv("SPEECHD_ADDRESS");
-    qputenv("SPEECHD_ADDRESS", "unix_socket:/nonexistent/wildcrest-test/speechd.sock");
-    ::testing::internal::CaptureStderr();
-    const auto before = std::chrono::steady_clock::now();
-    EXPECT_NO_THROW(view->say("seven of hearts"));
-    EXPECT_NO_THROW(view->say("name a suit: spades"));
-    EXPECT_LT(std::chrono::steady_clock::now() - before, 10s);
-    const std::string said = ::testing::internal::GetCapturedStderr();
-    if (saved.isNull())
-        qunsetenv("SPEECHD_ADDRESS");
-    else
-        qputenv("SPEECHD_ADDRESS", saved);
-    int warnings = 0;
-    for (std::size_t at = said.find("wildcrest: no speech"); at != std::string::npos; at = said.find("wildcrest: no speech", at + 1))
-        ++warnings;
-    EXPECT_EQ(warnings, 1) << said;
 }
