@@ -27,21 +27,33 @@ if(TARGET wildcrest)
   install(FILES ${launcher} DESTINATION ${CMAKE_INSTALL_BINDIR})
 endif()
 
+# One name for the metainfo's id, the desktop entry, the icon and the window's
+# application id, so that software centres and compositors find each other's.
 set(data ${CMAKE_CURRENT_SOURCE_DIR}/data)
 set(icons ${CMAKE_INSTALL_DATADIR}/icons/hicolor)
-install(FILES ${data}/wildcrest.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
-install(FILES ${data}/io.github.wildcrest.Wildcrest.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
-install(FILES ${data}/wildcrest.6 DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
-install(FILES ${data}/wildcrest.svg DESTINATION ${icons}/scalable/apps)
-install(FILES ${WILDCREST_GAME_DIR}/wildcrest-48.png DESTINATION ${icons}/48x48/apps RENAME wildcrest.png)
-install(FILES ${WILDCREST_GAME_DIR}/wildcrest-128.png DESTINATION ${icons}/128x128/apps RENAME wildcrest.png)
-install(FILES ${WILDCREST_GAME_DIR}/wildcrest.png DESTINATION ${icons}/256x256/apps)
+install(FILES ${data}/${WILDCREST_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES ${data}/${WILDCREST_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+# The manual page carries the version of the build.
+configure_file(${data}/wildcrest.6.in ${CMAKE_BINARY_DIR}/data/wildcrest.6 @ONLY)
+install(FILES ${CMAKE_BINARY_DIR}/data/wildcrest.6 DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
+install(FILES ${data}/${WILDCREST_APP_ID}.svg DESTINATION ${icons}/scalable/apps)
+install(FILES ${WILDCREST_GAME_DIR}/wildcrest-48.png DESTINATION ${icons}/48x48/apps RENAME ${WILDCREST_APP_ID}.png)
+install(FILES ${WILDCREST_GAME_DIR}/wildcrest-128.png DESTINATION ${icons}/128x128/apps RENAME ${WILDCREST_APP_ID}.png)
+install(FILES ${WILDCREST_GAME_DIR}/wildcrest.png DESTINATION ${icons}/256x256/apps RENAME ${WILDCREST_APP_ID}.png)
 
 # The Debian package: ./package runs cpack in the build directory.
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME wildcrest)
 set(CPACK_PACKAGE_VENDOR "The Wildcrest developers")
-set(CPACK_PACKAGE_CONTACT "Wildcrest maintainers <maintainers@wildcrest.invalid>")
+# Whoever builds the package maintains it: Debian's DEBFULLNAME and DEBEMAIL,
+# or -DWILDCREST_MAINTAINER="Name <address>".
+if(DEFINED ENV{DEBEMAIL})
+  set(maintainer_default "$ENV{DEBFULLNAME} <$ENV{DEBEMAIL}>")
+else()
+  set(maintainer_default "Local build, no maintainer set <root@localhost>")
+endif()
+set(WILDCREST_MAINTAINER "${maintainer_default}" CACHE STRING "The package's maintainer, as Name <address>")
+set(CPACK_PACKAGE_CONTACT "${WILDCREST_MAINTAINER}")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "card game played with a single switch")
 string(JOIN "\n" CPACK_PACKAGE_DESCRIPTION
   "Wildcrest is a game of eights against the computer for people who can"
@@ -59,6 +71,8 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # plugins, the font of the window's text, and the bell it rings.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-liberation, sound-theme-freedesktop")
+# Without it the game runs through XWayland on a Wayland desktop.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION TRUE)
 set(CPACK_SOURCE_GENERATOR "")
 include(CPack)

@@ -50,6 +50,9 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     guard.reset();
     QApplication::setApplicationName("Wildcrest");
+    // The window's application id on Wayland (its class on X): the desktop entry's
+    // name, by which the compositor finds the icon.
+    QGuiApplication::setDesktopFileName(WILDCREST_APP_ID);
 
     if (line.then == CommandLine::Then::EditSettings) {
         SettingsDialog dialog(line.file);

@@ -35,14 +35,14 @@ done
 case $(readlink "$prefix/bin/wildcrest") in /*) fail "bin/wildcrest links to an absolute path";; esac
 [ "$(readlink -f "$prefix/bin/wildcrest")" = "$(readlink -f "$game/wildcrest")" ] || fail "bin/wildcrest leads elsewhere"
 
-for f in share/applications/wildcrest.desktop \
-         share/metainfo/io.github.wildcrest.Wildcrest.metainfo.xml \
+for f in share/applications/io.github.wildcrest.wildcrest.desktop \
+         share/metainfo/io.github.wildcrest.wildcrest.metainfo.xml \
          share/man/man6/wildcrest.6 \
-         share/icons/hicolor/scalable/apps/wildcrest.svg; do
+         share/icons/hicolor/scalable/apps/io.github.wildcrest.wildcrest.svg; do
   [ -f "$prefix/$f" ] || fail "missing $f"
 done
 for size in 48 128 256; do
-  icon=$prefix/share/icons/hicolor/${size}x${size}/apps/wildcrest.png
+  icon=$prefix/share/icons/hicolor/${size}x${size}/apps/io.github.wildcrest.wildcrest.png
   [ -f "$icon" ] || fail "missing the ${size} px icon"
   # The PNG header's width and height, big-endian at bytes 16 and 20.
   [ "$(od -An -tu1 -j16 -N8 "$icon" | awk '{print $3*256+$4 "x" $7*256+$8}')" = "${size}x${size}" ] \

@@ -29,14 +29,14 @@ DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "$deb"
 
 for f in /usr/bin/wildcrest /usr/lib/wildcrest/wildcrest /usr/lib/wildcrest/Card.bmp \
          /usr/lib/wildcrest/8H.bmp /usr/lib/wildcrest/8H.BMP \
-         /usr/share/applications/wildcrest.desktop \
-         /usr/share/metainfo/io.github.wildcrest.Wildcrest.metainfo.xml \
-         /usr/share/icons/hicolor/48x48/apps/wildcrest.png \
-         /usr/share/icons/hicolor/scalable/apps/wildcrest.svg \
+         /usr/share/applications/io.github.wildcrest.wildcrest.desktop \
+         /usr/share/metainfo/io.github.wildcrest.wildcrest.metainfo.xml \
+         /usr/share/icons/hicolor/48x48/apps/io.github.wildcrest.wildcrest.png \
+         /usr/share/icons/hicolor/scalable/apps/io.github.wildcrest.wildcrest.svg \
          /usr/share/man/man6/wildcrest.6; do
   [ -e "$f" ] || fail "missing $f"
 done
-desktop-file-validate /usr/share/applications/wildcrest.desktop
+desktop-file-validate /usr/share/applications/io.github.wildcrest.wildcrest.desktop
 man -w wildcrest >/dev/null || fail "man cannot find wildcrest(6)"
 
 # Started from elsewhere, as the desktop's menu would: it calibrates for two or

@@ -198,6 +198,9 @@ void QtTableView::setKeyPreview(bool on)
 
 void QtTableView::centreWindow()
 {
+    // A Wayland client cannot place its own window: the compositor does.
+    if (QGuiApplication::platformName().startsWith("wayland"))
+        return;
     QScreen *s = screen();
     if (!s)
         s = QGuiApplication::primaryScreen();
