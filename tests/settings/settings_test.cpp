@@ -5,10 +5,13 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <sys/stat.h>
 
 #include <map>
 #include <sstream>
@@ -171,7 +174,36 @@ TEST_F(SettingsTest, AnUnreadableFileIsToldAndPlaysWithTheDefaults)
     const CommandLine line = run({});
     EXPECT_EQ(line.then, CommandLine::Then::Play);
     EXPECT_EQ(texts(line.settings), texts(Settings {}));
-    EXPECT_EQ(warnings.str(), "wildcrest: " + path().toStdString() + ": cannot be read; using the defaults\n");
+    EXPECT_EQ(warnings.str(), "wildcrest: " + path().toStdString() + ": cannot be read as a file; using the defaults\n");
+}
+
+TEST_F(SettingsTest, AFileTooLargeToBeSettingsIsRefusedWholeWithoutReadingIt)
+{
+    // Good settings at its start, then a hundred megabytes (sparse: nothing is written to disk).
+    writeFile("scan-time=3\n");
+    {
+        QFile big(path());
+        ASSERT_TRUE(big.resize(100 * 1024 * 1024));
+    }
+    const CommandLine line = run({});
+    EXPECT_EQ(line.then, CommandLine::Then::Play);
+    EXPECT_EQ(texts(line.settings), texts(Settings {}));
+    EXPECT_EQ(warnings.str(), "wildcrest: " + path().toStdString() + ": is larger than 64 KiB, so it cannot be settings; using the defaults\n");
+
+    // Just at the limit it is still read.
+    writeFile("scan-time=3\n#" + QByteArray(int(kMaxSettingsFileBytes) - 14, 'x') + "\n");
+    warnings.str("");
+    EXPECT_EQ(QFileInfo(path()).size(), kMaxSettingsFileBytes);
+    EXPECT_EQ(run({}).settings.scanTime, std::chrono::milliseconds(3000)) << warnings.str();
+}
+
+TEST_F(SettingsTest, APipeInPlaceOfTheFileIsNotWaitedOn)
+{
+    QDir().mkpath(QFileInfo(path()).absolutePath());
+    ASSERT_EQ(::mkfifo(QFile::encodeName(path()).constData(), 0600), 0);
+    const CommandLine line = run({}); // would block for ever if the pipe were opened
+    EXPECT_EQ(texts(line.settings), texts(Settings {}));
+    EXPECT_NE(warnings.str().find("cannot be read as a file"), std::string::npos) << warnings.str();
 }
 
 TEST_F(SettingsTest, EachOptionOnTheCommandLine)

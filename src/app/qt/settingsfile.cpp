@@ -83,13 +83,19 @@ void readSettingsFile(const QString &path, Settings &settings, std::ostream &war
     if (!info.exists())
         return; // nothing was given: nothing is read
     const std::string where = "wildcrest: " + path.toStdString() + ": ";
+    // A folder, a pipe or a device in its place could not be settings, and a pipe would never end.
     QFile probe(path);
-    if (info.isDir() || !probe.open(QIODevice::ReadOnly)) {
-        warnings << where << "cannot be read; using the defaults" << std::endl;
+    if (!info.isFile() || !probe.open(QIODevice::ReadOnly)) {
+        warnings << where << "cannot be read as a file; using the defaults" << std::endl;
         return;
     }
-    const QByteArray bytes = probe.readAll();
+    // Read no further than a settings file can be: a huge file is a mistake, not settings.
+    const QByteArray bytes = probe.read(kMaxSettingsFileBytes + 1);
     probe.close();
+    if (bytes.size() > kMaxSettingsFileBytes) {
+        warnings << where << "is larger than " << kMaxSettingsFileBytes / 1024 << " KiB, so it cannot be settings; using the defaults" << std::endl;
+        return;
+    }
 
     QSettings file(path, QSettings::IniFormat);
     bool garbled = file.status() != QSettings::NoError || hasStrayLines(bytes);

@@ -11,6 +11,9 @@
 namespace wildcrest
 {
 
+// Settings files are a few hundred bytes; one larger than this is refused whole.
+constexpr qint64 kMaxSettingsFileBytes = 64 * 1024;
+
 // Where the person who sets up the computer keeps the player's settings:
 // $XDG_CONFIG_HOME/wildcrest/wildcrest.conf, or ~/.config/wildcrest/wildcrest.conf.
 QString settingsFilePath();

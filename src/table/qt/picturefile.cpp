@@ -64,23 +64,24 @@ bool bmpComplete(const QByteArray &data)
     return std::uint64_t(data.size()) >= pixelsAt + imageSize;
 }
 
-QPixmap loadPicture(const std::string &path)
+QImage decodePicture(const QByteArray &data)
 {
-    QFile file(QString::fromStdString(path));
-    if (!file.open(QIODevice::ReadOnly))
-        throw PictureError(path);
-    const QByteArray data = file.readAll();
-    if (data.isEmpty())
-        throw PictureError(path);
-    if (data.startsWith("BM") && !bmpComplete(data))
-        throw PictureError(path);
-
+    if (data.isEmpty() || (data.startsWith("BM") && !bmpComplete(data)))
+        return {};
     // Decoded from the bytes, not through QPixmap::load, which would keep a copy in QPixmapCache.
     QBuffer buffer;
     buffer.setData(data);
     QImageReader reader(&buffer);
     reader.setDecideFormatFromContent(true);
-    const QImage image = reader.read();
+    return reader.read();
+}
+
+QPixmap loadPicture(const std::string &path)
+{
+    QFile file(QString::fromStdString(path));
+    if (!file.open(QIODevice::ReadOnly))
+        throw PictureError(path);
+    const QImage image = decodePicture(file.readAll());
     if (image.isNull())
         throw PictureError(path);
     return QPixmap::fromImage(image);

@@ -1,0 +1,46 @@
+// Any bytes as the settings file: read without a crash, a hang or a leak, and
+// whatever is taken is a value the game can use and writes back the same.
+#include "app/qt/settingsfile.h"
+
+#include <QByteArray>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <cstdint>
+#include <cstdlib>
+#include <sstream>
+
+using namespace wildcrest;
+
+namespace
+{
+
+void check(bool ok)
+{
+    if (!ok)
+        std::abort();
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
+{
+    static QTemporaryDir dir;
+    const QString path = dir.path() + "/wildcrest.conf";
+    {
+        QFile file(path);
+        check(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(reinterpret_cast<const char *>(data), qint64(size));
+    }
+    Settings settings;
+    std::ostringstream warnings;
+    readSettingsFile(path, settings, warnings);
+
+    // Every value taken reads back as itself: nothing out of range slipped through.
+    for (const OptionInfo &option : optionTable()) {
+        Settings again;
+        check(applySetting(again, option.name, settingText(settings, option.name)).empty());
+        check(settingText(again, option.name) == settingText(settings, option.name));
+    }
+    return 0;
+}
