@@ -134,7 +134,7 @@ TEST_F(TryOut, AJoystickButtonIsListedWhileTheDialogIsInFront)
     pad.set(6, false);
     panel().joysticks()->pump();
     ASSERT_EQ(panel().lines().size(), 1);
-    EXPECT_TRUE(panel().lines()[0].startsWith("joystick, switch 1, held ")) << panel().lines()[0].toStdString();
+    EXPECT_TRUE(panel().lines()[0].startsWith("joystick button 6, switch 1, held ")) << panel().lines()[0].toStdString();
 }
 
 TEST_F(TryOut, ADozenPressesSuggestADebounceThatUseItPutsOnScreenUnsaved)

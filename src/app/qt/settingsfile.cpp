@@ -138,7 +138,7 @@ std::string usageText()
             "       wildcrest --settings | --help | --version\n"
             "\n"
             "A card game played with one switch: each choice is offered in turn and one\n"
-            "press of any key takes it. Esc ends the game.\n"
+            "press of any key, a click or any joystick button takes it. Esc ends the game.\n"
             "\n"
             "Options (also read from "
          << settingsFilePath().toStdString() << ",\nwhere the command line wins):\n";

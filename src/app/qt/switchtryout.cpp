@@ -19,9 +19,13 @@ namespace
         return QString::number(std::chrono::duration_cast<std::chrono::milliseconds>(t).count()) + " ms";
     }
 
-    QString lineOf(const TriedPress &press)
+    // `button`: the joystick button of a joystick's press, -1 otherwise.
+    QString lineOf(const TriedPress &press, int button)
     {
-        QString line = QString::fromStdString(sourceName(press.source)) + ", switch " + QString::number(press.which);
+        QString line = QString::fromStdString(sourceName(press.source));
+        if (press.source == SwitchSource::Joystick && button >= 0)
+            line += " button " + QString::number(button);
+        line += ", switch " + QString::number(press.which);
         if (press.verdict != Verdict::AlreadyHeld)
             line += ", held " + milliseconds(press.held);
         line += press.sinceLast ? ", " + milliseconds(*press.sinceLast) + " since the last" : QString(", the first");
@@ -112,7 +116,7 @@ void SwitchTryOut::take(const SwitchEvent &e)
 {
     const std::optional<TriedPress> press = trial_.take(e);
     if (press) {
-        list_->addItem(lineOf(*press));
+        list_->addItem(lineOf(*press, buttons_[press->which == 2 ? 1 : 0]));
         list_->scrollToBottom();
     }
     const auto debounce = trial_.suggestion();
@@ -136,6 +140,8 @@ void SwitchTryOut::joystickButton(int button, bool pressed)
     const int which = keys_.wiring().joystickButton(button);
     if (which == 0 || (pressed && !window()->isActiveWindow()))
         return;
+    if (pressed)
+        buttons_[which - 1] = button;
     take(SwitchEvent { which, pressed, now(), SwitchSource::Joystick });
 }
 

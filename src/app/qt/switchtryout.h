@@ -6,6 +6,8 @@
 
 #include <QFrame>
 
+#include <array>
+
 #include <memory>
 
 class QLabel;
@@ -59,6 +61,7 @@ private:
     SwitchTrial trial_;
     std::unique_ptr<JoystickSwitch> joysticks_;
     std::function<void(std::chrono::milliseconds)> use_;
+    std::array<int, 2> buttons_ { -1, -1 }; // the joystick button last down, by switch
 };
 
 } // namespace wildcrest
