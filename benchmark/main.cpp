@@ -142,9 +142,8 @@ private:
     std::vector<double> animations(bool literal);
     // Waits for a press 10 s on: a key unless `press` does it another way.
     Stretch titleWait(bool literal, std::function<void()> press = {});
-    std::vector<double> reactions(bool literal);
+    std::vector<double> reactions(bool literal, std::function<void()> press = {});
     void joystickRows(std::vector<Row> &rows);
-    std::vector<double> joystickReactions(VirtualJoystick &pad);
 
     Options options_;
     std::string self_;
@@ -189,13 +188,14 @@ Stretch Bench::titleWait(bool literal, std::function<void()> press)
 }
 
 // Presses 10 to 60 ms into a held card; the reaction is the play's first
-// picture change (the card leaving its place).
-std::vector<double> Bench::reactions(bool literal)
+// picture change (the card leaving its place). A key, unless `press` presses
+// another way.
+std::vector<double> Bench::reactions(bool literal, std::function<void()> press)
 {
     std::vector<double> out;
     std::mt19937 pick(8);
     std::uniform_int_distribution<int> after(10000, 60000);
-    Presser presser(window_, view_);
+    Presser presser(window_, view_, std::move(press));
     const Control card = playerslot(1);
     for (int i = 0; i < options_.presses; ++i) {
         game_.hand = {};
@@ -211,7 +211,9 @@ std::vector<double> Bench::reactions(bool literal)
             out.push_back(std::chrono::duration<double, std::milli>(view_.lastReaction()).count());
         }
         view_.setTop(card, playerslotRect(1).top);
-        // The key's release, and anything else, before the next press.
+        // The switch's release, and anything else, before the next press.
+        if (window_.joysticks())
+            window_.joysticks()->pump();
         for (int k = 0; k < 3; ++k)
             QCoreApplication::processEvents();
     }
@@ -252,34 +254,6 @@ void pressButton(JoystickSwitch &joysticks, VirtualJoystick &pad, QObject *conte
     });
 }
 
-std::vector<double> Bench::joystickReactions(VirtualJoystick &pad)
-{
-    std::vector<double> out;
-    std::mt19937 pick(8);
-    std::uniform_int_distribution<int> after(10000, 60000);
-    JoystickSwitch &joysticks = *window_.joysticks();
-    Presser presser(window_, view_, [&] { pressButton(joysticks, pad, &window_); });
-    const Control card = playerslot(1);
-    for (int i = 0; i < options_.presses; ++i) {
-        game_.hand = {};
-        game_.hand[1][kPlayer] = std::string("5H");
-        game_.curcard = std::string("7H");
-        game_.hitkey = kFalse;
-        view_.watchForReaction();
-        presser.pressAfter(std::chrono::microseconds(after(pick)));
-        try {
-            game_.selection();
-            progress("a held card ended without the play starting");
-        } catch (const Reacted &) {
-            out.push_back(std::chrono::duration<double, std::milli>(view_.lastReaction()).count());
-        }
-        view_.setTop(card, playerslotRect(1).top);
-        joysticks.pump(); // the button's release
-        QCoreApplication::processEvents();
-    }
-    return out;
-}
-
 void Bench::joystickRows(std::vector<Row> &rows)
 {
     window_.setSwitchWiring(SwitchWiring {});
@@ -314,7 +288,7 @@ void Bench::joystickRows(std::vector<Row> &rows)
     joysticks->pump();
 
     progress("reaction to " + std::to_string(options_.presses) + " joystick presses of a held card");
-    const auto react = joystickReactions(pad);
+    const auto react = reactions(false, [&] { pressButton(*joysticks, pad, &window_); });
     const std::string presses = std::to_string(react.size());
     const double median = percentile(react, 50), p99 = percentile(react, 99);
     rows.push_back({ "Joystick button to play, median (ms, " + presses + " presses)", fixed(median, 3), "-", "-", "< 5 ms", median < 5 });

@@ -1,6 +1,6 @@
 // The switch event stream in the game: every source filtered alike, the second
 // switch, and the try-out's verdicts and suggested debounce.
-#include "gamefixture.h"
+#include "switchstream.h"
 #include "table/switchtrial.h"
 
 using namespace wildcrest;
@@ -9,62 +9,34 @@ using namespace wildcrest::testing;
 namespace
 {
 
-// The player to move with 9H and KH playable: 9H is offered first, KH two seconds later.
-class SwitchStream : public GameFixture, public ::testing::WithParamInterface<SwitchSource>
+// Switch events of one source, scripted.
+class ScriptedPresser : public SwitchPresser
 {
-protected:
-    void tune(std::chrono::milliseconds debounce, std::chrono::milliseconds acceptance)
+public:
+    ScriptedPresser(HeadlessView &view, SwitchSource source)
+        : view_(view)
+        , source_(source)
     {
-        game.settings.debounce = debounce;
-        game.settings.acceptance = acceptance;
-        game.load();
-        t0 = view.now();
-        playersTurnOn5H();
-        setHand(kPlayer, { "9H", "KH", "2S" });
     }
-    void hold(Moment from, Moment length, int which = 1)
+    void hold(Moment from, Moment length) override
     {
-        view.holdAt(t0 + from, length, which, GetParam());
+        view_.holdAt(from, length, 1, source_);
     }
 
-    Moment t0 {};
+private:
+    HeadlessView &view_;
+    SwitchSource source_;
 };
+
+SwitchWay scripted(SwitchSource source)
+{
+    return { sourceName(source), [source](HeadlessView &view) { return std::make_unique<ScriptedPresser>(view, source); } };
+}
 
 } // namespace
 
-TEST_P(SwitchStream, APressCountsOnlyOnceHeldForTheAcceptanceTime)
-{
-    tune(0ms, 150ms);
-    hold(500ms, 100ms); // let go too soon: 9H stays on offer
-    hold(1900ms, 200ms); // down during 9H, counted at 2.05 s: KH is on offer then
-    game.selection();
-    EXPECT_EQ(game.curcard, "KH");
-    EXPECT_EQ(handOf(kPlayer), (std::vector<CardCode> { "9H", "2S" }));
-}
-
-TEST_P(SwitchStream, ABounceWithinTheDebounceIsIgnored)
-{
-    tune(300ms, 0ms);
-    hold(1000ms, 20ms);
-    hold(1100ms, 20ms); // the bounce
-    hold(1500ms, 20ms);
-    game.waitforkey();
-    EXPECT_EQ(view.now(), t0 + 1000ms);
-    game.waitforkey();
-    EXPECT_EQ(view.now(), t0 + 1500ms);
-}
-
-TEST_P(SwitchStream, WithNothingSetAPressCountsAtOnceWhateverItsSource)
-{
-    tune(0ms, 0ms);
-    hold(2500ms, 0ms);
-    game.selection();
-    EXPECT_EQ(game.curcard, "KH");
-}
-
-INSTANTIATE_TEST_SUITE_P(EverySource, SwitchStream, ::testing::Values(SwitchSource::Key, SwitchSource::Mouse, SwitchSource::Joystick), [](const auto &info) {
-    return sourceName(info.param);
-});
+INSTANTIATE_TEST_SUITE_P(
+    EverySource, SwitchStream, ::testing::Values(scripted(SwitchSource::Key), scripted(SwitchSource::Mouse), scripted(SwitchSource::Joystick)), wayName);
 
 TEST_F(GameFixture, TheSecondSwitchCountsAsTheSwitchWithItsOwnFilter)
 {

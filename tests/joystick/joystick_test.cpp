@@ -1,8 +1,8 @@
 // Joysticks and gamepads as switches: SDL's own joystick code, fed by SDL's
 // virtual joysticks, into the game on the headless view's virtual clock.
-#include "gamefixture.h"
 #include "joystick/joystickswitch.h"
 #include "joystick/virtualjoystick.h"
+#include "switchstream.h"
 
 #include <memory>
 #include <utility>
@@ -55,28 +55,21 @@ TEST(JoystickSwitch, APadPulledOutWhileHeldLetsGoAndIsNoError)
     EXPECT_EQ(seen, (Presses { { 1, true }, { 1, false } }));
 }
 
-// The game on the virtual clock, its joystick buttons read through SDL: the
-// player to move with 9H offered first and KH two seconds later.
-class JoystickGame : public GameFixture
+// The game on the virtual clock, its joystick buttons read through SDL.
+class JoystickGame : public ScanFixture
 {
 protected:
-    void start(std::chrono::milliseconds debounce, std::chrono::milliseconds acceptance, SwitchWiring wiring = {})
+    void start(SwitchWiring wiring = {})
     {
         wiring_ = wiring;
-        game.settings.debounce = debounce;
-        game.settings.acceptance = acceptance;
-        game.load();
-        t0 = view.now();
-        playersTurnOn5H();
-        setHand(kPlayer, { "9H", "KH", "2S" });
+        startScan(0ms, 0ms);
         joysticks.pump();
     }
     // The button goes down at `from` and up `length` later, as SDL reads it then.
-    void hold(Moment from, Moment length, int button = 0, VirtualJoystick *on = nullptr)
+    void hold(Moment from, Moment length, int button)
     {
-        VirtualJoystick *p = on ? on : &pad;
-        view.at(t0 + from, [this, p, button] { setButton(*p, button, true); });
-        view.at(t0 + from + length, [this, p, button] { setButton(*p, button, false); });
+        view.at(t0 + from, [this, button] { setButton(pad, button, true); });
+        view.at(t0 + from + length, [this, button] { setButton(pad, button, false); });
     }
     void setButton(VirtualJoystick &p, int button, bool down)
     {
@@ -85,7 +78,6 @@ protected:
     }
 
     SwitchWiring wiring_;
-    Moment t0 {};
     std::vector<int> switches; // the switch of each button that went down
     JoystickSwitch joysticks { [this](int button, bool pressed) {
         const int which = wiring_.joystickButton(button);
@@ -98,43 +90,43 @@ protected:
     VirtualJoystick pad;
 };
 
+// Button 0 of a virtual joystick, read through SDL as each change comes.
+class SdlPresser : public SwitchPresser
+{
+public:
+    explicit SdlPresser(HeadlessView &view)
+        : view_(view)
+    {
+        joysticks_.pump();
+    }
+    void hold(Moment from, Moment length) override
+    {
+        view_.at(from, [this] { set(true); });
+        view_.at(from + length, [this] { set(false); });
+    }
+
+private:
+    void set(bool down)
+    {
+        pad_.set(0, down);
+        joysticks_.pump();
+    }
+
+    HeadlessView &view_;
+    JoystickSwitch joysticks_ { [this](int, bool pressed) { view_.report(SwitchEvent { 1, pressed, view_.now(), SwitchSource::Joystick }); } };
+    VirtualJoystick pad_;
+};
+
 } // namespace
 
-TEST_F(JoystickGame, APressAndReleasePlaysTheCardOnOffer)
-{
-    start(0ms, 0ms);
-    hold(2500ms, 80ms, 5);
-    game.selection();
-    EXPECT_EQ(game.curcard, "KH");
-    EXPECT_EQ(switches, std::vector<int> { 1 });
-}
-
-TEST_F(JoystickGame, AHoldShorterThanTheAcceptanceTimeIsIgnoredALongerOneCounts)
-{
-    start(0ms, 150ms);
-    hold(500ms, 100ms);
-    hold(2500ms, 200ms);
-    game.selection();
-    EXPECT_EQ(game.curcard, "KH");
-    EXPECT_EQ(handOf(kPlayer), (std::vector<CardCode> { "9H", "2S" }));
-}
-
-TEST_F(JoystickGame, ABouncingButtonCountsOnceUnderTheDebounce)
-{
-    start(300ms, 0ms);
-    hold(1000ms, 15ms);
-    hold(1060ms, 10ms); // bounces
-    hold(1120ms, 10ms);
-    hold(1700ms, 15ms);
-    game.waitforkey();
-    EXPECT_EQ(view.now(), t0 + 1000ms);
-    game.waitforkey();
-    EXPECT_EQ(view.now(), t0 + 1700ms);
-}
+INSTANTIATE_TEST_SUITE_P(ThroughSdl,
+    SwitchStream,
+    ::testing::Values(SwitchWay { "virtual_joystick", [](HeadlessView &view) { return std::make_unique<SdlPresser>(view); } }),
+    wayName);
 
 TEST_F(JoystickGame, APadPluggedInAndOnePulledOutMidScan)
 {
-    start(0ms, 0ms);
+    start();
     std::unique_ptr<VirtualJoystick> late;
     view.at(t0 + 500ms, [&] {
         late = std::make_unique<VirtualJoystick>();
@@ -152,7 +144,7 @@ TEST_F(JoystickGame, APadPluggedInAndOnePulledOutMidScan)
 
 TEST_F(JoystickGame, ANamedButtonIsTheSecondSwitchAndNoLongerTheFirst)
 {
-    start(0ms, 0ms, SwitchWiring { true, false, SecondSwitch { SecondSwitch::Kind::Button, 4, {} } });
+    start(SwitchWiring { true, false, SecondSwitch { SecondSwitch::Kind::Button, 4, {} } });
     hold(500ms, 10ms, 3); // joysticks off: not a switch
     hold(2500ms, 10ms, 4);
     game.selection();
