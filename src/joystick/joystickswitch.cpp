@@ -41,7 +41,7 @@ struct JoystickSwitch::Device {
 namespace
 {
     // After a device node appears, udev may still be setting it up: look again for a while.
-    constexpr int kSettleRounds = 6;
+    constexpr int kSettleRounds = 12; // three seconds, as long as SDL may take to look again
     constexpr int kSettleMs = 250;
     constexpr int kPollMs = 10;
 } // namespace

@@ -47,8 +47,12 @@ SwitchTryOut::SwitchTryOut(QWidget *parent)
     list_->setFocusPolicy(Qt::NoFocus);
     list_->setSelectionMode(QAbstractItemView::NoSelection);
     list_->setMinimumHeight(120);
+    list_->setWordWrap(true); // every line whole, however narrow the dialog
+    list_->setAlternatingRowColors(true);
+    list_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    list_->setResizeMode(QListView::Adjust);
     list_->setAccessibleName("Presses seen");
-    suggestion_ = new QLabel(this);
+    suggestion_ = new QLabel(QString("After %1 presses a debounce is suggested from the bounces seen.").arg(SwitchTrial::kPressesForSuggestion), this);
     suggestion_->setWordWrap(true);
     useSuggestion_ = new QPushButton("Use this debounce", this);
     useSuggestion_->hide();
