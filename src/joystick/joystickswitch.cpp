@@ -78,6 +78,9 @@ JoystickSwitch::JoystickSwitch(ButtonHandler handler)
 
 JoystickSwitch::~JoystickSwitch()
 {
+    // No notifier's signal is running now: they can go at once.
+    for (auto &[id, device] : devices_)
+        device->wake.reset();
     devices_.clear();
     if (available_)
         SDL_QuitSubSystem(SDL_INIT_JOYSTICK);
