@@ -1,13 +1,15 @@
 // Wildcrest's real times beside the literal design, in one run and one table:
 // the pacing delay, CPU while waiting, the card animation, the reaction to a
-// press, memory through a match and start-up. Real clocks only, on the Qt
-// window under the offscreen platform.
+// press, the same for a joystick, memory through a match and start-up. Real
+// clocks only, on the Qt window under the offscreen platform.
 //
-//     build/benchmark/wildcrest_bench [--delays=5] [--presses=200] [--no-match]
+//     build/benchmark/wildcrest_bench [--delays=5] [--presses=200] [--no-match] [--joystick-only]
 #include "app/gameform.h"
 #include "app/speeds.h"
 #include "cards/random.h"
 #include "figures.h"
+#include "joystick/joystickswitch.h"
+#include "joystick/virtualjoystick.h"
 #include "literal.h"
 #include "match.h"
 #include "table/layout.h"
@@ -36,6 +38,7 @@ struct Options {
     int delays = 5;
     int presses = 200;
     bool match = true;
+    bool onlyJoystick = false; // only the rows of the joystick
 };
 
 void progress(const std::string &what)
@@ -63,13 +66,15 @@ Stretch measure(const std::function<void()> &run)
 }
 
 // Presses the switch from its own thread, as a key from the window system
-// arrives while the game sleeps or spins: a timestamp, then the posted event.
+// arrives while the game sleeps or spins: a timestamp, then the press.
 class Presser
 {
 public:
-    Presser(QWidget &window, WatchedView &view)
+    // `press` runs on the presser's thread; by default a posted key press.
+    Presser(QWidget &window, WatchedView &view, std::function<void()> press = {})
         : window_(window)
         , view_(view)
+        , press_(press ? std::move(press) : [this] { postPress(&window_); })
         , thread_([this] { run(); })
     {
     }
@@ -103,13 +108,14 @@ private:
             lock.unlock();
             std::this_thread::sleep_for(delay);
             view_.pressed(Clock::now());
-            postPress(&window_);
+            press_();
             lock.lock();
         }
     }
 
     QWidget &window_;
     WatchedView &view_;
+    std::function<void()> press_;
     std::mutex mutex_;
     std::condition_variable wake_;
     std::optional<std::chrono::microseconds> delay_;
@@ -133,8 +139,10 @@ public:
 private:
     std::vector<Stretch> delays(bool literal);
     std::vector<double> animations(bool literal);
-    Stretch titleWait(bool literal);
-    std::vector<double> reactions(bool literal);
+    // Waits for a press 10 s on: a key unless `press` does it another way.
+    Stretch titleWait(bool literal, std::function<void()> press = {});
+    std::vector<double> reactions(bool literal, std::function<void()> press = {});
+    void joystickRows(std::vector<Row> &rows);
 
     Options options_;
     std::string self_;
@@ -168,23 +176,25 @@ std::vector<double> Bench::animations(bool literal)
     return out;
 }
 
-Stretch Bench::titleWait(bool literal)
+Stretch Bench::titleWait(bool literal, std::function<void()> press)
 {
     view_.setVisible(Frame1, true);
-    QTimer::singleShot(10000, &window_, [this] { postPress(&window_); });
+    QTimer::singleShot(
+        10000, &window_, press ? press : [this] { postPress(&window_); });
     const Stretch s = measure([&] { literal ? literalWaitForKey(game_) : game_.waitforkey(); });
     view_.setVisible(Frame1, false);
     return s;
 }
 
 // Presses 10 to 60 ms into a held card; the reaction is the play's first
-// picture change (the card leaving its place).
-std::vector<double> Bench::reactions(bool literal)
+// picture change (the card leaving its place). A key, unless `press` presses
+// another way.
+std::vector<double> Bench::reactions(bool literal, std::function<void()> press)
 {
     std::vector<double> out;
     std::mt19937 pick(8);
     std::uniform_int_distribution<int> after(10000, 60000);
-    Presser presser(window_, view_);
+    Presser presser(window_, view_, std::move(press));
     const Control card = playerslot(1);
     for (int i = 0; i < options_.presses; ++i) {
         game_.hand = {};
@@ -200,7 +210,9 @@ std::vector<double> Bench::reactions(bool literal)
             out.push_back(std::chrono::duration<double, std::milli>(view_.lastReaction()).count());
         }
         view_.setTop(card, playerslotRect(1).top);
-        // The key's release, and anything else, before the next press.
+        // The switch's release, and anything else, before the next press.
+        if (window_.joysticks())
+            window_.joysticks()->pump();
         for (int k = 0; k < 3; ++k)
             QCoreApplication::processEvents();
     }
@@ -230,6 +242,58 @@ bool within(const Spread &s, double target, double tolerance)
     return s.min >= target * (1 - tolerance) && s.max <= target * (1 + tolerance);
 }
 
+// The button goes down on the presser's thread, as a device's event arrives;
+// SDL is read on the game's thread, where a device node would wake it.
+void pressButton(JoystickSwitch &joysticks, VirtualJoystick &pad, QObject *context)
+{
+    pad.set(0, true);
+    QMetaObject::invokeMethod(context, [&joysticks, &pad] {
+        joysticks.pump();
+        pad.set(0, false);
+    });
+}
+
+void Bench::joystickRows(std::vector<Row> &rows)
+{
+    window_.setSwitchWiring(SwitchWiring {});
+    JoystickSwitch *joysticks = window_.joysticks();
+    if (!joysticks || !joysticks->available()) {
+        rows.push_back({ "Joystick rows", "SDL failed", "-", "-", "-", false });
+        return;
+    }
+    progress("CPU during a 10 s title-screen wait, joysticks read, none attached");
+    const int before = joysticks->attached();
+    const Stretch none = titleWait(false);
+    const double noneShare = cpuShare({ none });
+    rows.push_back({ "CPU, 10 s title wait, joysticks read, " + std::to_string(before) + " attached (% of a core)",
+        fixed(noneShare, 2),
+        "-",
+        "-",
+        "< 0.5 %",
+        noneShare < 0.5 });
+
+    VirtualJoystick pad;
+    joysticks->pump();
+    if (!pad.attached() || joysticks->attached() != before + 1) {
+        rows.push_back({ "Joystick rows", "no virtual joystick: " + pad.error(), "-", "-", "-", false });
+        return;
+    }
+    progress("CPU during a 10 s title-screen wait, a virtual joystick attached, its button ends it");
+    Presser presser(window_, view_, [&] { pressButton(*joysticks, pad, &window_); });
+    const Stretch one = titleWait(false, [&] { presser.pressAfter(std::chrono::microseconds(0)); });
+    const double oneShare = cpuShare({ one });
+    rows.push_back(
+        { "CPU, 10 s title wait, a virtual joystick attached (% of a core)", fixed(oneShare, 2), "-", "-", "< 0.5 %", oneShare < 0.5 && one.wall < 11 });
+    joysticks->pump();
+
+    progress("reaction to " + std::to_string(options_.presses) + " joystick presses of a held card");
+    const auto react = reactions(false, [&] { pressButton(*joysticks, pad, &window_); });
+    const std::string presses = std::to_string(react.size());
+    const double median = percentile(react, 50), p99 = percentile(react, 99);
+    rows.push_back({ "Joystick button to play, median (ms, " + presses + " presses)", fixed(median, 3), "-", "-", "< 5 ms", median < 5 });
+    rows.push_back({ "Joystick button to play, 99th percentile (ms)", fixed(p99, 3), "-", "-", "< 5 ms", p99 < 5 });
+}
+
 std::vector<Row> Bench::run()
 {
     std::vector<Row> rows;
@@ -242,13 +306,17 @@ std::vector<Row> Bench::run()
         game_.delayvalue = plain.delayvalue;
         game_.gamecount = plain.gamecount;
     }
-    window_.setKeyHandler([this](int charCode) { game_.keypress(charCode); });
+    window_.setSwitchHandler([this](const SwitchEvent &e) { game_.switchevent(e); });
     window_.show();
     window_.activateWindow();
     while (!window_.isActiveWindow())
         window_.waitForEvent(window_.now() + std::chrono::seconds(1));
     view_.setVisible(Frame1, false);
     progress("delayvalue = " + std::to_string(game_.delayvalue));
+    if (options_.onlyJoystick) {
+        joystickRows(rows);
+        return rows;
+    }
 
     const double delay = std::chrono::duration<double>(kPacingDelay).count();
     const double animation = std::chrono::duration<double>(kAnimationLength).count();
@@ -331,6 +399,8 @@ std::vector<Row> Bench::run()
         oursMedian < 2 });
     rows.push_back({ "Key event to play, 99th percentile (ms)", fixed(ours99, 3), fixed(literal99, 3), ratioText(literal99, ours99), "< 2 ms", ours99 < 2 });
 
+    joystickRows(rows);
+
     if (options_.match) {
         progress("one whole match in a new process, pressing every 50 ms (a few minutes)");
         const std::optional<MatchFigures> m = measureMatch(self_);
@@ -359,8 +429,10 @@ Options parse(int argc, char *argv[])
             o.presses = std::max(1, std::atoi(a.c_str() + 10));
         else if (a == "--no-match")
             o.match = false;
+        else if (a == "--joystick-only")
+            o.onlyJoystick = true;
         else {
-            std::cerr << "usage: wildcrest_bench [--delays=N] [--presses=N] [--no-match]\n";
+            std::cerr << "usage: wildcrest_bench [--delays=N] [--presses=N] [--no-match] [--joystick-only]\n";
             std::exit(2);
         }
     }

@@ -99,9 +99,9 @@ public:
     {
         inner_.closeWindow();
     }
-    void setKeyHandler(KeyHandler handler) override
+    void setSwitchHandler(SwitchHandler handler) override
     {
-        inner_.setKeyHandler(std::move(handler));
+        inner_.setSwitchHandler(std::move(handler));
     }
     void markOffer(std::optional<Control> c) override
     {

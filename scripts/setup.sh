@@ -12,6 +12,7 @@ wildcrest_packages=(
   fonts-liberation
   libcanberra-dev sound-theme-freedesktop
   libspeechd-dev speech-dispatcher
+  libsdl2-dev
   xvfb xdotool x11-utils imagemagick
   appstream desktop-file-utils groff-base dpkg-dev
 )

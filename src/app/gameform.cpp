@@ -10,7 +10,8 @@ GameForm::GameForm(TableView &view, RandomSource &random, std::string appdir)
     , random_(random)
     , appdir_(std::move(appdir))
 {
-    view_.setKeyHandler([this](int charCode) { keypress(charCode); });
+    switches_.onCounted([this](int, Moment) { hitkey = kTrue; });
+    view_.setSwitchHandler([this](const SwitchEvent &e) { switchevent(e); });
 }
 
 std::string GameForm::facepath(const CardCode &code) const

@@ -4,6 +4,7 @@
 #include "cards/cardcode.h"
 #include "cards/random.h"
 #include "player/adaptivescan.h"
+#include "table/switchinput.h"
 #include "table/tableview.h"
 
 #include <array>
@@ -62,7 +63,8 @@ public:
     // Start-up, keys and pacing (app/).
     void load();
     void calibrate();
-    void keypress(int charCode);
+    // Everything the switches do comes here; a counted press sets hitkey.
+    void switchevent(const SwitchEvent &e);
     void activate();
     void gamestart();
     void turnloop();
@@ -74,6 +76,9 @@ public:
     // The length of one pacing delay for this player.
     Moment scantime() const;
     void waitforkey();
+    // Sleeps on the view until an event or `deadline` (Moment::max(): none), waking
+    // for a held press that reaches the acceptance time.
+    void sleepuntil(Moment deadline);
     std::int32_t Rand(std::int32_t Low, std::int32_t High);
 
     // Cards and deck (cards/).
@@ -133,6 +138,7 @@ private:
     RandomSource &random_;
     std::string appdir_;
     std::function<void(const GameForm &)> turnEnd_;
+    SwitchInput switches_;
 };
 
 // Penalty points of a card left in a hand at the end of a round.

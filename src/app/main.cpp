@@ -65,7 +65,7 @@ int main(int argc, char *argv[])
 
     try {
         QtTableView view;
-        view.setSwitchOptions(line.settings.mouseSwitch, line.settings.debounce, line.settings.acceptance);
+        view.setSwitchWiring(line.settings.wiring());
         ClockFoldedRandom random(std::uint64_t(std::chrono::system_clock::now().time_since_epoch().count()));
         GameForm game(view, random, appdir);
         game.settings = line.settings;

@@ -1,6 +1,8 @@
 #include "app/settings.h"
 
+#include <cctype>
 #include <cmath>
+#include <optional>
 #include <stdexcept>
 
 namespace wildcrest
@@ -11,6 +13,11 @@ const std::vector<OptionInfo> &optionTable()
     static const std::vector<OptionInfo> options {
         { "scan-time", "SECONDS|auto", "2", "how long each card and suit is offered, 0.5 to 10 seconds; auto learns it from the player's presses" },
         { "mouse-switch", "on|off", "on", "a left click anywhere on the window is the switch too" },
+        { "joystick-switch", "on|off", "on", "any button of any joystick or gamepad is the switch too" },
+        { "second-switch",
+            "none|enter|right-click|button:N|key:NAME",
+            "none",
+            "a second switch: Return or Enter, the right button, joystick button N (0 to 31), or the key Qt names NAME (key:F8)" },
         { "debounce", "MILLISECONDS", "0", "presses that follow the last one within this time are ignored, 0 to 2000" },
         { "acceptance", "MILLISECONDS", "0", "a press counts only once the switch is held this long, 0 to 2000" },
         { "pause-on-first-offer", "on|off", "off", "the first offer of a turn and of a suit choice lasts twice the scan time" },
@@ -35,8 +42,8 @@ namespace
         return true;
     }
 
-    // A whole number of milliseconds within the range, or nothing.
-    bool parseMilliseconds(const std::string &value, long low, long high, std::chrono::milliseconds &out)
+    // A whole number within the range, written as digits alone, or nothing.
+    bool parseWhole(const std::string &value, long low, long high, long &out)
     {
         std::size_t used = 0;
         long n = 0;
@@ -47,6 +54,15 @@ namespace
         }
         if (used != value.size() || n < low || n > high)
             return false;
+        out = n;
+        return true;
+    }
+
+    bool parseMilliseconds(const std::string &value, long low, long high, std::chrono::milliseconds &out)
+    {
+        long n = 0;
+        if (!parseWhole(value, low, high, n))
+            return false;
         out = std::chrono::milliseconds(n);
         return true;
     }
@@ -54,6 +70,49 @@ namespace
     std::string onOff(bool on)
     {
         return on ? "on" : "off";
+    }
+
+    bool parseSecondSwitch(const std::string &value, SecondSwitch &out)
+    {
+        using Kind = SecondSwitch::Kind;
+        const auto after = [&](const std::string &prefix) -> std::optional<std::string> {
+            if (value.rfind(prefix, 0) != 0)
+                return std::nullopt;
+            return value.substr(prefix.size());
+        };
+        if (value == "none")
+            out = SecondSwitch {};
+        else if (value == "enter")
+            out = SecondSwitch { Kind::Enter, 0, {} };
+        else if (value == "right-click")
+            out = SecondSwitch { Kind::RightClick, 0, {} };
+        else if (const auto number = after("button:")) {
+            long n = 0;
+            if (number->empty() || !std::isdigit(static_cast<unsigned char>(number->front())) || !parseWhole(*number, 0, 31, n))
+                return false;
+            out = SecondSwitch { Kind::Button, int(n), {} };
+        } else if (const auto name = after("key:"); name && !name->empty())
+            out = SecondSwitch { Kind::Key, 0, *name };
+        else
+            return false;
+        return true;
+    }
+
+    std::string secondSwitchText(const SecondSwitch &second)
+    {
+        switch (second.kind) {
+        case SecondSwitch::Kind::None:
+            break;
+        case SecondSwitch::Kind::Enter:
+            return "enter";
+        case SecondSwitch::Kind::RightClick:
+            return "right-click";
+        case SecondSwitch::Kind::Button:
+            return "button:" + std::to_string(second.button);
+        case SecondSwitch::Kind::Key:
+            return "key:" + second.key;
+        }
+        return "none";
     }
 
 } // namespace
@@ -84,6 +143,11 @@ std::string applySetting(Settings &settings, const std::string &name, const std:
             return name + " must be a whole number of milliseconds from 0 to 2000, not \"" + value + "\"";
         return {};
     }
+    if (name == "second-switch") {
+        if (!parseSecondSwitch(value, settings.secondSwitch))
+            return "second-switch must be none, enter, right-click, button:N (N from 0 to 31) or key:NAME, not \"" + value + "\"";
+        return {};
+    }
     if (name == "highlight") {
         if (value == "lift")
             settings.highlight = Highlight::Lift;
@@ -94,6 +158,7 @@ std::string applySetting(Settings &settings, const std::string &name, const std:
         return {};
     }
     bool *flag = name == "mouse-switch"  ? &settings.mouseSwitch
+        : name == "joystick-switch"      ? &settings.joystickSwitch
         : name == "pause-on-first-offer" ? &settings.pauseOnFirstOffer
         : name == "sound-cue"            ? &settings.soundCue
         : name == "speech"               ? &settings.speech
@@ -124,6 +189,10 @@ std::string settingText(const Settings &settings, const std::string &name)
         return settings.highlight == Highlight::Lift ? "lift" : "lift+frame";
     if (name == "mouse-switch")
         return onOff(settings.mouseSwitch);
+    if (name == "joystick-switch")
+        return onOff(settings.joystickSwitch);
+    if (name == "second-switch")
+        return secondSwitchText(settings.secondSwitch);
     if (name == "pause-on-first-offer")
         return onOff(settings.pauseOnFirstOffer);
     if (name == "sound-cue")

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/speeds.h"
+#include "table/switchevent.h"
 
 #include <chrono>
 #include <string>
@@ -17,12 +18,20 @@ struct Settings {
     std::chrono::milliseconds scanTime = std::chrono::duration_cast<std::chrono::milliseconds>(kPacingDelay); // every pacing delay
     bool adaptiveScan = false; // learn the scan time from the player's presses
     bool mouseSwitch = true; // a left click is the switch too
+    bool joystickSwitch = true; // any joystick or gamepad button is the switch too
+    SecondSwitch secondSwitch; // none: every key is the one switch
     std::chrono::milliseconds debounce { 0 }; // presses this soon after the last one are ignored
     std::chrono::milliseconds acceptance { 0 }; // a press counts once held this long
     bool pauseOnFirstOffer = false; // the first offer of a turn lasts twice as long
     Highlight highlight = Highlight::Lift;
     bool soundCue = false; // a short sound at each new offer
     bool speech = false; // offers and plays are spoken
+
+    // Which inputs are switches, as these settings say.
+    SwitchWiring wiring() const
+    {
+        return SwitchWiring { mouseSwitch, joystickSwitch, secondSwitch };
+    }
 };
 
 // One option as the settings file and the command line name it.

@@ -3,6 +3,7 @@
 #include "cards/picturepaths.h"
 #include "table/layout.h"
 
+#include <algorithm>
 #include <climits>
 
 namespace wildcrest
@@ -10,6 +11,7 @@ namespace wildcrest
 
 void GameForm::load()
 {
+    switches_.retune(settings.debounce, settings.acceptance);
     view_.centreWindow();
     view_.setPicture(Image48, picturepath(kCardPicture));
     for (Control c : { Label6, Label7, Label15, Shape2, Image48, Image49 })
@@ -33,12 +35,20 @@ void GameForm::calibrate()
     delayvalue = static_cast<std::int32_t>(std::min<std::int64_t>(readings * 2, INT32_MAX));
 }
 
-void GameForm::keypress(int charCode)
+void GameForm::switchevent(const SwitchEvent &e)
 {
-    if (charCode == 27)
-        view_.closeWindow();
+    switches_.take(e);
+}
+
+void GameForm::sleepuntil(Moment deadline)
+{
+    if (const auto due = switches_.acceptanceDue())
+        deadline = std::min(deadline, *due);
+    if (deadline == Moment::max())
+        view_.waitForEvent();
     else
-        hitkey = kTrue;
+        view_.waitForEvent(deadline);
+    switches_.wake(view_.now());
 }
 
 // The delay is timed rather than counted, so it lasts the same on every machine
@@ -58,7 +68,7 @@ bool GameForm::pacingdelay(bool offersChoice, Moment length)
             return true;
         if (view_.now() >= deadline)
             return false;
-        view_.waitForEvent(deadline);
+        sleepuntil(deadline);
     }
 }
 
@@ -67,7 +77,7 @@ void GameForm::waitforkey()
     hitkey = kFalse;
     view_.yield();
     while (hitkey == kFalse)
-        view_.waitForEvent();
+        sleepuntil(Moment::max());
 }
 
 void GameForm::activate()

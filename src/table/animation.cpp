@@ -28,7 +28,7 @@ void GameForm::travel(Control traveller, Twips targetLeft, Twips targetTop)
         const Moment due = start + kAnimationLength * step / kAnimationSteps;
         view_.yield();
         while (view_.now() < due)
-            view_.waitForEvent(due);
+            sleepuntil(due);
     }
 }
 

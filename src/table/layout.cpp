@@ -153,7 +153,7 @@ namespace
         l.push_back(titlePicture(image(50), { 5160, 5040, 3570, 3000 }, "Logo.bmp"));
         l.push_back(titleText(label(9), { 0, 7440, 13815, 495 }, "A game of eights for players who use one switch", kCreditBoldFont));
         l.back().backColour = kSystemWindowBackground;
-        l.push_back(titleText(label(8), { 0, 7800, 13815, 375 }, "Any key that types a character, or a click, is the switch", kCreditFont));
+        l.push_back(titleText(label(8), { 0, 7800, 13815, 375 }, "Any key that types a character, a click or a controller button is the switch", kCreditFont));
         l.push_back(titleText(label(13), { 0, 8160, 13815, 375 }, "To set it up for a player: wildcrest --settings", kCreditFont));
         l.push_back(titleText(label(14), { 0, 8520, 13815, 375 }, "Esc ends the game at any time", kCreditFont));
         l.push_back(titlePicture(image(56), { 9960, 6000, 2700, 750 }, "Banner.bmp"));

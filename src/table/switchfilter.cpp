@@ -9,30 +9,52 @@ SwitchFilter::SwitchFilter(std::chrono::milliseconds debounce, std::chrono::mill
 {
 }
 
-bool SwitchFilter::counts(Moment t)
+std::chrono::milliseconds SwitchFilter::debounce() const
 {
-    if (lastCounted_ && t - *lastCounted_ < debounce_)
-        return false;
-    lastCounted_ = t;
-    return true;
+    return std::chrono::duration_cast<std::chrono::milliseconds>(debounce_);
 }
 
-bool SwitchFilter::press(Moment t)
+std::chrono::milliseconds SwitchFilter::acceptance() const
 {
-    if (down_)
-        return false; // still held: the same press
+    return std::chrono::duration_cast<std::chrono::milliseconds>(acceptance_);
+}
+
+bool SwitchFilter::filtering() const
+{
+    return debounce_ > Moment::zero() || acceptance_ > Moment::zero();
+}
+
+Verdict SwitchFilter::counts(Moment t)
+{
+    if (lastCounted_ && t - *lastCounted_ < debounce_)
+        return Verdict::WithinDebounce;
+    lastCounted_ = t;
+    return Verdict::Counted;
+}
+
+Verdict SwitchFilter::press(Moment t)
+{
+    // Unfiltered, every press counts, as when two keys go down together.
+    const bool again = down_ && filtering();
     down_ = true;
+    if (again)
+        return Verdict::AlreadyHeld;
     if (acceptance_ > Moment::zero()) {
         pendingSince_ = t;
-        return false;
+        return Verdict::None;
     }
     return counts(t);
 }
 
-void SwitchFilter::release(Moment)
+Verdict SwitchFilter::release(Moment t)
 {
     down_ = false;
+    if (!pendingSince_)
+        return Verdict::None;
+    const Moment due = *pendingSince_ + acceptance_;
     pendingSince_.reset();
+    // Held long enough, though nobody asked before it came up: it counts as of then.
+    return t >= due ? counts(due) : Verdict::ReleasedEarly;
 }
 
 std::optional<Moment> SwitchFilter::acceptanceDue() const
@@ -42,10 +64,10 @@ std::optional<Moment> SwitchFilter::acceptanceDue() const
     return *pendingSince_ + acceptance_;
 }
 
-bool SwitchFilter::held(Moment t)
+Verdict SwitchFilter::held(Moment t)
 {
     if (!pendingSince_ || t < *pendingSince_ + acceptance_)
-        return false;
+        return Verdict::None;
     pendingSince_.reset();
     return counts(t);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "table/controls.h"
+#include "table/switchevent.h"
 
 #include <chrono>
 #include <functional>
@@ -10,9 +11,6 @@
 
 namespace wildcrest
 {
-
-// A moment on the view's clock, counted from an arbitrary start.
-using Moment = std::chrono::microseconds;
 
 // Thrown out of a yield or a wait once the window has been closed (Esc or the
 // close box): it unwinds whatever loop the game was in, and the program ends.
@@ -43,13 +41,14 @@ private:
 //
 //     view.setPicture(Image45, facepath("QH"));
 //     view.setTop(playerslot(3), view.top(playerslot(3)) - 250);
+//     view.setSwitchHandler([&](const SwitchEvent &e) { ... });
 //     while (hitkey == 0) view.waitForEvent(deadline);
 class TableView
 {
 public:
-    // Called with the character code of every key press that produces a character
-    // (not for auto-repeat). 27 is Esc.
-    using KeyHandler = std::function<void(int)>;
+    // Called with everything the player's switches do (no auto-repeat). Esc and
+    // the close box are never a switch: they close the window.
+    using SwitchHandler = std::function<void(const SwitchEvent &)>;
 
     virtual ~TableView() = default;
 
@@ -69,7 +68,7 @@ public:
     // Unloads the window; the next yield or wait ends the game.
     virtual void closeWindow() = 0;
 
-    virtual void setKeyHandler(KeyHandler handler) = 0;
+    virtual void setSwitchHandler(SwitchHandler handler) = 0;
 
     // Aids a player can be given; a view may leave any of them out.
     // A frame round the offered card or suit, following it as it moves; nothing for none.
@@ -87,7 +86,7 @@ public:
         (void)text;
     }
 
-    // Processes every pending event (key presses included) and returns at once.
+    // Processes every pending event (switch events included) and returns at once.
     virtual void yield() = 0;
     // Processes pending events; when there are none, sleeps until one arrives or
     // the deadline passes, then returns. Costs no CPU while it sleeps.

@@ -72,54 +72,60 @@ TEST(Settings, BadValuesAreRefusedAndLeaveTheSettingAsItWas)
     EXPECT_NE(unknown.find("colour"), std::string::npos);
 }
 
-TEST(SwitchFilter, WithNothingSetEveryFreshPressCountsAtOnce)
+TEST(SwitchFilter, WithNothingSetEveryPressCountsAtOnce)
 {
     SwitchFilter f;
-    EXPECT_TRUE(f.press(0ms));
-    EXPECT_FALSE(f.press(10ms)); // still held: the same press
-    f.release(20ms);
-    EXPECT_TRUE(f.press(21ms));
+    EXPECT_EQ(f.press(0ms), Verdict::Counted);
+    // A second key going down while the first is held counts too, as keys always did.
+    EXPECT_EQ(f.press(10ms), Verdict::Counted);
+    EXPECT_EQ(f.release(20ms), Verdict::None);
+    EXPECT_EQ(f.press(21ms), Verdict::Counted);
     EXPECT_FALSE(f.acceptanceDue());
 }
 
 TEST(SwitchFilter, DebounceIgnoresPressesSoonAfterTheLastCountedOne)
 {
     SwitchFilter f(300ms, 0ms);
-    EXPECT_TRUE(f.press(1000ms));
+    EXPECT_EQ(f.press(1000ms), Verdict::Counted);
+    EXPECT_EQ(f.press(1005ms), Verdict::AlreadyHeld); // filtered, a held switch is one press
     f.release(1010ms);
-    EXPECT_FALSE(f.press(1100ms)); // a bounce
+    EXPECT_EQ(f.press(1100ms), Verdict::WithinDebounce); // a bounce
     f.release(1110ms);
-    EXPECT_FALSE(f.press(1299ms));
+    EXPECT_EQ(f.press(1299ms), Verdict::WithinDebounce);
     f.release(1300ms);
-    EXPECT_TRUE(f.press(1301ms));
+    EXPECT_EQ(f.press(1301ms), Verdict::Counted);
 }
 
 TEST(SwitchFilter, AcceptanceCountsAPressOnlyWhenHeldLongEnough)
 {
     SwitchFilter f(0ms, 200ms);
-    EXPECT_FALSE(f.press(0ms));
+    EXPECT_EQ(f.press(0ms), Verdict::None);
     ASSERT_TRUE(f.acceptanceDue());
     EXPECT_EQ(*f.acceptanceDue(), Moment(200ms));
-    EXPECT_FALSE(f.held(199ms));
-    EXPECT_TRUE(f.held(200ms));
-    EXPECT_FALSE(f.held(400ms)); // counted once however long it is held
-    f.release(900ms);
+    EXPECT_EQ(f.held(199ms), Verdict::None);
+    EXPECT_EQ(f.held(200ms), Verdict::Counted);
+    EXPECT_EQ(f.held(400ms), Verdict::None); // counted once however long it is held
+    EXPECT_EQ(f.release(900ms), Verdict::None);
 
-    EXPECT_FALSE(f.press(1000ms));
-    f.release(1150ms); // let go too soon
-    EXPECT_FALSE(f.held(1200ms));
+    EXPECT_EQ(f.press(1000ms), Verdict::None);
+    EXPECT_EQ(f.release(1150ms), Verdict::ReleasedEarly); // let go too soon
+    EXPECT_EQ(f.held(1200ms), Verdict::None);
     EXPECT_FALSE(f.acceptanceDue());
+
+    // Held long enough, though nobody looked before it came up: it counts.
+    f.press(2000ms);
+    EXPECT_EQ(f.release(2300ms), Verdict::Counted);
 }
 
 TEST(SwitchFilter, DebounceAndAcceptanceTogether)
 {
     SwitchFilter f(500ms, 100ms);
     f.press(0ms);
-    EXPECT_TRUE(f.held(100ms));
+    EXPECT_EQ(f.held(100ms), Verdict::Counted);
     f.release(150ms);
     f.press(300ms);
-    EXPECT_FALSE(f.held(400ms)); // within half a second of the counted press at 100 ms
+    EXPECT_EQ(f.held(400ms), Verdict::WithinDebounce); // within half a second of the counted press at 100 ms
     f.release(450ms);
     f.press(600ms);
-    EXPECT_TRUE(f.held(700ms));
+    EXPECT_EQ(f.held(700ms), Verdict::Counted);
 }

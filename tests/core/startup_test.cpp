@@ -110,7 +110,8 @@ TEST_F(Startup, AnyOtherKeyIsTheSwitchAndWaitingForItCostsNoTicks)
     EXPECT_EQ(view.now(), 10min);
     EXPECT_FALSE(view.closed());
 
-    game.keypress(27);
+    view.pressAt(view.now(), 27);
+    EXPECT_THROW(view.yield(), GameEnded);
     EXPECT_TRUE(view.closed());
     EXPECT_THROW(view.yield(), GameEnded);
 }

@@ -21,7 +21,7 @@ class EventTest : public ViewTest
 protected:
     EventTest()
     {
-        view->setKeyHandler([this](int code) { keys.push_back(code); });
+        view->setSwitchHandler([this](const SwitchEvent &e) { log(e); });
     }
 
     void press(QWidget *target, int key, const QString &text, bool autoRepeat = false)
@@ -32,18 +32,24 @@ protected:
         QCoreApplication::sendEvent(target, &up);
     }
 
-    std::vector<int> keys;
+    SwitchLog log;
 };
 
 } // namespace
 
-TEST_F(EventTest, KeysGiveTheirCharacterCodeOnce)
+TEST_F(EventTest, EveryKeyThatTypesIsSwitchOneAndEscClosesTheWindow)
 {
+    const Moment before = view->now();
     press(view.get(), Qt::Key_Space, " ");
     press(view.get(), Qt::Key_A, "a");
     press(view.get(), Qt::Key_Return, "\r");
+    EXPECT_EQ(log.seen, (std::vector<std::string> { "key 1 down", "key 1 up", "key 1 down", "key 1 up", "key 1 down", "key 1 up" }));
+    for (const Moment t : log.at)
+        EXPECT_TRUE(t >= before && t <= view->now());
+    EXPECT_FALSE(view->closed());
     press(view.get(), Qt::Key_Escape, "");
-    EXPECT_EQ(keys, (std::vector<int> { 32, 97, 13, 27 }));
+    EXPECT_EQ(log.seen.size(), 6u) << "Esc is never a switch";
+    EXPECT_TRUE(view->closed());
 }
 
 TEST_F(EventTest, KeysWithoutTextGiveNothing)
@@ -51,7 +57,7 @@ TEST_F(EventTest, KeysWithoutTextGiveNothing)
     press(view.get(), Qt::Key_Left, "");
     press(view.get(), Qt::Key_F1, "");
     press(view.get(), Qt::Key_Shift, "");
-    EXPECT_TRUE(keys.empty());
+    EXPECT_TRUE(log.seen.empty());
 }
 
 TEST_F(EventTest, AHeldSwitchIsOnePress)
@@ -59,21 +65,21 @@ TEST_F(EventTest, AHeldSwitchIsOnePress)
     press(view.get(), Qt::Key_Space, " ");
     press(view.get(), Qt::Key_Space, " ", true);
     press(view.get(), Qt::Key_Space, " ", true);
-    EXPECT_EQ(keys, std::vector<int> { 32 });
+    EXPECT_EQ(log.presses(), std::vector<int> { 1 });
     press(view.get(), Qt::Key_Space, " ");
-    EXPECT_EQ(keys, (std::vector<int> { 32, 32 }));
+    EXPECT_EQ(log.presses(), (std::vector<int> { 1, 1 }));
 }
 
 TEST_F(EventTest, KeysReachTheWindowWhicheverControlHasThem)
 {
     press(view->widgetOf(Label16), Qt::Key_B, "b");
     press(view->widgetOf(image(51)), Qt::Key_C, "c"); // on the title screen, inside Frame1
-    EXPECT_EQ(keys, (std::vector<int> { 98, 99 }));
+    EXPECT_EQ(log.presses(), (std::vector<int> { 1, 1 }));
 
     // Keys of another window are not the table's.
     QWidget other;
     press(&other, Qt::Key_D, "d");
-    EXPECT_EQ(keys.size(), 2u);
+    EXPECT_EQ(log.seen.size(), 4u);
 }
 
 TEST_F(EventTest, ClosingEndsTheGameAtTheNextYieldOrWait)
@@ -99,15 +105,17 @@ TEST_F(EventTest, TheCloseBoxEndsTheGameToo)
 
 TEST_F(EventTest, FailuresOfTheHandlerComeOutOfTheNextYield)
 {
-    view->setKeyHandler([](int code) {
-        if (code == 27)
+    view->setSwitchHandler([](const SwitchEvent &e) {
+        if (!e.pressed)
             throw GameEnded {};
         throw std::runtime_error("bad key");
     });
-    press(view.get(), Qt::Key_X, "x"); // must not unwind through the event dispatch
+    QKeyEvent down(QEvent::KeyPress, Qt::Key_X, Qt::NoModifier, "x");
+    QCoreApplication::sendEvent(view.get(), &down); // must not unwind through the event dispatch
     EXPECT_THROW(view->yield(), std::runtime_error);
     EXPECT_NO_THROW(view->yield());
-    press(view.get(), Qt::Key_Escape, "");
+    QKeyEvent up(QEvent::KeyRelease, Qt::Key_X, Qt::NoModifier, "x");
+    QCoreApplication::sendEvent(view.get(), &up);
     EXPECT_THROW(view->yield(), GameEnded);
 }
 

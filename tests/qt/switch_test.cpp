@@ -1,4 +1,4 @@
-// What counts as the switch in the window (the mouse, debounce, acceptance),
+// What counts as which switch in the window (keys, the mouse, a second switch),
 // and the aids it gives the player: the frame round the offer and a cue.
 #include "table/qt/offerframe.h"
 #include "testpictures.h"
@@ -22,7 +22,7 @@ class SwitchTest : public ViewTest
 protected:
     SwitchTest()
     {
-        view->setKeyHandler([this](int code) { keys.push_back(code); });
+        view->setSwitchHandler([this](const SwitchEvent &e) { log(e); });
         view->show();
         view->yield();
     }
@@ -52,22 +52,7 @@ protected:
     {
         post(view.get(), new QKeyEvent(QEvent::KeyRelease, key, Qt::NoModifier, text));
     }
-    // Runs the window's events for this long.
-    void runFor(std::chrono::milliseconds time)
-    {
-        const Moment end = view->now() + time;
-        while (view->now() < end)
-            view->waitForEvent(end);
-    }
-    // Runs the window's events until `n` presses have come, or the time is up.
-    void runUntil(std::size_t n, std::chrono::milliseconds limit)
-    {
-        const Moment end = view->now() + limit;
-        while (keys.size() < n && view->now() < end)
-            view->waitForEvent(end);
-    }
-
-    std::vector<int> keys;
+    SwitchLog log;
 };
 
 } // namespace
@@ -76,100 +61,71 @@ TEST_F(SwitchTest, ALeftClickAnywhereIsTheSwitchOtherButtonsNothing)
 {
     click(Qt::LeftButton);
     click(Qt::LeftButton, view->widgetOf(playerslot(4)));
-    EXPECT_EQ(keys, (std::vector<int> { ' ', ' ' }));
+    EXPECT_EQ(log.seen, (std::vector<std::string> { "mouse 1 down", "mouse 1 up", "mouse 1 down", "mouse 1 up" }));
     click(Qt::RightButton);
     click(Qt::MiddleButton, view->widgetOf(Label16));
-    EXPECT_EQ(keys.size(), 2u);
+    EXPECT_EQ(log.seen.size(), 4u);
 
     // A quick second click comes as a double click: it is a press all the same.
     mouse(QEvent::MouseButtonPress, Qt::LeftButton);
     mouse(QEvent::MouseButtonRelease, Qt::LeftButton);
     mouse(QEvent::MouseButtonDblClick, Qt::LeftButton);
     mouse(QEvent::MouseButtonRelease, Qt::LeftButton);
-    EXPECT_EQ(keys.size(), 4u);
+    EXPECT_EQ(log.presses().size(), 4u);
 }
 
 TEST_F(SwitchTest, WithTheMouseSwitchOffClicksDoNothingAndKeysStillCount)
 {
-    view->setSwitchOptions(false, 0ms, 0ms);
+    view->setSwitchWiring(SwitchWiring { false, false, {} });
     click(Qt::LeftButton);
     click(Qt::LeftButton, view->widgetOf(playerslot(1)));
-    EXPECT_TRUE(keys.empty());
+    EXPECT_TRUE(log.seen.empty());
     keyDown(Qt::Key_Space, " ");
-    keyDown(Qt::Key_Escape, "");
-    EXPECT_EQ(keys, (std::vector<int> { ' ', 27 }));
+    EXPECT_EQ(log.presses(), std::vector<int> { 1 });
+    EXPECT_THROW(keyDown(Qt::Key_Escape, ""), GameEnded);
+    EXPECT_TRUE(view->closed());
 }
 
-TEST_F(SwitchTest, WithoutFilteringEveryKeyPressCountsAtOnce)
+TEST_F(SwitchTest, EnterAsTheSecondSwitchIsNoLongerTheFirst)
 {
-    view->setSwitchOptions(true, 0ms, 0ms);
-    keyDown(Qt::Key_A, "a");
-    keyDown(Qt::Key_B, "b"); // while a is still down
-    keyUp(Qt::Key_A, "a");
-    keyDown(Qt::Key_A, "a");
-    EXPECT_EQ(keys, (std::vector<int> { 'a', 'b', 'a' }));
-}
-
-TEST_F(SwitchTest, DebounceIgnoresPressesSoonAfterTheLast)
-{
-    view->setSwitchOptions(true, 400ms, 0ms);
+    view->setSwitchWiring(SwitchWiring { true, false, SecondSwitch { SecondSwitch::Kind::Enter, 0, {} } });
+    keyDown(Qt::Key_Return, "\r");
+    keyUp(Qt::Key_Return, "\r");
+    keyDown(Qt::Key_Enter, "\r"); // the keypad's
     keyDown(Qt::Key_Space, " ");
-    keyUp(Qt::Key_Space, " ");
-    keyDown(Qt::Key_Space, " "); // a bounce
-    keyUp(Qt::Key_Space, " ");
-    click(Qt::LeftButton); // the mouse is the same switch
-    EXPECT_EQ(keys, std::vector<int> { ' ' });
-    keyDown(Qt::Key_Escape, ""); // the way out is never filtered
-    EXPECT_EQ(keys, (std::vector<int> { ' ', 27 }));
-
-    runFor(500ms);
     click(Qt::LeftButton);
-    EXPECT_EQ(keys, (std::vector<int> { ' ', 27, ' ' }));
+    click(Qt::RightButton); // not named: nothing
+    EXPECT_EQ(log.seen, (std::vector<std::string> { "key 2 down", "key 2 up", "key 2 down", "key 1 down", "mouse 1 down", "mouse 1 up" }));
 }
 
-TEST_F(SwitchTest, AcceptanceCountsAPressOnlyOnceHeldLongEnough)
+TEST_F(SwitchTest, ARightClickOrANamedKeyAsTheSecondSwitch)
 {
-    view->setSwitchOptions(true, 0ms, 150ms);
-    const Moment down = view->now();
-    keyDown(Qt::Key_X, "x");
-    EXPECT_TRUE(keys.empty()) << "not at the press";
-    keyDown(Qt::Key_X, "x", true); // auto-repeat while held
-    runUntil(1, 3s);
-    ASSERT_EQ(keys, std::vector<int> { 'x' });
-    EXPECT_GE(view->now() - down, Moment(150ms));
-    keyDown(Qt::Key_X, "x", true);
-    runFor(300ms);
-    keyUp(Qt::Key_X, "x");
-    EXPECT_EQ(keys.size(), 1u) << "held on, it is still one press";
+    view->setSwitchWiring(SwitchWiring { false, false, SecondSwitch { SecondSwitch::Kind::RightClick, 0, {} } });
+    click(Qt::RightButton);
+    click(Qt::LeftButton); // the mouse switch is off
+    keyDown(Qt::Key_Return, "\r");
+    EXPECT_EQ(log.seen, (std::vector<std::string> { "mouse 2 down", "mouse 2 up", "key 1 down" }));
 
-    // Let go too soon: nothing.
-    keyDown(Qt::Key_Space, " ");
-    keyUp(Qt::Key_Space, " ");
-    mouse(QEvent::MouseButtonPress, Qt::LeftButton);
-    mouse(QEvent::MouseButtonRelease, Qt::LeftButton);
-    runFor(400ms);
-    EXPECT_EQ(keys.size(), 1u);
-
-    // A held button counts as a space; Esc counts at once.
-    mouse(QEvent::MouseButtonPress, Qt::LeftButton);
-    keyDown(Qt::Key_Escape, "");
-    EXPECT_EQ(keys, (std::vector<int> { 'x', 27 }));
-    runUntil(3, 3s);
-    mouse(QEvent::MouseButtonRelease, Qt::LeftButton);
-    EXPECT_EQ(keys, (std::vector<int> { 'x', 27, ' ' }));
+    log = {};
+    view->setSwitchWiring(SwitchWiring { true, false, SecondSwitch { SecondSwitch::Kind::Key, 0, "F8" } });
+    keyDown(Qt::Key_F8, ""); // types nothing, yet named
+    keyUp(Qt::Key_F8, "");
+    keyDown(Qt::Key_F7, "");
+    view->setSwitchWiring(SwitchWiring { true, false, SecondSwitch { SecondSwitch::Kind::Key, 0, "Tab" } });
+    keyDown(Qt::Key_Tab, "\t");
+    keyDown(Qt::Key_A, "a");
+    click(Qt::RightButton);
+    EXPECT_EQ(log.seen, (std::vector<std::string> { "key 2 down", "key 2 up", "key 2 down", "key 1 down" }));
 }
 
-TEST_F(SwitchTest, DebounceAndAcceptanceTogether)
+TEST_F(SwitchTest, LeavingTheWindowLetsGoOfTheSwitchesHeld)
 {
-    view->setSwitchOptions(true, 1000ms, 100ms);
+    view->setSwitchWiring(SwitchWiring { true, false, SecondSwitch { SecondSwitch::Kind::Enter, 0, {} } });
     keyDown(Qt::Key_Space, " ");
-    runUntil(1, 3s);
-    keyUp(Qt::Key_Space, " ");
-    ASSERT_EQ(keys.size(), 1u);
-    keyDown(Qt::Key_Space, " "); // held long enough, but too soon after the last
-    runFor(300ms);
-    keyUp(Qt::Key_Space, " ");
-    EXPECT_EQ(keys.size(), 1u);
+    keyDown(Qt::Key_Return, "\r");
+    QEvent leave(QEvent::WindowDeactivate);
+    QCoreApplication::sendEvent(view.get(), &leave);
+    EXPECT_EQ(log.seen, (std::vector<std::string> { "key 1 down", "key 2 down", "key 1 up", "key 2 up" }));
 }
 
 TEST_F(SwitchTest, TheFrameRingsTheOfferedControlAndFollowsIt)
@@ -220,7 +176,7 @@ TEST_F(SwitchTest, TheFrameTakesNoClicks)
 {
     view->markOffer(playerslot(1));
     click(Qt::LeftButton, view->offerFrame());
-    EXPECT_EQ(keys, std::vector<int> { ' ' });
+    EXPECT_EQ(log.presses(), std::vector<int> { 1 });
 }
 
 TEST_F(SwitchTest, CueNeverFailsNorWaits)

@@ -12,9 +12,31 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace wildcrest::testing
 {
+
+// What a window told its switch handler, as "key 1 down", "mouse 2 up", "joystick 1 down".
+struct SwitchLog {
+    std::vector<std::string> seen;
+    std::vector<Moment> at;
+
+    void operator()(const SwitchEvent &e)
+    {
+        seen.push_back(sourceName(e.source) + " " + std::to_string(e.which) + (e.pressed ? " down" : " up"));
+        at.push_back(e.when);
+    }
+    // The switches that went down, in order.
+    std::vector<int> presses() const
+    {
+        std::vector<int> which;
+        for (const std::string &s : seen)
+            if (s.ends_with(" down"))
+                which.push_back(s[s.find(' ') + 1] - '0');
+        return which;
+    }
+};
 
 inline QImage solid(int width, int height, QColor colour)
 {

@@ -145,6 +145,27 @@ TEST_F(SettingsTest, ABadValueIsToldOnceAndOnlyItsKeyKeepsTheDefault)
     EXPECT_EQ(count(said, "\n"), 2) << said;
 }
 
+TEST_F(SettingsTest, TheSwitchOptionsOfTheFileAndTheirMistakes)
+{
+    writeFile("joystick-switch=off\nsecond-switch=key:F8\n");
+    Settings s = readFile();
+    EXPECT_FALSE(s.joystickSwitch);
+    EXPECT_EQ(s.secondSwitch, (SecondSwitch { SecondSwitch::Kind::Key, 0, "F8" }));
+    EXPECT_EQ(warnings.str(), "");
+
+    writeFile("joystick-switch=sometimes\nsecond-switch=key:F99\nmouse-switch=off\n");
+    s = readFile();
+    EXPECT_TRUE(s.joystickSwitch);
+    EXPECT_EQ(s.secondSwitch.kind, SecondSwitch::Kind::None);
+    EXPECT_FALSE(s.mouseSwitch);
+    const std::string said = warnings.str();
+    const std::string where = "wildcrest: " + path().toStdString() + ": ";
+    EXPECT_EQ(count(said, where + "joystick-switch: "), 1) << said;
+    EXPECT_EQ(count(said, where + "second-switch: "), 1) << said;
+    EXPECT_EQ(count(said, "\"key:F99\"; using the default none\n"), 1) << said;
+    EXPECT_EQ(count(said, "\n"), 2) << said;
+}
+
 TEST_F(SettingsTest, AnUnknownKeyIsToldAndTheRestTaken)
 {
     writeFile("colour=red\nspeech=on\n[sound]\ncue=on\n");
@@ -210,6 +231,8 @@ TEST_F(SettingsTest, EachOptionOnTheCommandLine)
 {
     const CommandLine line = run({ "--scan-time=0.5",
         "--mouse-switch=off",
+        "--joystick-switch=off",
+        "--second-switch=button:31",
         "--debounce=2000",
         "--acceptance=1",
         "--pause-on-first-offer=on",
@@ -220,6 +243,8 @@ TEST_F(SettingsTest, EachOptionOnTheCommandLine)
     EXPECT_EQ(texts(line.settings),
         (std::vector<std::string> { "scan-time=0.5",
             "mouse-switch=off",
+            "joystick-switch=off",
+            "second-switch=button:31",
             "debounce=2000",
             "acceptance=1",
             "pause-on-first-offer=on",
@@ -227,6 +252,8 @@ TEST_F(SettingsTest, EachOptionOnTheCommandLine)
             "sound-cue=on",
             "speech=on" }));
     EXPECT_TRUE(run({ "--scan-time=auto" }).settings.adaptiveScan);
+    for (const std::string second : { "none", "enter", "right-click", "button:0", "key:F8", "key:Tab", "key:A" })
+        EXPECT_EQ(settingText(run({ "--second-switch=" + second }).settings, "second-switch"), second);
     EXPECT_EQ(run({ "--settings" }).then, CommandLine::Then::EditSettings);
     EXPECT_EQ(warnings.str(), "");
 }
@@ -261,8 +288,19 @@ TEST_F(SettingsTest, HelpAndVersionAnswerAndEnd)
 
 TEST_F(SettingsTest, AWrongOptionEndsWithItsNameAndTheUsage)
 {
-    for (const std::vector<std::string> &args :
-        std::vector<std::vector<std::string>> { { "--colour=red" }, { "--scan-time=11" }, { "--debounce=fast" }, { "--speech" }, { "--highlight=glow" } }) {
+    for (const std::vector<std::string> &args : std::vector<std::vector<std::string>> { { "--colour=red" },
+             { "--scan-time=11" },
+             { "--debounce=fast" },
+             { "--speech" },
+             { "--highlight=glow" },
+             { "--joystick-switch=maybe" },
+             { "--second-switch=button:32" },
+             { "--second-switch=button:-1" },
+             { "--second-switch=button:" },
+             { "--second-switch=key:NoSuchKey" },
+             { "--second-switch=key:Ctrl+A" },
+             { "--second-switch=key:Esc" },
+             { "--second-switch=middle" } }) {
         warnings.str("");
         const CommandLine line = run(args);
         EXPECT_EQ(line.then, CommandLine::Then::Exit) << args[0];
@@ -288,6 +326,8 @@ TEST_F(SettingsTest, TheDialogWritesAFileThatReadsBackTheSame)
     Settings chosen;
     chosen.scanTime = 3250ms;
     chosen.mouseSwitch = false;
+    chosen.joystickSwitch = false;
+    chosen.secondSwitch = SecondSwitch { SecondSwitch::Kind::Key, 0, "F8" };
     chosen.debounce = 250ms;
     chosen.acceptance = 600ms;
     chosen.pauseOnFirstOffer = true;
@@ -308,6 +348,7 @@ TEST_F(SettingsTest, TheDialogWritesAFileThatReadsBackTheSame)
     // Auto, and back to the defaults; Cancel writes nothing.
     chosen = Settings {};
     chosen.adaptiveScan = true;
+    chosen.secondSwitch = SecondSwitch { SecondSwitch::Kind::Button, 7, {} };
     {
         SettingsDialog dialog(path());
         dialog.setSettings(chosen);

@@ -1,13 +1,17 @@
 #include "app/qt/settingsdialog.h"
 
 #include "app/qt/settingsfile.h"
+#include "app/qt/switchtryout.h"
+#include "table/qt/keyname.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QDoubleSpinBox>
 #include <QFormLayout>
+#include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSpinBox>
@@ -56,7 +60,28 @@ SettingsDialog::SettingsDialog(QString path, QWidget *parent)
     scanTime_->setSingleStep(0.25);
     scanTime_->setSuffix(" s");
     adaptive_ = new QCheckBox("Learn it from the player's presses", this);
+    tryOut_ = new SwitchTryOut(this);
     mouseSwitch_ = new QCheckBox("A left click is the switch", this);
+    joystickSwitch_ = new QCheckBox("Any joystick or gamepad button is the switch", this);
+    secondSwitch_ = new QComboBox(this);
+    // In the order of SecondSwitch::Kind.
+    secondSwitch_->addItem("None");
+    secondSwitch_->addItem("Return or Enter");
+    secondSwitch_->addItem("Right click");
+    secondSwitch_->addItem("Joystick button");
+    secondSwitch_->addItem("Key");
+    secondButton_ = new QSpinBox(this);
+    secondButton_->setRange(0, 31);
+    secondButton_->setAccessibleName("Joystick button number");
+    secondKey_ = new QLineEdit(this);
+    secondKey_->setPlaceholderText("F8");
+    secondKey_->setAccessibleName("Key name");
+    auto *second = new QWidget(this);
+    auto *secondRow = new QHBoxLayout(second);
+    secondRow->setContentsMargins(0, 0, 0, 0);
+    secondRow->addWidget(secondSwitch_);
+    secondRow->addWidget(secondButton_);
+    secondRow->addWidget(secondKey_);
     debounce_ = milliseconds(this);
     acceptance_ = milliseconds(this);
     pauseOnFirstOffer_ = new QCheckBox("Twice as long", this);
@@ -80,6 +105,8 @@ SettingsDialog::SettingsDialog(QString path, QWidget *parent)
     row("&Scan time:", "scan-time", scanTime_);
     row("", "scan-time", adaptive_);
     row("&Mouse:", "mouse-switch", mouseSwitch_);
+    row("&Joystick:", "joystick-switch", joystickSwitch_);
+    row("Second s&witch:", "second-switch", second);
     row("&Debounce:", "debounce", debounce_);
     row("&Acceptance time:", "acceptance", acceptance_);
     row("&First offer:", "pause-on-first-offer", pauseOnFirstOffer_);
@@ -95,10 +122,28 @@ SettingsDialog::SettingsDialog(QString path, QWidget *parent)
     auto *where = new QLabel("For the player, saved in " + path_.toHtmlEscaped() + ". Options given on the command line win over these.", this);
     where->setWordWrap(true);
     layout->addWidget(where);
+    layout->addWidget(tryOut_);
     layout->addLayout(form);
     layout->addWidget(buttons);
 
     setSettings(Settings {});
+    // The try-out follows what is on screen, saved or not.
+    for (QCheckBox *box : { mouseSwitch_, joystickSwitch_ })
+        connect(box, &QCheckBox::toggled, this, &SettingsDialog::settingsChanged);
+    for (QSpinBox *box : { debounce_, acceptance_, secondButton_ })
+        connect(box, &QSpinBox::valueChanged, this, &SettingsDialog::settingsChanged);
+    connect(secondSwitch_, &QComboBox::currentIndexChanged, this, &SettingsDialog::settingsChanged);
+    connect(secondKey_, &QLineEdit::textChanged, this, &SettingsDialog::settingsChanged);
+    tryOut_->onUseSuggestion([this](std::chrono::milliseconds debounce) { debounce_->setValue(int(debounce.count())); });
+    tryOut_->setFocus(); // ready for the player's switch when the dialog opens
+}
+
+void SettingsDialog::settingsChanged()
+{
+    const auto kind = SecondSwitch::Kind(secondSwitch_->currentIndex());
+    secondButton_->setVisible(kind == SecondSwitch::Kind::Button);
+    secondKey_->setVisible(kind == SecondSwitch::Kind::Key);
+    tryOut_->retune(settings());
 }
 
 void SettingsDialog::setSettings(const Settings &s)
@@ -107,12 +152,17 @@ void SettingsDialog::setSettings(const Settings &s)
     adaptive_->setChecked(s.adaptiveScan);
     scanTime_->setDisabled(s.adaptiveScan);
     mouseSwitch_->setChecked(s.mouseSwitch);
+    joystickSwitch_->setChecked(s.joystickSwitch);
+    secondSwitch_->setCurrentIndex(int(s.secondSwitch.kind));
+    secondButton_->setValue(s.secondSwitch.button);
+    secondKey_->setText(QString::fromStdString(s.secondSwitch.key));
     debounce_->setValue(int(s.debounce.count()));
     acceptance_->setValue(int(s.acceptance.count()));
     pauseOnFirstOffer_->setChecked(s.pauseOnFirstOffer);
     highlight_->setCurrentIndex(s.highlight == Highlight::LiftAndFrame ? 1 : 0);
     soundCue_->setChecked(s.soundCue);
     speech_->setChecked(s.speech);
+    settingsChanged();
 }
 
 Settings SettingsDialog::settings() const
@@ -121,6 +171,12 @@ Settings SettingsDialog::settings() const
     s.scanTime = std::chrono::milliseconds(std::lround(scanTime_->value() * 1000));
     s.adaptiveScan = adaptive_->isChecked();
     s.mouseSwitch = mouseSwitch_->isChecked();
+    s.joystickSwitch = joystickSwitch_->isChecked();
+    s.secondSwitch.kind = SecondSwitch::Kind(secondSwitch_->currentIndex());
+    if (s.secondSwitch.kind == SecondSwitch::Kind::Button)
+        s.secondSwitch.button = secondButton_->value();
+    if (s.secondSwitch.kind == SecondSwitch::Kind::Key)
+        s.secondSwitch.key = secondKey_->text().trimmed().toStdString();
     s.debounce = std::chrono::milliseconds(debounce_->value());
     s.acceptance = std::chrono::milliseconds(acceptance_->value());
     s.pauseOnFirstOffer = pauseOnFirstOffer_->isChecked();
@@ -137,6 +193,12 @@ std::string SettingsDialog::save() const
 
 void SettingsDialog::accept()
 {
+    const SecondSwitch second = settings().secondSwitch;
+    if (second.kind == SecondSwitch::Kind::Key && keyCodeOf(second.key) == 0) {
+        QMessageBox::warning(this, windowTitle(), "The second switch's key needs a name as Qt writes it, such as F8 or Tab.");
+        secondKey_->setFocus();
+        return;
+    }
     const std::string error = save();
     if (!error.empty()) {
         QMessageBox::warning(this, windowTitle(), QString::fromStdString(error));

@@ -8,10 +8,13 @@
 class QCheckBox;
 class QComboBox;
 class QDoubleSpinBox;
+class QLineEdit;
 class QSpinBox;
 
 namespace wildcrest
 {
+
+class SwitchTryOut;
 
 // The settings for one player, edited by the person who sets up the computer
 // (with keyboard and mouse: this is not the game). Save writes the file;
@@ -32,11 +35,23 @@ public:
 
     void accept() override;
 
+    SwitchTryOut *tryOut() const
+    {
+        return tryOut_;
+    }
+
 private:
     QString path_;
     QDoubleSpinBox *scanTime_;
     QCheckBox *adaptive_;
+    void settingsChanged();
+
+    SwitchTryOut *tryOut_;
     QCheckBox *mouseSwitch_;
+    QCheckBox *joystickSwitch_;
+    QComboBox *secondSwitch_;
+    QSpinBox *secondButton_;
+    QLineEdit *secondKey_;
     QSpinBox *debounce_;
     QSpinBox *acceptance_;
     QCheckBox *pauseOnFirstOffer_;

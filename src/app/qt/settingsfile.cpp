@@ -1,5 +1,7 @@
 #include "app/qt/settingsfile.h"
 
+#include "table/qt/keyname.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -24,10 +26,13 @@ namespace
     }
 
     // Applies one value to a copy, so that a refused one leaves the settings as they were.
+    // Key names are Qt's, so only here can they be checked.
     std::string applyChecked(Settings &settings, const std::string &name, const std::string &value)
     {
         Settings trial = settings;
         std::string error = applySetting(trial, name, value);
+        if (error.empty() && trial.secondSwitch.kind == SecondSwitch::Kind::Key && keyCodeOf(trial.secondSwitch.key) == 0)
+            error = "second-switch must name a key as Qt writes it, such as key:F8 or key:Tab, not \"" + value + "\"";
         if (error.empty())
             settings = trial;
         return error;
@@ -139,7 +144,7 @@ std::string usageText()
             "       wildcrest --settings | --help | --version\n"
             "\n"
             "A card game played with one switch: each choice is offered in turn and one\n"
-            "press of any key takes it. Esc ends the game.\n"
+            "press of any key, a click or any joystick button takes it. Esc ends the game.\n"
             "\n"
             "Options (also read from "
          << settingsFilePath().toStdString() << ",\nwhere the command line wins):\n";
@@ -196,7 +201,7 @@ CommandLine readCommandLine(const std::vector<std::string> &args, std::ostream &
     // The values are checked before any file is read, so a mistake is told as the mistake it is.
     for (const auto &[name, value] : given) {
         Settings scratch;
-        const std::string error = applySetting(scratch, name, value);
+        const std::string error = applyChecked(scratch, name, value);
         if (!error.empty())
             return fail("--" + name + ": " + error);
     }

@@ -37,12 +37,37 @@ HeadlessView::HeadlessView()
 
 void HeadlessView::pressAt(Moment when, int charCode)
 {
-    events_.emplace(when, Event { charCode });
+    if (charCode == 27)
+        closeAt(when);
+    else
+        holdAt(when, Moment::zero());
+}
+
+void HeadlessView::holdAt(Moment when, Moment length, int which, SwitchSource source)
+{
+    switchAt(SwitchEvent { which, true, when, source });
+    switchAt(SwitchEvent { which, false, when + length, source });
+}
+
+void HeadlessView::switchAt(const SwitchEvent &e)
+{
+    events_.emplace(e.when, Event { false, e, {} });
 }
 
 void HeadlessView::closeAt(Moment when)
 {
-    events_.emplace(when, Event { 0 });
+    events_.emplace(when, Event { true, {}, {} });
+}
+
+void HeadlessView::at(Moment when, std::function<void()> action)
+{
+    events_.emplace(when, Event { false, {}, std::move(action) });
+}
+
+void HeadlessView::report(const SwitchEvent &e)
+{
+    if (switchHandler_)
+        switchHandler_(e);
 }
 
 void HeadlessView::onWait(WaitObserver observer)
@@ -73,10 +98,12 @@ void HeadlessView::countCall()
         callObserver_(*this);
     if (calls_ != endAtCall_)
         return;
-    if (endCode_ == 0)
+    if (endCode_ == 0 || endCode_ == 27) {
         closeWindow();
-    else if (keyHandler_)
-        keyHandler_(endCode_);
+    } else {
+        report(SwitchEvent { 1, true, now_ });
+        report(SwitchEvent { 1, false, now_ });
+    }
 }
 
 void HeadlessView::setYieldCost(Moment cost)
@@ -210,9 +237,9 @@ void HeadlessView::closeWindow()
     closed_ = true;
 }
 
-void HeadlessView::setKeyHandler(KeyHandler handler)
+void HeadlessView::setSwitchHandler(SwitchHandler handler)
 {
-    keyHandler_ = std::move(handler);
+    switchHandler_ = std::move(handler);
 }
 
 void HeadlessView::markOffer(std::optional<Control> c)
@@ -250,10 +277,12 @@ void HeadlessView::deliverDue()
     while (!events_.empty() && events_.begin()->first <= now_ && !closed_) {
         const Event e = events_.begin()->second;
         events_.erase(events_.begin());
-        if (e.charCode == 0)
+        if (e.closes)
             closeWindow();
-        else if (keyHandler_)
-            keyHandler_(e.charCode);
+        else if (e.action)
+            e.action();
+        else
+            report(e.switchEvent);
     }
 }
 

@@ -24,7 +24,7 @@ struct ControlState {
 
 // A window without a screen, for tests: it keeps every control's latest state,
 // runs on a virtual clock that only moves when the game waits, and delivers
-// scripted key presses and close requests at their moments.
+// scripted switch events, Esc and close requests at their moments.
 //
 //     HeadlessView view;
 //     view.pressAt(view.now() + 3s);          // a switch press three seconds on
@@ -36,8 +36,16 @@ public:
     HeadlessView();
 
     // Scripted input, each delivered in the first yield or wait at or after its moment.
+    // A press of switch 1 (down and up at once), or with 27 Esc.
     void pressAt(Moment when, int charCode = ' ');
+    // Switch `which` goes down at `when` and comes up `length` later.
+    void holdAt(Moment when, Moment length, int which = 1, SwitchSource source = SwitchSource::Key);
+    // One switch event, at its own moment.
+    void switchAt(const SwitchEvent &e);
     void closeAt(Moment when);
+    // Runs `action` at its moment, as something outside the game happening then
+    // (a device plugged in, a button going down); it may report switch events.
+    void at(Moment when, std::function<void()> action);
     // Called whenever the game is about to sleep until `deadline` (Moment::max()
     // when it waits for the switch without limit), so a simulated player can look
     // at the table and schedule presses.
@@ -50,6 +58,8 @@ public:
     // Presses a key (27 for Esc; 0 for the close box) at the n-th yield or wait,
     // counted from 1, whatever the game is doing then.
     void endAtCall(long n, int charCode);
+    // Reports a switch event now, as the window would (for scripted actions).
+    void report(const SwitchEvent &e);
     // Yields and waits so far.
     long calls() const;
     // Called at every yield and wait, before anything is delivered.
@@ -83,7 +93,7 @@ public:
     void centreWindow() override;
     void beep() override;
     void closeWindow() override;
-    void setKeyHandler(KeyHandler handler) override;
+    void setSwitchHandler(SwitchHandler handler) override;
     void markOffer(std::optional<Control> c) override;
     void cue() override;
     void say(const std::string &text) override;
@@ -98,7 +108,9 @@ public:
 
 private:
     struct Event {
-        int charCode; // 0: the close box
+        bool closes = false; // Esc or the close box
+        SwitchEvent switchEvent;
+        std::function<void()> action; // instead of either
     };
     ControlState &stateOf(Control c);
     void deliverDue();
@@ -110,7 +122,7 @@ private:
     std::vector<ControlState> states_; // by indexOf, for quick lookups in long soaks
     std::vector<bool> exists_;
     std::multimap<Moment, Event> events_;
-    KeyHandler keyHandler_;
+    SwitchHandler switchHandler_;
     WaitObserver observer_;
     std::function<int()> clockSeconds_;
     Moment now_ { 0 };

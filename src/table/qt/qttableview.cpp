@@ -1,5 +1,6 @@
 #include "table/qt/qttableview.h"
 
+#include "joystick/joystickswitch.h"
 #include "table/layout.h"
 #include "table/qt/colours.h"
 #include "table/qt/controlwidgets.h"
@@ -47,9 +48,6 @@ QtTableView::QtTableView()
 
     wakeTimer_.setSingleShot(true);
     wakeTimer_.setTimerType(Qt::PreciseTimer);
-    acceptTimer_.setSingleShot(true);
-    acceptTimer_.setTimerType(Qt::PreciseTimer);
-    connect(&acceptTimer_, &QTimer::timeout, this, [this] { acceptHeldSwitch(); });
     // Keys are caught before any widget sees them, whichever one has the focus.
     qApp->installEventFilter(this);
 }
@@ -253,43 +251,24 @@ void QtTableView::closeEvent(QCloseEvent *event)
     event->accept();
 }
 
-void QtTableView::setKeyHandler(KeyHandler handler)
+void QtTableView::setSwitchHandler(SwitchHandler handler)
 {
-    keyHandler_ = std::move(handler);
+    switchHandler_ = std::move(handler);
 }
 
-void QtTableView::setSwitchOptions(bool mouse, std::chrono::milliseconds debounce, std::chrono::milliseconds acceptance)
+void QtTableView::setSwitchWiring(const SwitchWiring &wiring)
 {
-    mouseSwitch_ = mouse;
-    acceptTimer_.stop();
-    if (debounce.count() > 0 || acceptance.count() > 0)
-        filter_.emplace(debounce, acceptance);
-    else
-        filter_.reset();
+    keys_ = SwitchKeys(wiring);
+    if (!wiring.wantsJoysticks())
+        joysticks_.reset();
+    else if (!joysticks_)
+        joysticks_ = std::make_unique<JoystickSwitch>([this](int button, bool pressed) { joystickButton(button, pressed); });
 }
 
-namespace
+JoystickSwitch *QtTableView::joysticks() const
 {
-
-    bool isModifier(int key)
-    {
-        switch (key) {
-        case Qt::Key_Shift:
-        case Qt::Key_Control:
-        case Qt::Key_Alt:
-        case Qt::Key_AltGr:
-        case Qt::Key_Meta:
-        case Qt::Key_Super_L:
-        case Qt::Key_Super_R:
-        case Qt::Key_CapsLock:
-        case Qt::Key_NumLock:
-            return true;
-        default:
-            return false;
-        }
-    }
-
-} // namespace
+    return joysticks_.get();
+}
 
 bool QtTableView::eventFilter(QObject *watched, QEvent *event)
 {
@@ -303,105 +282,67 @@ bool QtTableView::eventFilter(QObject *watched, QEvent *event)
 // The keys and buttons of the window that are the switch; true when the event is used up.
 bool QtTableView::filterSwitch(QEvent *event)
 {
+    if (SwitchKeys::isEscape(event)) {
+        closeWindow(); // never filtered: the way out is always there
+        return true;
+    }
+    const std::optional<SwitchEvent> e = keys_.switchOf(event, now());
+    if (e)
+        report(*e);
     switch (event->type()) {
-    case QEvent::KeyPress: {
-        const auto *key = static_cast<QKeyEvent *>(event);
-        // A switch held down is one press, however long it is held.
-        if (!key->isAutoRepeat()) {
-            if (key->key() == Qt::Key_Escape)
-                pressKey(27); // never filtered: the way out is always there
-            else if (!key->text().isEmpty())
-                switchDown(key->text().at(0).unicode());
-        }
+    case QEvent::KeyPress:
         return true;
-    }
-    case QEvent::KeyRelease: {
-        const auto *key = static_cast<QKeyEvent *>(event);
-        if (!key->isAutoRepeat() && key->key() != Qt::Key_Escape && !isModifier(key->key()))
-            switchUp();
-        return false;
-    }
+    case QEvent::KeyRelease:
+        return e.has_value(); // told once, not again by each parent it would go on to
     case QEvent::MouseButtonPress:
-    case QEvent::MouseButtonDblClick: // the second press of a quick pair
-        if (!mouseSwitch_)
-            return false;
-        if (static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton)
-            switchDown(' ');
-        return true; // other buttons do nothing
+    case QEvent::MouseButtonDblClick:
     case QEvent::MouseButtonRelease:
-        if (!mouseSwitch_)
-            return false;
-        if (static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton)
-            switchUp();
-        return true;
+        // While clicks are switches, no button does anything else.
+        return keys_.wiring().mouse || e.has_value();
     case QEvent::WindowDeactivate:
-        switchUp(); // its release goes elsewhere
+        releaseAll(); // their releases go elsewhere
         return false;
     default:
         return false;
     }
 }
 
-void QtTableView::switchDown(int charCode)
+void QtTableView::joystickButton(int button, bool pressed)
 {
-    if (!filter_) {
-        pressKey(charCode);
+    const int which = keys_.wiring().joystickButton(button);
+    // A button pressed for another program is not the game's; a release always is.
+    if (which == 0 || (pressed && !isActiveWindow()))
         return;
-    }
-    if (filter_->press(now())) {
-        pressKey(charCode);
-        return;
-    }
-    if (filter_->acceptanceDue()) {
-        heldCode_ = charCode;
-        acceptHeldSwitch(); // starts the timer
-    }
+    report(SwitchEvent { which, pressed, now(), SwitchSource::Joystick });
 }
 
-void QtTableView::switchUp()
+void QtTableView::releaseAll()
 {
-    if (!filter_)
-        return;
-    filter_->release(now());
-    acceptTimer_.stop();
+    for (int which = 1; which <= 2; ++which)
+        if (held_[which - 1])
+            report(SwitchEvent { which, false, now(), SwitchSource::Key });
 }
 
-void QtTableView::acceptHeldSwitch()
+void QtTableView::report(const SwitchEvent &e)
 {
-    if (!filter_)
-        return;
-    const std::optional<Moment> due = filter_->acceptanceDue();
-    if (!due)
-        return;
-    const Moment t = now();
-    if (t >= *due) {
-        if (filter_->held(t))
-            pressKey(heldCode_);
-        return;
-    }
-    // Rounded up, so the timer never fires before the press is due.
-    acceptTimer_.start(int((*due - t).count() + 999) / 1000);
-}
-
-void QtTableView::pressKey(int charCode)
-{
-    if (!keyHandler_ || closed_)
+    held_[e.which - 1] = e.pressed;
+    if (!switchHandler_ || closed_)
         return;
     // Nothing may be thrown through Qt's event dispatch: keep it for the game's next yield or wait.
     try {
-        keyHandler_(charCode);
+        switchHandler_(e);
     } catch (const GameEnded &) {
         closed_ = true;
     } catch (...) {
-        if (!keyFailure_)
-            keyFailure_ = std::current_exception();
+        if (!switchFailure_)
+            switchFailure_ = std::current_exception();
     }
 }
 
 void QtTableView::endIfClosed()
 {
-    if (keyFailure_)
-        std::rethrow_exception(std::exchange(keyFailure_, nullptr));
+    if (switchFailure_)
+        std::rethrow_exception(std::exchange(switchFailure_, nullptr));
     if (closed_)
         throw GameEnded {};
 }

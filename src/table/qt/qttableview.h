@@ -2,21 +2,24 @@
 
 #include "table/qt/beep.h"
 #include "table/qt/speech.h"
-#include "table/switchfilter.h"
+#include "table/qt/switchkeys.h"
 #include "table/tableview.h"
 
 #include <QTimer>
 #include <QWidget>
 
+#include <array>
 #include <chrono>
 #include <exception>
 #include <map>
+#include <memory>
 #include <optional>
 #include <string>
 
 namespace wildcrest
 {
 
+class JoystickSwitch;
 class OfferFrame;
 
 // The window Form1 drawn with Qt Widgets: one child widget per control of the
@@ -47,7 +50,7 @@ public:
     void centreWindow() override;
     void beep() override;
     void closeWindow() override;
-    void setKeyHandler(KeyHandler handler) override;
+    void setSwitchHandler(SwitchHandler handler) override;
     void markOffer(std::optional<Control> c) override;
     void cue() override;
     void say(const std::string &text) override;
@@ -57,10 +60,11 @@ public:
     Moment now() const override;
     int clockSeconds() override;
 
-    // What counts as the switch: a left click too, when `mouse`; a press ignored
-    // within `debounce` of the last, counted only once held for `acceptance`.
-    // The defaults are a click, and every key press at once.
-    void setSwitchOptions(bool mouse, std::chrono::milliseconds debounce, std::chrono::milliseconds acceptance);
+    // Which inputs are switches. Until this is called, every key that types a
+    // character and a left click are switch 1, and joysticks are not read.
+    void setSwitchWiring(const SwitchWiring &wiring);
+    // The joysticks and gamepads read, while the wiring wants them.
+    JoystickSwitch *joysticks() const;
 
     // Where a picture the window shows by itself (the deck's back, the title
     // screen's) is kept: compiled into the executable.
@@ -99,24 +103,22 @@ private:
     Placed &placed(Control c);
     const Placed &placed(Control c) const;
     static void moveToTwips(const Placed &p);
-    void pressKey(int charCode);
     bool filterSwitch(QEvent *event);
-    void switchDown(int charCode);
-    void switchUp();
-    void acceptHeldSwitch();
+    void joystickButton(int button, bool pressed);
+    void report(const SwitchEvent &e);
+    void releaseAll();
     void placeOfferFrame();
     void endIfClosed();
 
     std::map<Control, Placed> controls_;
-    KeyHandler keyHandler_;
-    std::exception_ptr keyFailure_;
+    SwitchHandler switchHandler_;
+    std::exception_ptr switchFailure_;
     QTimer wakeTimer_;
     Bell bell_;
     Speech speech_;
-    bool mouseSwitch_ = true;
-    std::optional<SwitchFilter> filter_; // none: every press counts at once
-    QTimer acceptTimer_;
-    int heldCode_ = 0; // the key being held for the acceptance time
+    SwitchKeys keys_;
+    std::unique_ptr<JoystickSwitch> joysticks_;
+    std::array<bool, 2> held_ {}; // switch 1 and 2 are down
     OfferFrame *offerFrame_ = nullptr;
     std::optional<Control> offered_;
     bool closed_ = false;

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <chrono>
+#include <string>
+
+namespace wildcrest
+{
+
+// A moment on the view's clock, counted from an arbitrary start.
+using Moment = std::chrono::microseconds;
+
+// Where a switch press came from; every source reaches the game the same way.
+enum class SwitchSource { Key, Mouse, Joystick };
+
+// One thing a switch did: which switch (1, or 2 for a second switch), whether
+// it went down or came up, and when, on the view's clock.
+//
+//     handler(SwitchEvent { 1, true, view.now(), SwitchSource::Joystick });
+struct SwitchEvent {
+    int which = 1;
+    bool pressed = true; // false: released
+    Moment when {};
+    SwitchSource source = SwitchSource::Key;
+};
+
+// "key", "mouse" or "joystick", as the try-out panel names a source.
+std::string sourceName(SwitchSource source);
+
+// What the player's second switch is, if any. With none, every switch source
+// is switch 1; the key or button named here is switch 2 and no longer switch 1.
+struct SecondSwitch {
+    enum class Kind { None, Enter, RightClick, Button, Key };
+    Kind kind = Kind::None;
+    int button = 0; // Button: the joystick or gamepad button, 0 to 31
+    std::string key; // Key: the key's name as Qt writes it ("F8", "Tab")
+
+    friend bool operator==(const SecondSwitch &, const SecondSwitch &) = default;
+};
+
+// Which of the player's inputs are switches, and which switch each is.
+struct SwitchWiring {
+    bool mouse = true; // a left click is switch 1
+    bool joystick = true; // every joystick or gamepad button is switch 1
+    SecondSwitch second;
+
+    // The switch a joystick or gamepad button is (1 or 2), or 0 for none.
+    int joystickButton(int button) const;
+    // The switch a left (or else right) click is, or 0 for none.
+    int click(bool left) const;
+    bool wantsJoysticks() const;
+};
+
+} // namespace wildcrest

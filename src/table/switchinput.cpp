@@ -1,0 +1,57 @@
+#include "table/switchinput.h"
+
+#include <algorithm>
+
+namespace wildcrest
+{
+
+SwitchInput::SwitchInput(std::chrono::milliseconds debounce, std::chrono::milliseconds acceptance)
+    : filters_ { SwitchFilter(debounce, acceptance), SwitchFilter(debounce, acceptance) }
+{
+}
+
+void SwitchInput::onCounted(Counted counted)
+{
+    counted_ = std::move(counted);
+}
+
+void SwitchInput::retune(std::chrono::milliseconds debounce, std::chrono::milliseconds acceptance)
+{
+    filters_ = { SwitchFilter(debounce, acceptance), SwitchFilter(debounce, acceptance) };
+}
+
+SwitchFilter &SwitchInput::filterOf(int which)
+{
+    return filters_[which == 2 ? 1 : 0];
+}
+
+void SwitchInput::tell(Verdict v, int which, Moment when)
+{
+    if (v == Verdict::Counted && counted_)
+        counted_(which, when);
+}
+
+Verdict SwitchInput::take(const SwitchEvent &e)
+{
+    SwitchFilter &filter = filterOf(e.which);
+    const Verdict v = e.pressed ? filter.press(e.when) : filter.release(e.when);
+    tell(v, e.which, e.when);
+    return v;
+}
+
+std::optional<Moment> SwitchInput::acceptanceDue() const
+{
+    std::optional<Moment> due;
+    for (const SwitchFilter &f : filters_)
+        if (const auto d = f.acceptanceDue(); d && (!due || *d < *due))
+            due = d;
+    return due;
+}
+
+void SwitchInput::wake(Moment t)
+{
+    for (int which = 1; which <= 2; ++which)
+        tell(filterOf(which).held(t), which, t);
+}
+
+} // namespace wildcrest

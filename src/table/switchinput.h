@@ -1,0 +1,46 @@
+#pragma once
+
+#include "table/switchfilter.h"
+
+#include <array>
+#include <chrono>
+#include <functional>
+#include <optional>
+
+namespace wildcrest
+{
+
+// The game's end of the switch event stream: each switch through its own
+// filter, and a call for every press that counts. The views only report what
+// the switches do; acceptance is timed here, so whoever waits asks
+// acceptanceDue() and calls wake() once it has come.
+//
+//     SwitchInput input(300ms, 150ms);
+//     input.onCounted([&](int which, Moment) { hitkey = kTrue; });
+//     view.setSwitchHandler([&](const SwitchEvent &e) { input.take(e); });
+class SwitchInput
+{
+public:
+    using Counted = std::function<void(int which, Moment when)>;
+
+    explicit SwitchInput(std::chrono::milliseconds debounce = {}, std::chrono::milliseconds acceptance = {});
+
+    void onCounted(Counted counted);
+    // New debounce and acceptance times; forgets what was held and counted.
+    void retune(std::chrono::milliseconds debounce, std::chrono::milliseconds acceptance);
+    // Filters one event; returns the filter's verdict on it.
+    Verdict take(const SwitchEvent &e);
+    // The earliest moment a held press will count, if one is held.
+    std::optional<Moment> acceptanceDue() const;
+    // Counts the held presses whose acceptance time has come by `t`.
+    void wake(Moment t);
+
+private:
+    SwitchFilter &filterOf(int which);
+    void tell(Verdict v, int which, Moment when);
+
+    std::array<SwitchFilter, 2> filters_;
+    Counted counted_;
+};
+
+} // namespace wildcrest
