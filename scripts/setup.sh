@@ -13,6 +13,7 @@ wildcrest_packages=(
   libcanberra-dev sound-theme-freedesktop
   libspeechd-dev speech-dispatcher
   libsdl2-dev
+  clang libclang-rt-14-dev
   xvfb xdotool x11-utils imagemagick
   appstream desktop-file-utils groff-base dpkg-dev
 )
@@ -35,4 +36,12 @@ wildcrest_build() {
     cmake -S "$WILDCREST_ROOT" -B "$WILDCREST_BUILD" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
   fi
   cmake --build "$WILDCREST_BUILD" -j"$(nproc)"
+}
+
+# The libFuzzer targets only, built by clang in their own build folder.
+wildcrest_build_fuzzers() {
+  if [ ! -f "$WILDCREST_BUILD/CMakeCache.txt" ]; then
+    CC=clang CXX=clang++ cmake -S "$WILDCREST_ROOT" -B "$WILDCREST_BUILD" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DWILDCREST_FUZZ=ON "$@"
+  fi
+  cmake --build "$WILDCREST_BUILD" -j"$(nproc)" --target wildcrest_fuzzers
 }

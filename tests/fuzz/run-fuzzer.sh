@@ -13,4 +13,5 @@ case $how in
   *) echo "usage: run-fuzzer.sh FUZZER SEED_CORPUS (--runs=N | --seconds=N)" >&2; exit 2 ;;
 esac
 # A hang is a second on one input; memory beyond 512 MB is a fault too.
-"$fuzzer" "$limit" -timeout=1 -rss_limit_mb=512 -max_len=70000 -seed=1 -print_final_stats=1 "$scratch" "$corpus" 2>&1 | tail -40
+seed=(); [ "${how%%=*}" = --runs ] && seed=(-seed=1)
+"$fuzzer" "$limit" -timeout=1 -rss_limit_mb=512 -max_len=70000 "${seed[@]}" -print_final_stats=1 "$scratch" "$corpus" 2>&1 | tail -40
