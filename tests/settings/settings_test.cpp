@@ -446,3 +446,18 @@ TEST(Desktop, WithoutOneTheProgramSaysSoAndEndsWithOneAndNoCore)
     EXPECT_EQ(run({ "--no-such-thing" }, {}, &out, &err), 2);
     EXPECT_TRUE(err.contains("Usage:")) << err.toStdString();
 }
+
+// Whoever can write the settings file can make the game load or run nothing:
+// no option takes a path, a program or a library.
+TEST_F(SettingsTest, NoOptionTakesAPathOrAProgram)
+{
+    for (const OptionInfo &option : optionTable()) {
+        for (const char *hostile : { "/etc/passwd", "../../.ssh/id_rsa", "file:///tmp/x.so", "$(rm -rf ~)", "`id`", "|sh", "/usr/lib/libevil.so" }) {
+            Settings s;
+            EXPECT_NE(applySetting(s, option.name, hostile), "") << option.name << "=" << hostile << " was taken";
+        }
+    }
+    writeFile("scan-time=/etc/passwd\nspeech=/bin/sh\nhighlight=../Card.bmp\n");
+    const Settings s = readFile();
+    EXPECT_EQ(texts(s), texts(Settings {}));
+}

@@ -1,34 +1,40 @@
 #pragma once
 
+#include <chrono>
+#include <memory>
 #include <string>
 
 namespace wildcrest
 {
 
-// The spoken offers and plays, through speech-dispatcher. The connection is
-// opened the first time something is said; without a speech server the game
-// plays on silently, told once on stderr.
+// The spoken offers and plays, through speech-dispatcher. Everything that talks
+// to the server runs on a thread of its own, so a server that is slow or never
+// answers cannot hold up an offer or the way out: `say` only hands the text
+// over. The connection is opened the first time something is said; without a
+// speech server the game plays on silently, told once on stderr.
 class Speech
 {
 public:
-    Speech() = default;
+    Speech();
     Speech(const Speech &) = delete;
     Speech &operator=(const Speech &) = delete;
+    // Waits a moment for the speaking thread; one stuck in a server that does not
+    // answer is left behind to end with the program.
     ~Speech();
 
-    // Cuts short whatever is still being spoken and says `text`.
+    // Cuts short whatever is still being spoken and says `text`; a text not yet
+    // begun is replaced by the newer one. Never waits for the server.
     void say(const std::string &text);
     // False once the connection could not be had.
-    bool available() const
-    {
-        return !failed_;
-    }
+    bool available() const;
+    // Waits until everything handed over has been said or given up, or the time
+    // is up; true when it has.
+    bool settled(std::chrono::milliseconds within) const;
+
+    struct Shared;
 
 private:
-    bool connect();
-
-    void *connection_ = nullptr; // the library's SPDConnection, which cannot be declared ahead
-    bool failed_ = false;
+    std::shared_ptr<Shared> shared_;
 };
 
 } // namespace wildcrest
