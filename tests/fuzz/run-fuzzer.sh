@@ -12,6 +12,7 @@ case $how in
   --seconds=*) limit="-max_total_time=${how#--seconds=}" ;;
   *) echo "usage: run-fuzzer.sh FUZZER SEED_CORPUS (--runs=N | --seconds=N)" >&2; exit 2 ;;
 esac
-# A hang is a second on one input; memory beyond 512 MB is a fault too.
+# A hang is a second on one input; one allocation over 256 MB is a fault too (the
+# sanitizer's quarantine alone keeps a few hundred MB, hence the higher total limit).
 seed=(); [ "${how%%=*}" = --runs ] && seed=(-seed=1)
-"$fuzzer" "$limit" -timeout=1 -rss_limit_mb=512 -max_len=70000 "${seed[@]}" -print_final_stats=1 "$scratch" "$corpus" 2>&1 | tail -40
+"$fuzzer" "$limit" -timeout=1 -rss_limit_mb=2048 -malloc_limit_mb=256 -max_len=70000 "${seed[@]}" -print_final_stats=1 "$scratch" "$corpus" 2>&1 | tail -40
