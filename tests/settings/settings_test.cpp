@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <map>
 #include <sstream>
@@ -368,6 +369,39 @@ TEST_F(SettingsTest, TheDialogSaysWhenItCannotWrite)
     writeFile("x"); // a file where the folder should be
     SettingsDialog dialog(home.path() + "/wildcrest/wildcrest.conf/inner.conf");
     EXPECT_NE(dialog.save(), "");
+
+    // A folder the user may not write in: said, and the settings on screen kept for another try.
+    const QString locked = home.path() + "/locked";
+    ASSERT_TRUE(QDir().mkpath(locked));
+    QFile::setPermissions(locked, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    if (::geteuid() != 0) { // root writes anywhere
+        SettingsDialog inLocked(locked + "/wildcrest.conf");
+        Settings chosen;
+        chosen.speech = true;
+        inLocked.setSettings(chosen);
+        EXPECT_NE(inLocked.save(), "");
+        EXPECT_TRUE(inLocked.settings().speech);
+        EXPECT_FALSE(QFile::exists(locked + "/wildcrest.conf"));
+    }
+    QFile::setPermissions(locked, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+}
+
+TEST_F(SettingsTest, AFileChangedWhileTheDialogIsOpenIsNotWrittenOverWithoutAWord)
+{
+    writeFile("scan-time=3\n");
+    SettingsDialog dialog(path());
+    dialog.setSettings(readFile());
+    writeFile("scan-time=4\nspeech=on\n"); // someone edits it by hand meanwhile
+    const std::string said = dialog.save();
+    EXPECT_NE(said.find("was changed by something else"), std::string::npos) << said;
+    EXPECT_EQ(readFile().scanTime, std::chrono::milliseconds(4000)) << "the other change was lost";
+    // Saving again, having been told, replaces it.
+    EXPECT_EQ(dialog.save(), "");
+    EXPECT_EQ(readFile().scanTime, std::chrono::milliseconds(3000));
+    EXPECT_FALSE(readFile().speech);
+    // And a dialog whose file nobody touched saves at once.
+    SettingsDialog quiet(path());
+    EXPECT_EQ(quiet.save(), "");
 }
 
 // The real program, as a shell runs it: the exit statuses.

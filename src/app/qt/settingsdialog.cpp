@@ -8,6 +8,8 @@
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QDoubleSpinBox>
+#include <QFile>
+#include <QFileInfo>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -19,6 +21,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 namespace wildcrest
 {
@@ -48,9 +51,24 @@ namespace
 
 } // namespace
 
+namespace
+{
+
+    // The file as it stands now; none when it is not there (or not readable).
+    std::optional<QByteArray> fileContents(const QString &path)
+    {
+        QFile file(path);
+        if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
+            return std::nullopt;
+        return file.read(kMaxSettingsFileBytes + 1);
+    }
+
+} // namespace
+
 SettingsDialog::SettingsDialog(QString path, QWidget *parent)
     : QDialog(parent)
     , path_(std::move(path))
+    , onOpen_(fileContents(path_))
 {
     setWindowTitle("Wildcrest settings");
 
@@ -186,9 +204,20 @@ Settings SettingsDialog::settings() const
     return s;
 }
 
-std::string SettingsDialog::save() const
+std::string SettingsDialog::save()
 {
-    return writeSettingsFile(path_, settings());
+    // Someone else's change to the file is never lost without a word.
+    const std::optional<QByteArray> now = fileContents(path_);
+    if (now != onOpen_) {
+        onOpen_ = now;
+        return "The settings file " + path_.toStdString()
+            + " was changed by something else while this dialog was open. Save again to replace it with the settings shown here, or Cancel to keep it as it is "
+              "now.";
+    }
+    std::string error = writeSettingsFile(path_, settings());
+    if (error.empty())
+        onOpen_ = fileContents(path_);
+    return error;
 }
 
 void SettingsDialog::accept()

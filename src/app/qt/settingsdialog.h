@@ -5,6 +5,8 @@
 #include <QDialog>
 #include <QString>
 
+#include <optional>
+
 class QCheckBox;
 class QComboBox;
 class QDoubleSpinBox;
@@ -30,8 +32,10 @@ public:
 
     void setSettings(const Settings &settings);
     Settings settings() const;
-    // Writes the file; returns what went wrong, or "".
-    std::string save() const;
+    // Writes the file; returns what went wrong, or "". A file changed by something
+    // else since the dialog opened (or last saved) is not written over at once:
+    // that is said, and the next save replaces it.
+    std::string save();
 
     void accept() override;
 
@@ -42,6 +46,7 @@ public:
 
 private:
     QString path_;
+    std::optional<QByteArray> onOpen_; // the file as the dialog last saw it
     QDoubleSpinBox *scanTime_;
     QCheckBox *adaptive_;
     void settingsChanged();
