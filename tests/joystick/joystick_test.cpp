@@ -151,3 +151,33 @@ TEST_F(JoystickGame, ANamedButtonIsTheSecondSwitchAndNoLongerTheFirst)
     EXPECT_EQ(game.curcard, "KH");
     EXPECT_EQ(switches, std::vector<int> { 2 });
 }
+
+TEST_F(JoystickGame, APadPulledOutMidPressCountsNothingInAHoldOrTheSuitChoice)
+{
+    startScan(0ms, 300ms);
+    joysticks.pump();
+    // Held during 9H's offer, pulled out before the acceptance time: no play.
+    view.at(t0 + 500ms, [&] { setButton(pad, 1, true); });
+    view.at(t0 + 600ms, [&] {
+        pad.detach();
+        joysticks.pump();
+    });
+    auto second = std::make_unique<VirtualJoystick>();
+    view.at(t0 + 2500ms, [&] { setButton(*second, 0, true); }); // held on into KH's offer: counted at 2.8 s
+    view.at(t0 + 2900ms, [&] { setButton(*second, 0, false); });
+    game.selection();
+    EXPECT_EQ(game.curcard, "KH");
+
+    // The same while a suit is named: hearts 0-2 s, spades 2-4 s, diamonds 4-6 s.
+    const Moment t1 = view.now();
+    view.at(t1 + 2500ms, [&] { setButton(*second, 3, true); });
+    view.at(t1 + 2600ms, [&] {
+        second->detach();
+        joysticks.pump();
+    });
+    auto third = std::make_unique<VirtualJoystick>();
+    view.at(t1 + 4500ms, [&] { setButton(*third, 0, true); });
+    view.at(t1 + 4900ms, [&] { setButton(*third, 0, false); });
+    EXPECT_EQ(game.selectsuit("8C"), 'D');
+    EXPECT_EQ(joysticks.attached(), 1);
+}
