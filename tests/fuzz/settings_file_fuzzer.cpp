@@ -1,6 +1,7 @@
 // Any bytes as the settings file: read without a crash, a hang or a leak, and
 // whatever is taken is a value the game can use and writes back the same.
 #include "app/qt/settingsfile.h"
+#include "fuzzcheck.h"
 
 #include <QByteArray>
 #include <QFile>
@@ -11,17 +12,7 @@
 #include <sstream>
 
 using namespace wildcrest;
-
-namespace
-{
-
-void check(bool ok)
-{
-    if (!ok)
-        std::abort();
-}
-
-} // namespace
+using namespace wildcrest::fuzzing;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
@@ -36,11 +27,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     std::ostringstream warnings;
     readSettingsFile(path, settings, warnings);
 
-    // Every value taken reads back as itself: nothing out of range slipped through.
-    for (const OptionInfo &option : optionTable()) {
-        Settings again;
-        check(applySetting(again, option.name, settingText(settings, option.name)).empty());
-        check(settingText(again, option.name) == settingText(settings, option.name));
-    }
+    everyValueReadsBack(settings);
     return 0;
 }

@@ -1,6 +1,7 @@
 // Damaged, missing and misplaced pictures: the game ends with a clear message
 // naming the file and a non-zero status, never a crash or a hang.
 #include "gamecopy.h"
+#include "realwindow.h"
 
 #include "app/gameform.h"
 #include "app/speeds.h"
@@ -30,27 +31,6 @@ std::set<QString> picturesOfTheGame()
     for (int p = 1; p <= 52; ++p)
         names.insert(QString::fromStdString(canonicalCard(p)) + ".bmp");
     return names;
-}
-
-// Deck rolls that deal the card at canonical place `first` to the player first.
-std::deque<std::int32_t> dealingFirst(int first)
-{
-    std::deque<std::int32_t> rolls { first };
-    for (int p = 1; p <= 52; ++p)
-        if (p != first)
-            rolls.push_back(p);
-    return rolls;
-}
-
-void hideAsAtLoad(QtTableView &view)
-{
-    for (Control c : { Label6, Label7, Label15, Shape2, Image48, Image49 })
-        view.setVisible(c, false);
-}
-
-void pressSpace(QtTableView &view)
-{
-    QCoreApplication::postEvent(&view, new QKeyEvent(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, " "));
 }
 
 // Plays the game in this window until a picture fails; returns the failed path.
@@ -98,44 +78,59 @@ TEST(BadPictures, ThePicturesOfPlayAreNotNeededToOpenTheWindow)
     }
 }
 
-TEST(BadPictures, AMissingBackEndsTheGameWithItsPathAtTheDeal)
+namespace
 {
-    GameCopy copy;
-    copy.damage("Back.bmp", GameCopy::Damage::Missing);
+
+// The real window over a copy of the game whose picture `name` is missing, dealt
+// the card at canonical place `first` first: where the game fails, once a press
+// has taken the title screen away.
+struct MissingPictureRun {
+    std::string failedPath;
+    bool titleShown = false;
+    bool deckShown = false;
+    bool titleGone = false;
+};
+
+MissingPictureRun playWithout(const QString &name, int first, GameCopy &copy)
+{
+    copy.damage(name, GameCopy::Damage::Missing);
     QtTableView view;
-    ListedRandom random(dealingFirst(1));
+    ListedRandom random(dealingFirst(first));
     GameForm game(view, random, copy.path().toStdString());
     view.show();
     hideAsAtLoad(view);
-    bool titleShown = false;
+    MissingPictureRun run;
     QTimer::singleShot(200, &view, [&] {
-        titleShown = view.widgetOf(Frame1)->isVisible();
+        run.titleShown = view.widgetOf(Frame1)->isVisible();
         pressSpace(view);
     });
-    EXPECT_EQ(playUntilAPictureFails(game), copy.file("Back.bmp").toStdString());
-    EXPECT_TRUE(titleShown);
+    run.failedPath = playUntilAPictureFails(game);
+    run.deckShown = !static_cast<PictureWidget *>(view.widgetOf(Image46))->picture().isNull();
+    run.titleGone = !view.widgetOf(Frame1)->isVisible();
+    return run;
+}
+
+} // namespace
+
+TEST(BadPictures, AMissingBackEndsTheGameWithItsPathAtTheDeal)
+{
+    GameCopy copy;
+    const MissingPictureRun run = playWithout("Back.bmp", 1, copy);
+    EXPECT_EQ(run.failedPath, copy.file("Back.bmp").toStdString());
+    EXPECT_TRUE(run.titleShown);
+    EXPECT_TRUE(run.titleGone);
     // The deck itself is the window's own picture and was there all along.
-    EXPECT_FALSE(static_cast<PictureWidget *>(view.widgetOf(Image46))->picture().isNull());
+    EXPECT_TRUE(run.deckShown);
 }
 
 TEST(BadPictures, AMissingFaceIsNeededOnlyWhenItsCardIsFirstShown)
 {
     GameCopy copy;
-    copy.damage("8C.bmp", GameCopy::Damage::Missing);
-    QtTableView view;
     // The eight of clubs (canonical place 30) is the first card dealt to the player.
-    ListedRandom random(dealingFirst(30));
-    GameForm game(view, random, copy.path().toStdString());
-    view.show();
-    hideAsAtLoad(view);
-    bool titleShown = false;
-    QTimer::singleShot(200, &view, [&] {
-        titleShown = view.widgetOf(Frame1)->isVisible();
-        pressSpace(view);
-    });
-    EXPECT_EQ(playUntilAPictureFails(game), copy.file("8C.bmp").toStdString());
-    EXPECT_TRUE(titleShown);
-    EXPECT_FALSE(view.widgetOf(Frame1)->isVisible());
+    const MissingPictureRun run = playWithout("8C.bmp", 30, copy);
+    EXPECT_EQ(run.failedPath, copy.file("8C.bmp").toStdString());
+    EXPECT_TRUE(run.titleShown);
+    EXPECT_TRUE(run.titleGone);
 }
 
 TEST(BadPictures, EveryPictureOfTheGameFailsWithItsPathWhenDamaged)

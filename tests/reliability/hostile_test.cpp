@@ -2,6 +2,7 @@
 // server that takes the connection and never answers must not move an offer
 // off its time nor keep Esc from ending the game.
 #include "app/gameform.h"
+#include "realwindow.h"
 #include "silentspeechserver.h"
 #include "table/layout.h"
 #include "table/qt/qttableview.h"
@@ -18,46 +19,24 @@
 using namespace wildcrest;
 using namespace wildcrest::testing;
 
-namespace
-{
-
-int liftedSlot(const QtTableView &view)
-{
-    for (int k = 1; k <= kHandPlaces; ++k)
-        if (view.top(playerslot(k)) == playerslotRect(k).top - kLift)
-            return k;
-    return 0;
-}
-
-void post(QtTableView &view, Qt::Key key, const QString &text)
-{
-    QCoreApplication::postEvent(&view, new QKeyEvent(QEvent::KeyPress, key, Qt::NoModifier, text));
-}
-
-} // namespace
-
 TEST(HostileSpeech, ASilentServerMovesNoOfferAndEscStillEndsTheGameAtOnce)
 {
     SpeechServerAddress server;
     server.listenSilently();
     QtTableView view;
-    // The deck in its sorted order: AH, 2H, 3H and 4S may be played on the 4H, offered in turn.
-    std::deque<std::int32_t> rolls;
-    for (int p = 1; p <= 52; ++p)
-        rolls.push_back(p);
-    ListedRandom random(rolls);
+    // AH, 2H, 3H and 4S may be played on the 4H, offered in turn.
+    ListedRandom random(sortedDeck());
     GameForm game(view, random, WILDCREST_GAME_DIR);
     game.settings.speech = true;
     view.show();
-    for (Control c : { Label6, Label7, Label15, Shape2, Image48, Image49 })
-        view.setVisible(c, false);
+    hideAsAtLoad(view);
 
     QElapsedTimer clock;
     clock.start();
     std::vector<qint64> offerStarts;
     int lifted = 0;
     qint64 escAt = -1;
-    QTimer::singleShot(100, &view, [&] { post(view, Qt::Key_Space, " "); });
+    QTimer::singleShot(100, &view, [&] { pressSpace(view); });
     QTimer poll;
     QObject::connect(&poll, &QTimer::timeout, &view, [&] {
         const int now = liftedSlot(view);
@@ -66,7 +45,7 @@ TEST(HostileSpeech, ASilentServerMovesNoOfferAndEscStillEndsTheGameAtOnce)
         lifted = now;
         if (offerStarts.size() == 6 && escAt < 0) {
             escAt = clock.elapsed();
-            post(view, Qt::Key_Escape, QString(QChar(27)));
+            postKey(view, Qt::Key_Escape, QString(QChar(27)));
         }
     });
     poll.start(2);

@@ -1,5 +1,7 @@
 // Storms of key presses in the real window: the game takes exactly one play
 // for a storm and goes on answering a single press at once.
+#include "realwindow.h"
+
 #include "app/gameform.h"
 #include "app/speeds.h"
 #include "table/layout.h"
@@ -13,6 +15,7 @@
 #include <gtest/gtest.h>
 
 using namespace wildcrest;
+using namespace wildcrest::testing;
 
 namespace
 {
@@ -25,28 +28,15 @@ int cardsOf(const GameForm &game, int column)
     return n;
 }
 
-int liftedSlot(const QtTableView &view)
-{
-    for (int k = 1; k <= kHandPlaces; ++k)
-        if (view.top(playerslot(k)) == playerslotRect(k).top - kLift)
-            return k;
-    return 0;
-}
-
 } // namespace
 
 TEST(KeyStorms, AThousandPressesAtOnceMakeOnePlayAndTheGameStaysQuick)
 {
     QtTableView view;
-    // The deck in its sorted order: the player holds AS AH 2S 2H 3S 3H 4S, the pile shows 4H.
-    std::deque<std::int32_t> rolls;
-    for (int p = 1; p <= 52; ++p)
-        rolls.push_back(p);
-    ListedRandom random(rolls);
+    ListedRandom random(sortedDeck());
     GameForm game(view, random, WILDCREST_GAME_DIR);
     view.show();
-    for (Control c : { Label6, Label7, Label15, Shape2, Image48, Image49 })
-        view.setVisible(c, false);
+    hideAsAtLoad(view);
 
     const auto storm = [&view](int presses) {
         for (int i = 0; i < presses; ++i)
