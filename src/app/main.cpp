@@ -51,7 +51,7 @@ int main(int argc, char *argv[])
     const std::string appdir = QCoreApplication::applicationDirPath().toStdString();
 
     try {
-        QtTableView view(appdir);
+        QtTableView view(appdir, line.settings.look);
         view.setSwitchOptions(line.settings.mouseSwitch, line.settings.debounce, line.settings.acceptance);
         ClockFoldedRandom random(std::uint64_t(std::chrono::system_clock::now().time_since_epoch().count()));
         GameForm game(view, random, appdir);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/speeds.h"
+#include "table/look.h"
 
 #include <chrono>
 #include <string>
@@ -23,6 +24,7 @@ struct Settings {
     Highlight highlight = Highlight::Lift;
     bool soundCue = false; // a short sound at each new offer
     bool speech = false; // offers and plays are spoken
+    TableLook look; // the table's size, the cards' style and the contrast
 };
 
 // One option as the settings file and the command line name it.

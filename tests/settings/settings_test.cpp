@@ -126,8 +126,11 @@ TEST_F(SettingsTest, EveryGoodValueOfTheFileIsTaken)
 
 TEST_F(SettingsTest, ABadValueIsToldOnceAndOnlyItsKeyKeepsTheDefault)
 {
-    writeFile("scan-time=fast\ndebounce=1,5\nacceptance=400\nhighlight=lift+frame\n");
+    writeFile("scan-time=fast\ndebounce=1,5\nacceptance=400\nhighlight=lift+frame\nscale=1,5\ncontrast=dark\ncard-style=large-index\n");
     const Settings s = readFile();
+    EXPECT_EQ(s.look.scale, 1);
+    EXPECT_EQ(s.look.contrast, Contrast::Standard);
+    EXPECT_EQ(s.look.cardStyle, CardStyle::LargeIndex);
     EXPECT_EQ(s.scanTime, Settings {}.scanTime);
     EXPECT_EQ(s.debounce, 0ms);
     EXPECT_EQ(s.acceptance, 400ms);
@@ -137,7 +140,9 @@ TEST_F(SettingsTest, ABadValueIsToldOnceAndOnlyItsKeyKeepsTheDefault)
     EXPECT_EQ(count(said, where + "scan-time: "), 1) << said;
     EXPECT_EQ(count(said, "\"fast\"; using the default 2\n"), 1) << said;
     EXPECT_EQ(count(said, where + "debounce: "), 1) << said;
-    EXPECT_EQ(count(said, "\n"), 2) << said;
+    EXPECT_EQ(count(said, where + "scale: scale must be 1, 1.5, 2, 2.5, 3 or fit, not \"1,5\"; using the default 1\n"), 1) << said;
+    EXPECT_EQ(count(said, where + "contrast: "), 1) << said;
+    EXPECT_EQ(count(said, "\n"), 4) << said;
 }
 
 TEST_F(SettingsTest, AnUnknownKeyIsToldAndTheRestTaken)
@@ -181,7 +186,11 @@ TEST_F(SettingsTest, EachOptionOnTheCommandLine)
         "--pause-on-first-offer=on",
         "--highlight=lift+frame",
         "--sound-cue=on",
-        "--speech=on" });
+        "--speech=on",
+        "--scale=2.5",
+        "--card-style=large-index",
+        "--four-colour=on",
+        "--contrast=high" });
     EXPECT_EQ(line.then, CommandLine::Then::Play);
     EXPECT_EQ(texts(line.settings),
         (std::vector<std::string> { "scan-time=0.5",
@@ -191,8 +200,13 @@ TEST_F(SettingsTest, EachOptionOnTheCommandLine)
             "pause-on-first-offer=on",
             "highlight=lift+frame",
             "sound-cue=on",
-            "speech=on" }));
+            "speech=on",
+            "scale=2.5",
+            "card-style=large-index",
+            "four-colour=on",
+            "contrast=high" }));
     EXPECT_TRUE(run({ "--scan-time=auto" }).settings.adaptiveScan);
+    EXPECT_TRUE(run({ "--scale=fit" }).settings.look.fitScale);
     EXPECT_EQ(run({ "--settings" }).then, CommandLine::Then::EditSettings);
     EXPECT_EQ(warnings.str(), "");
 }
@@ -227,8 +241,15 @@ TEST_F(SettingsTest, HelpAndVersionAnswerAndEnd)
 
 TEST_F(SettingsTest, AWrongOptionEndsWithItsNameAndTheUsage)
 {
-    for (const std::vector<std::string> &args :
-        std::vector<std::vector<std::string>> { { "--colour=red" }, { "--scan-time=11" }, { "--debounce=fast" }, { "--speech" }, { "--highlight=glow" } }) {
+    for (const std::vector<std::string> &args : std::vector<std::vector<std::string>> { { "--colour=red" },
+             { "--scan-time=11" },
+             { "--debounce=fast" },
+             { "--speech" },
+             { "--highlight=glow" },
+             { "--scale=4" },
+             { "--card-style=huge" },
+             { "--four-colour=maybe" },
+             { "--contrast=dark" } }) {
         warnings.str("");
         const CommandLine line = run(args);
         EXPECT_EQ(line.then, CommandLine::Then::Exit) << args[0];
@@ -260,6 +281,10 @@ TEST_F(SettingsTest, TheDialogWritesAFileThatReadsBackTheSame)
     chosen.highlight = Highlight::LiftAndFrame;
     chosen.soundCue = true;
     chosen.speech = true;
+    chosen.look.scale = 1.5;
+    chosen.look.cardStyle = CardStyle::LargeIndex;
+    chosen.look.fourColour = true;
+    chosen.look.contrast = Contrast::High;
     {
         SettingsDialog dialog(path());
         dialog.setSettings(chosen);
@@ -274,6 +299,7 @@ TEST_F(SettingsTest, TheDialogWritesAFileThatReadsBackTheSame)
     // Auto, and back to the defaults; Cancel writes nothing.
     chosen = Settings {};
     chosen.adaptiveScan = true;
+    chosen.look.fitScale = true;
     {
         SettingsDialog dialog(path());
         dialog.setSettings(chosen);

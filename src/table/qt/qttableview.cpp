@@ -2,10 +2,12 @@
 
 #include "table/layout.h"
 #include "table/qt/colours.h"
+#include "table/qt/contrast.h"
 #include "table/qt/controlwidgets.h"
 #include "table/qt/offerframe.h"
 #include "table/qt/picturefile.h"
 
+#include <QAccessible>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -23,33 +25,38 @@
 namespace wildcrest
 {
 
-namespace
-{
-
-    int toPixels(Twips t)
-    {
-        return int(std::lround(double(t) / kTwipsPerPixel));
-    }
-
-} // namespace
-
-QtTableView::QtTableView(std::string pictureDir)
+QtTableView::QtTableView(std::string pictureDir, const TableLook &look)
     : QWidget(nullptr,
         Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
+    , look_(look)
 {
     if (pictureDir.empty())
         pictureDir = QCoreApplication::applicationDirPath().toStdString();
+    if (look_.fitScale) {
+        const QScreen *s = screen() ? screen() : QGuiApplication::primaryScreen();
+        const QRect area = s ? s->availableGeometry() : QRect();
+        look_.scale = s ? fitScale(area.width(), area.height()) : 1;
+        look_.fitScale = false;
+    }
+    // On a screen of twice the density each table pixel is two of the screen's:
+    // the pictures drawn for that, not ours enlarged by Qt.
+    pictureScale_ = pictureScaleFor(look_.scale * devicePixelRatioF());
 
     setWindowTitle(QString::fromStdString(kWindowCaption));
     setFixedSize(toPixels(kWindowWidth), toPixels(kWindowHeight));
-    fillBackground(this, toQColor(kTableColour));
+    fillBackground(this, shownColour(kTableColour, Paint::Table, look_.contrast));
     setFocusPolicy(Qt::StrongFocus);
     const QString icon = QString::fromStdString(pictureDir + "/wildcrest.png");
     if (QFileInfo::exists(icon))
         setWindowIcon(QIcon(icon));
 
     createControls(pictureDir);
-    offerFrame_ = new OfferFrame(this);
+    if (look_.contrast == Contrast::High)
+        offerFrame_ = new OfferFrame(this, int(std::lround(OfferFrame::kRing * 1.5 * look_.scale)), OfferFrame::kInner, OfferFrame::kOuter);
+    else
+        offerFrame_ = new OfferFrame(this, int(std::lround(OfferFrame::kRing * look_.scale)));
+    QAccessible::installActivationObserver(this);
+    nameControls();
 
     wakeTimer_.setSingleShot(true);
     wakeTimer_.setTimerType(Qt::PreciseTimer);
@@ -62,7 +69,20 @@ QtTableView::QtTableView(std::string pictureDir)
 
 QtTableView::~QtTableView()
 {
+    QAccessible::removeActivationObserver(this);
     qApp->removeEventFilter(this);
+}
+
+int QtTableView::toPixels(Twips t) const
+{
+    return int(std::lround(t * look_.scale / kTwipsPerPixel));
+}
+
+QPixmap QtTableView::lookPicture(const std::string &path) const
+{
+    QPixmap picture = loadPicture(lookPicturePath(path, look_, pictureScale_));
+    picture.setDevicePixelRatio(pictureScale_ / look_.scale);
+    return picture;
 }
 
 void QtTableView::createControls(const std::string &pictureDir)
@@ -72,20 +92,26 @@ void QtTableView::createControls(const std::string &pictureDir)
     QWidget *frame = nullptr;
     for (const ControlSpec &entry : tableLayout()) {
         QWidget *parent = entry.onTitleScreen && frame ? frame : this;
+        // The title screen keeps its black on white in any contrast.
+        const Contrast contrast = entry.onTitleScreen ? Contrast::Standard : look_.contrast;
         QWidget *w = nullptr;
         switch (entry.control.kind) {
         case ControlKind::Image: {
             auto *picture = new PictureWidget(parent);
-            if (!entry.builtInPicture.empty())
-                picture->setPicture(loadPicture(pictureDir + "/" + entry.builtInPicture));
+            if (!entry.builtInPicture.empty()) {
+                picture->setPicture(lookPicture(pictureDir + "/" + entry.builtInPicture));
+                names_.picture(entry.control, entry.builtInPicture);
+            }
             w = picture;
             break;
         }
         case ControlKind::Label:
-            w = makeLabel(entry, parent);
+            w = makeLabel(entry, parent, look_.scale, contrast);
             break;
         case ControlKind::Shape:
-            w = new OutlineWidget(parent, toQColor(entry.lineColour.value_or(kBlack)));
+            w = new OutlineWidget(parent,
+                shownColour(entry.lineColour.value_or(kBlack), Paint::Line, contrast),
+                int(std::lround(2 * look_.scale)) * (contrast == Contrast::High ? 2 : 1));
             break;
         case ControlKind::Frame:
             w = new QWidget(parent);
@@ -113,7 +139,7 @@ const QtTableView::Placed &QtTableView::placed(Control c) const
     return controls_.at(c);
 }
 
-void QtTableView::moveToTwips(const Placed &p)
+void QtTableView::moveToTwips(const Placed &p) const
 {
     p.widget->move(toPixels(p.left), toPixels(p.top));
 }
@@ -133,7 +159,9 @@ void QtTableView::setPicture(Control c, const std::string &path)
     auto *picture = dynamic_cast<PictureWidget *>(placed(c).widget);
     if (!picture)
         throw std::invalid_argument(c.name() + " shows no picture");
-    picture->setPicture(loadPicture(path));
+    picture->setPicture(lookPicture(path));
+    names_.picture(c, path);
+    nameControls();
 }
 
 void QtTableView::setVisible(Control c, bool visible)
@@ -176,12 +204,26 @@ void QtTableView::setCaption(Control c, const std::string &text)
     auto *label = qobject_cast<QLabel *>(placed(c).widget);
     if (!label)
         throw std::invalid_argument(c.name() + " has no caption");
-    label->setText(QString::fromStdString(text));
+    captions_[c] = text;
+    const bool marked = look_.contrast == Contrast::High && turnMarked_.count(c);
+    label->setText((marked ? kTurnMark : QString()) + QString::fromStdString(text));
+    names_.caption(c, text);
+    nameControls();
 }
 
 void QtTableView::setBackColour(Control c, Colour colour)
 {
-    fillBackground(placed(c).widget, toQColor(colour));
+    fillBackground(placed(c).widget, shownColour(colour, Paint::Back, look_.contrast));
+    names_.backColour(c, colour);
+    if (look_.contrast == Contrast::High && c.kind == ControlKind::Label) {
+        if (colour == kRed)
+            turnMarked_.insert(c);
+        else
+            turnMarked_.erase(c);
+        const auto caption = captions_.find(c);
+        setCaption(c, caption == captions_.end() ? specOf(c).caption : caption->second);
+    }
+    nameControls();
 }
 
 void QtTableView::setAutoRedraw(bool on)
@@ -218,6 +260,34 @@ void QtTableView::markOffer(std::optional<Control> c)
 {
     offered_ = c;
     placeOfferFrame();
+}
+
+void QtTableView::focusOffer(std::optional<Control> c)
+{
+    names_.offered(c);
+    if (!QAccessible::isActive())
+        return; // no screen reader listens: the keyboard focus stays where it is
+    nameControls();
+    if (c)
+        placed(*c).widget->setFocus(Qt::OtherFocusReason);
+}
+
+void QtTableView::accessibilityActiveChanged(bool active)
+{
+    if (active)
+        nameControls();
+}
+
+void QtTableView::nameControls()
+{
+    // Only while a screen reader listens: nothing costs the player without one.
+    if (!QAccessible::isActive())
+        return;
+    for (const auto &[control, p] : controls_) {
+        const QString name = QString::fromStdString(names_.nameOf(control));
+        if (!name.isEmpty() && p.widget->accessibleName() != name)
+            p.widget->setAccessibleName(name);
+    }
 }
 
 void QtTableView::placeOfferFrame()

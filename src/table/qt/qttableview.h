@@ -1,10 +1,13 @@
 #pragma once
 
+#include "table/look.h"
 #include "table/qt/beep.h"
 #include "table/qt/speech.h"
 #include "table/switchfilter.h"
+#include "table/tablenames.h"
 #include "table/tableview.h"
 
+#include <QAccessible>
 #include <QTimer>
 #include <QWidget>
 
@@ -12,6 +15,7 @@
 #include <exception>
 #include <map>
 #include <optional>
+#include <set>
 #include <string>
 
 namespace wildcrest
@@ -26,13 +30,15 @@ class OfferFrame;
 //     QtTableView view(appdir);     // loads the built-in pictures
 //     view.setPicture(Image45, appdir + "/QH.bmp");
 //     view.show();
-class QtTableView : public QWidget, public TableView
+class QtTableView : public QWidget, public TableView, public QAccessible::ActivationObserver
 {
 public:
     // `pictureDir` holds the pictures the window shows by itself (the deck's
     // back, the title screen); empty means the executable's directory.
+    // `look` sets the table's scale, the cards' style and the contrast; the
+    // pictures shown are those drawn for it and for the screen's density.
     // Throws PictureError when one of them cannot be loaded.
-    explicit QtTableView(std::string pictureDir = {});
+    explicit QtTableView(std::string pictureDir = {}, const TableLook &look = {});
     ~QtTableView() override;
 
     using QWidget::setVisible;
@@ -52,6 +58,7 @@ public:
     void closeWindow() override;
     void setKeyHandler(KeyHandler handler) override;
     void markOffer(std::optional<Control> c) override;
+    void focusOffer(std::optional<Control> c) override;
     void cue() override;
     void say(const std::string &text) override;
     void yield() override;
@@ -64,6 +71,18 @@ public:
     // within `debounce` of the last, counted only once held for `acceptance`.
     // The defaults are a click, and every key press at once.
     void setSwitchOptions(bool mouse, std::chrono::milliseconds debounce, std::chrono::milliseconds acceptance);
+
+    // The table scale in use (fit resolved) and the scale of the pictures shown.
+    double scale() const
+    {
+        return look_.scale;
+    }
+    double pictureScale() const
+    {
+        return pictureScale_;
+    }
+    // Table units (twips) to this window's pixels.
+    int toPixels(Twips t) const;
 
     // The widget that draws control `c`.
     QWidget *widgetOf(Control c) const;
@@ -83,6 +102,7 @@ public:
     }
 
 protected:
+    void accessibilityActiveChanged(bool active) override;
     void closeEvent(QCloseEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
@@ -95,9 +115,11 @@ private:
     };
 
     void createControls(const std::string &pictureDir);
+    QPixmap lookPicture(const std::string &path) const;
+    void nameControls();
     Placed &placed(Control c);
     const Placed &placed(Control c) const;
-    static void moveToTwips(const Placed &p);
+    void moveToTwips(const Placed &p) const;
     void pressKey(int charCode);
     bool filterSwitch(QEvent *event);
     void switchDown(int charCode);
@@ -106,7 +128,12 @@ private:
     void placeOfferFrame();
     void endIfClosed();
 
+    TableLook look_;
+    double pictureScale_ = 1;
+    TableNames names_;
     std::map<Control, Placed> controls_;
+    std::map<Control, std::string> captions_; // as the game set them, before any contrast mark
+    std::set<Control> turnMarked_; // plates showing the side to move, in high contrast
     KeyHandler keyHandler_;
     std::exception_ptr keyFailure_;
     QTimer wakeTimer_;
