@@ -21,7 +21,9 @@ QColor shownColour(Colour designed, Paint paint, Contrast contrast)
             return kSignalYellow;
         return toQColor(designed);
     case Paint::Back:
-        return toQColor(designed); // the plates keep their red and black; the mark says the rest
+        // The plates keep their red and black, the red deep enough for the
+        // yellow name to read on it; the mark says the rest.
+        return designed == kRed ? kDeepRed : toQColor(designed);
     case Paint::Line:
         // The red frame round the pile while a suit is named, and the green
         // outlines of the hands, in colours that stand out on the dark table.

@@ -26,5 +26,6 @@ inline const QString kTurnMark = QStringLiteral("\u00BB ");
 inline const QColor kDarkTable(0x10, 0x18, 0x20);
 inline const QColor kLightText(0xFF, 0xFF, 0xFF);
 inline const QColor kSignalYellow(0xFF, 0xE0, 0x00);
+inline const QColor kDeepRed(0xA0, 0x00, 0x00);
 
 } // namespace wildcrest

@@ -55,7 +55,6 @@ QtTableView::QtTableView(std::string pictureDir, const TableLook &look)
         offerFrame_ = new OfferFrame(this, int(std::lround(OfferFrame::kRing * 1.5 * look_.scale)), OfferFrame::kInner, OfferFrame::kOuter);
     else
         offerFrame_ = new OfferFrame(this, int(std::lround(OfferFrame::kRing * look_.scale)));
-    QAccessible::installActivationObserver(this);
     nameControls();
 
     wakeTimer_.setSingleShot(true);
@@ -69,7 +68,6 @@ QtTableView::QtTableView(std::string pictureDir, const TableLook &look)
 
 QtTableView::~QtTableView()
 {
-    QAccessible::removeActivationObserver(this);
     qApp->removeEventFilter(this);
 }
 
@@ -265,24 +263,16 @@ void QtTableView::markOffer(std::optional<Control> c)
 void QtTableView::focusOffer(std::optional<Control> c)
 {
     names_.offered(c);
+    nameControls();
     if (!QAccessible::isActive())
         return; // no screen reader listens: the keyboard focus stays where it is
-    nameControls();
     if (c)
         placed(*c).widget->setFocus(Qt::OtherFocusReason);
 }
 
-void QtTableView::accessibilityActiveChanged(bool active)
-{
-    if (active)
-        nameControls();
-}
-
 void QtTableView::nameControls()
 {
-    // Only while a screen reader listens: nothing costs the player without one.
-    if (!QAccessible::isActive())
-        return;
+    // Kept up to date always, so a screen reader started mid-game finds them.
     for (const auto &[control, p] : controls_) {
         const QString name = QString::fromStdString(names_.nameOf(control));
         if (!name.isEmpty() && p.widget->accessibleName() != name)

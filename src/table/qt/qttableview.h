@@ -7,7 +7,6 @@
 #include "table/tablenames.h"
 #include "table/tableview.h"
 
-#include <QAccessible>
 #include <QTimer>
 #include <QWidget>
 
@@ -30,7 +29,7 @@ class OfferFrame;
 //     QtTableView view(appdir);     // loads the built-in pictures
 //     view.setPicture(Image45, appdir + "/QH.bmp");
 //     view.show();
-class QtTableView : public QWidget, public TableView, public QAccessible::ActivationObserver
+class QtTableView : public QWidget, public TableView
 {
 public:
     // `pictureDir` holds the pictures the window shows by itself (the deck's
@@ -102,7 +101,6 @@ public:
     }
 
 protected:
-    void accessibilityActiveChanged(bool active) override;
     void closeEvent(QCloseEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
