@@ -13,6 +13,7 @@ wildcrest_packages=(
   libcanberra-dev sound-theme-freedesktop
   libspeechd-dev speech-dispatcher
   xvfb xdotool x11-utils imagemagick
+  dbus-daemon at-spi2-core python3-pyatspi
   appstream desktop-file-utils groff-base dpkg-dev
 )
 
