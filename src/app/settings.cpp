@@ -67,6 +67,17 @@ namespace
         return used != 0 && used == value.size() && std::isfinite(out);
     }
 
+    // One of two named choices: "highlight must be lift or lift+frame, not \"glow\"".
+    template <typename T> std::string chooseOne(const std::string &name, const std::string &value, const std::pair<const char *, T> (&choices)[2], T &out)
+    {
+        for (const auto &[text, choice] : choices)
+            if (value == text) {
+                out = choice;
+                return {};
+            }
+        return name + " must be " + choices[0].first + " or " + choices[1].first + ", not \"" + value + "\"";
+    }
+
     std::string onOff(bool on)
     {
         return on ? "on" : "off";
@@ -94,15 +105,8 @@ std::string applySetting(Settings &settings, const std::string &name, const std:
             return name + " must be a whole number of milliseconds from 0 to 2000, not \"" + value + "\"";
         return {};
     }
-    if (name == "highlight") {
-        if (value == "lift")
-            settings.highlight = Highlight::Lift;
-        else if (value == "lift+frame")
-            settings.highlight = Highlight::LiftAndFrame;
-        else
-            return "highlight must be lift or lift+frame, not \"" + value + "\"";
-        return {};
-    }
+    if (name == "highlight")
+        return chooseOne(name, value, { { "lift", Highlight::Lift }, { "lift+frame", Highlight::LiftAndFrame } }, settings.highlight);
     if (name == "scale") {
         if (value == "fit") {
             settings.look.fitScale = true;
@@ -118,24 +122,10 @@ std::string applySetting(Settings &settings, const std::string &name, const std:
                 }
         return "scale must be 1, 1.5, 2, 2.5, 3 or fit, not \"" + value + "\"";
     }
-    if (name == "card-style") {
-        if (value == "standard")
-            settings.look.cardStyle = CardStyle::Standard;
-        else if (value == "large-index")
-            settings.look.cardStyle = CardStyle::LargeIndex;
-        else
-            return "card-style must be standard or large-index, not \"" + value + "\"";
-        return {};
-    }
-    if (name == "contrast") {
-        if (value == "standard")
-            settings.look.contrast = Contrast::Standard;
-        else if (value == "high")
-            settings.look.contrast = Contrast::High;
-        else
-            return "contrast must be standard or high, not \"" + value + "\"";
-        return {};
-    }
+    if (name == "card-style")
+        return chooseOne(name, value, { { "standard", CardStyle::Standard }, { "large-index", CardStyle::LargeIndex } }, settings.look.cardStyle);
+    if (name == "contrast")
+        return chooseOne(name, value, { { "standard", Contrast::Standard }, { "high", Contrast::High } }, settings.look.contrast);
     bool *flag = name == "mouse-switch"  ? &settings.mouseSwitch
         : name == "pause-on-first-offer" ? &settings.pauseOnFirstOffer
         : name == "sound-cue"            ? &settings.soundCue
