@@ -106,7 +106,7 @@ std::string TableNames::nameOf(Control c) const
             return "Pile: eight, " + suitName(card[1]) + " named";
         return "Pile: " + cardName(card);
     }
-    if (c == Image46 || c == Image47 || c == Label16)
+    if (c == Image46 || c == Label16) // the second back behind is the same deck
         return "Deck: " + cards(std::stoi("0" + captionOf(Label16)));
     if (c == Image48 || c == Image49)
         return "Card on its way";

@@ -1,7 +1,8 @@
-// The window on a screen of twice the pixel density (run with QT_SCALE_FACTOR=2).
+// The window on a screen of twice the pixel density.
 #include "table/qt/controlwidgets.h"
 #include "testpictures.h"
 
+#include <QApplication>
 #include <QDir>
 
 using namespace wildcrest;
@@ -33,7 +34,7 @@ TEST(HighDensity, ThePicturesDrawnForTheDensityArePixelForPixel)
         ASSERT_TRUE(face.save(facePath, "PNG"));
 
         QtTableView view(pictures.path(), look);
-        ASSERT_EQ(view.devicePixelRatio(), 2) << "run with QT_SCALE_FACTOR=2";
+        ASSERT_EQ(view.devicePixelRatio(), 2);
         EXPECT_EQ(view.pictureScale(), pictureScale);
         // The window is as large on the desk as on a normal screen at this scale.
         EXPECT_EQ(view.size(), QSize(int(std::lround(921 * scale)), int(std::lround(633 * scale))));
@@ -51,4 +52,15 @@ TEST(HighDensity, ThePicturesDrawnForTheDensityArePixelForPixel)
         EXPECT_EQ(shot.pixelColor(at + QPoint(1, 0)), QColor(Qt::white));
         EXPECT_EQ(shot.pixelColor(at - QPoint(1, 0)), QColor(Qt::white));
     }
+}
+
+// Every window of these tests on a screen of twice the density, offscreen.
+int main(int argc, char *argv[])
+{
+    qputenv("QT_SCALE_FACTOR", "2");
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    ::testing::InitGoogleTest(&argc, argv);
+    QApplication app(argc, argv);
+    return RUN_ALL_TESTS();
 }
