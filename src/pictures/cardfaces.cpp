@@ -43,7 +43,7 @@ namespace
         double suit; // width and height of the suit below the rank
     };
     constexpr IndexSize kStandardIndex { 9.5, 17, 2, 18, 21, 11 };
-    constexpr IndexSize kLargeIndex { 12.5, 29, 1, 30, 32, 19 };
+    constexpr IndexSize kLargeIndex { 13.5, 27, 1.5, 28, 31, 18 };
 
     // Rank over suit in the top-left; drawn again turned half round for the bottom-right.
     void drawIndex(QPainter &painter, char rank, Suit suit, const QColor &ink, const IndexSize &size)
