@@ -55,12 +55,12 @@ namespace
 
 } // namespace
 
-std::optional<MatchFigures> measureMatch(const std::string &self)
+std::optional<MatchFigures> measureMatch(const std::string &self, double scale)
 {
     QProcess child;
     child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     const long long launchedAt = nanoseconds(Clock::now());
-    child.start(QString::fromStdString(self), { "--match" });
+    child.start(QString::fromStdString(self), { "--match", QString::number(scale) });
     if (!child.waitForStarted(10000) || !child.waitForFinished(20 * 60 * 1000) || child.exitCode() != 0) {
         child.kill();
         child.waitForFinished(5000);
@@ -75,7 +75,7 @@ std::optional<MatchFigures> measureMatch(const std::string &self)
     return MatchFigures { double(title - launchedAt) * 1e-9, double(last - first) * 1e-9, double(kilobytes) / 1024, seconds };
 }
 
-int runMatch()
+int runMatch(double scale)
 {
     int argc = 1;
     char name[] = "wildcrest";
@@ -83,7 +83,9 @@ int runMatch()
     QApplication app(argc, argv);
     const std::string appdir = WILDCREST_GAME_DIR;
 
-    QtTableView window;
+    TableLook look;
+    look.scale = scale;
+    QtTableView window(appdir, look);
     WatchedView view(window);
     ClockFoldedRandom random(std::uint64_t(std::chrono::system_clock::now().time_since_epoch().count()));
     GameForm game(view, random, appdir);

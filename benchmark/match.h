@@ -14,11 +14,12 @@ struct MatchFigures {
     double matchSeconds = 0;
 };
 
-// Starts `self` with --match in a new process and reads its figures.
-std::optional<MatchFigures> measureMatch(const std::string &self);
+// Starts `self` with --match SCALE in a new process and reads its figures.
+std::optional<MatchFigures> measureMatch(const std::string &self, double scale);
 
-// The --match process: starts the game exactly as main.cpp does, then an eager
-// switch user (a press every 50 ms) plays one whole match; prints the figures.
-int runMatch();
+// The --match process: starts the game exactly as main.cpp does, with the
+// table at `scale`, then an eager switch user (a press every 50 ms) plays one
+// whole match; prints the figures.
+int runMatch(double scale);
 
 } // namespace wildcrest::bench

@@ -14,9 +14,10 @@ set(CMAKE_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
 
 if(TARGET wildcrest)
   install(TARGETS wildcrest RUNTIME DESTINATION ${WILDCREST_INSTALL_GAMEDIR})
-  # Everything the picture generator draws; 8H.bmp and 8H.BMP are different pictures.
+  # Everything the picture generator draws; 8H.bmp and 8H.BMP are different
+  # pictures. The larger scales lie in x1.5/, x2/, ... as PNG.
   install(DIRECTORY ${WILDCREST_GAME_DIR}/ DESTINATION ${WILDCREST_INSTALL_GAMEDIR}
-    FILES_MATCHING PATTERN "*.bmp" PATTERN "*.BMP" PATTERN "wildcrest*.png")
+    FILES_MATCHING PATTERN "*.bmp" PATTERN "*.BMP" PATTERN "*.png")
 
   file(RELATIVE_PATH launcher_target
     ${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}

@@ -15,6 +15,7 @@ wildcrest_packages=(
   libsdl2-dev
   clang libclang-rt-14-dev
   xvfb xdotool x11-utils imagemagick
+  dbus-daemon at-spi2-core python3-pyatspi
   appstream desktop-file-utils groff-base dpkg-dev
 )
 

@@ -16,9 +16,16 @@ Moment GameForm::offerlength(int offer) const
     return offer == 1 && settings.pauseOnFirstOffer ? 2 * scantime() : scantime();
 }
 
+// High contrast always frames the offer: it is that look's strongest mark.
+bool GameForm::framesoffer() const
+{
+    return settings.highlight == Highlight::LiftAndFrame || settings.look.contrast == Contrast::High;
+}
+
 void GameForm::showoffer(Control c, const std::string &spoken)
 {
-    if (settings.highlight == Highlight::LiftAndFrame)
+    view_.focusOffer(c);
+    if (framesoffer())
         view_.markOffer(c);
     if (settings.soundCue)
         view_.cue();
@@ -27,7 +34,8 @@ void GameForm::showoffer(Control c, const std::string &spoken)
 
 void GameForm::endoffer()
 {
-    if (settings.highlight == Highlight::LiftAndFrame)
+    view_.focusOffer(std::nullopt);
+    if (framesoffer())
         view_.markOffer(std::nullopt);
 }
 

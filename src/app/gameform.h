@@ -128,6 +128,7 @@ private:
     void showcounter();
     // The aids of the settings: marking, sounding and speaking what is offered.
     Moment offerlength(int offer) const;
+    bool framesoffer() const;
     void showoffer(Control c, const std::string &spoken);
     void endoffer();
     void announce(const std::string &text);

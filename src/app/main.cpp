@@ -64,7 +64,7 @@ int main(int argc, char *argv[])
     const std::string appdir = QCoreApplication::applicationDirPath().toStdString();
 
     try {
-        QtTableView view;
+        QtTableView view(appdir, line.settings.look);
         view.setSwitchWiring(line.settings.wiring());
         ClockFoldedRandom random(std::uint64_t(std::chrono::system_clock::now().time_since_epoch().count()));
         GameForm game(view, random, appdir);

@@ -24,6 +24,10 @@ const std::vector<OptionInfo> &optionTable()
         { "highlight", "lift|lift+frame", "lift", "how the offered card is marked: lifted, or lifted and framed" },
         { "sound-cue", "on|off", "off", "a short sound at each new offer" },
         { "speech", "on|off", "off", "offered cards and suits, the computer's plays and the results are spoken" },
+        { "scale", "1|1.5|2|2.5|3|fit", "1", "the whole table drawn this many times larger; fit: the largest that fits the screen" },
+        { "card-style", "standard|large-index", "standard", "large-index: a big rank and suit in the corners of every card" },
+        { "four-colour", "on|off", "off", "spades black, hearts red, diamonds blue and clubs green" },
+        { "contrast", "standard|high", "standard", "high: a dark table, light text, marked name plates and the strongest offer frame" },
     };
     return options;
 }
@@ -65,6 +69,29 @@ namespace
             return false;
         out = std::chrono::milliseconds(n);
         return true;
+    }
+
+    // A whole finite number and nothing after it.
+    bool parseNumber(const std::string &value, double &out)
+    {
+        std::size_t used = 0;
+        try {
+            out = std::stod(value, &used);
+        } catch (const std::logic_error &) {
+            return false;
+        }
+        return used != 0 && used == value.size() && std::isfinite(out);
+    }
+
+    // One of two named choices: "highlight must be lift or lift+frame, not \"glow\"".
+    template <typename T> std::string chooseOne(const std::string &name, const std::string &value, const std::pair<const char *, T> (&choices)[2], T &out)
+    {
+        for (const auto &[text, choice] : choices)
+            if (value == text) {
+                out = choice;
+                return {};
+            }
+        return name + " must be " + choices[0].first + " or " + choices[1].first + ", not \"" + value + "\"";
     }
 
     std::string onOff(bool on)
@@ -124,14 +151,8 @@ std::string applySetting(Settings &settings, const std::string &name, const std:
             settings.adaptiveScan = true;
             return {};
         }
-        std::size_t used = 0;
         double seconds = 0;
-        try {
-            seconds = std::stod(value, &used);
-        } catch (const std::logic_error &) {
-            used = 0;
-        }
-        if (used == 0 || used != value.size() || !std::isfinite(seconds) || seconds < 0.5 || seconds > 10)
+        if (!parseNumber(value, seconds) || seconds < 0.5 || seconds > 10)
             return "scan-time must be a number of seconds from 0.5 to 10, or auto, not \"" + value + "\"";
         settings.adaptiveScan = false;
         settings.scanTime = std::chrono::milliseconds(std::lround(seconds * 1000));
@@ -148,20 +169,33 @@ std::string applySetting(Settings &settings, const std::string &name, const std:
             return "second-switch must be none, enter, right-click, button:N (N from 0 to 31) or key:NAME, not \"" + value + "\"";
         return {};
     }
-    if (name == "highlight") {
-        if (value == "lift")
-            settings.highlight = Highlight::Lift;
-        else if (value == "lift+frame")
-            settings.highlight = Highlight::LiftAndFrame;
-        else
-            return "highlight must be lift or lift+frame, not \"" + value + "\"";
-        return {};
+    if (name == "highlight")
+        return chooseOne(name, value, { { "lift", Highlight::Lift }, { "lift+frame", Highlight::LiftAndFrame } }, settings.highlight);
+    if (name == "scale") {
+        if (value == "fit") {
+            settings.look.fitScale = true;
+            return {};
+        }
+        double scale = 0;
+        if (parseNumber(value, scale))
+            for (double s : kTableScales)
+                if (scale == s) {
+                    settings.look.fitScale = false;
+                    settings.look.scale = s;
+                    return {};
+                }
+        return "scale must be 1, 1.5, 2, 2.5, 3 or fit, not \"" + value + "\"";
     }
+    if (name == "card-style")
+        return chooseOne(name, value, { { "standard", CardStyle::Standard }, { "large-index", CardStyle::LargeIndex } }, settings.look.cardStyle);
+    if (name == "contrast")
+        return chooseOne(name, value, { { "standard", Contrast::Standard }, { "high", Contrast::High } }, settings.look.contrast);
     bool *flag = name == "mouse-switch"  ? &settings.mouseSwitch
         : name == "joystick-switch"      ? &settings.joystickSwitch
         : name == "pause-on-first-offer" ? &settings.pauseOnFirstOffer
         : name == "sound-cue"            ? &settings.soundCue
         : name == "speech"               ? &settings.speech
+        : name == "four-colour"          ? &settings.look.fourColour
                                          : nullptr;
     if (!flag)
         return "there is no option " + name;
@@ -199,6 +233,14 @@ std::string settingText(const Settings &settings, const std::string &name)
         return onOff(settings.soundCue);
     if (name == "speech")
         return onOff(settings.speech);
+    if (name == "scale")
+        return settings.look.fitScale ? "fit" : scaleText(settings.look.scale);
+    if (name == "card-style")
+        return settings.look.cardStyle == CardStyle::LargeIndex ? "large-index" : "standard";
+    if (name == "four-colour")
+        return onOff(settings.look.fourColour);
+    if (name == "contrast")
+        return settings.look.contrast == Contrast::High ? "high" : "standard";
     throw std::invalid_argument("there is no option " + name);
 }
 

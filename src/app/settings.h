@@ -2,6 +2,7 @@
 
 #include "app/speeds.h"
 #include "table/switchevent.h"
+#include "table/look.h"
 
 #include <chrono>
 #include <string>
@@ -26,6 +27,7 @@ struct Settings {
     Highlight highlight = Highlight::Lift;
     bool soundCue = false; // a short sound at each new offer
     bool speech = false; // offers and plays are spoken
+    TableLook look; // the table's size, the cards' style and the contrast
 
     // Which inputs are switches, as these settings say.
     SwitchWiring wiring() const

@@ -28,40 +28,53 @@ namespace
         return rank == 'T' ? QStringLiteral("10") : QString(QChar(rank));
     }
 
-    void fillSuit(QPainter &painter, Suit suit, const QRectF &box)
+    void fillSuit(QPainter &painter, Suit suit, const QRectF &box, const QColor &ink)
     {
-        painter.fillPath(suitPath(suit, box), suitColour(suit));
+        painter.fillPath(suitPath(suit, box), ink);
     }
 
+    // The size of a corner index: the standard one, or one to read from across a room.
+    struct IndexSize {
+        double column; // centre of the index column
+        double font; // pixel size of the rank
+        double rankTop;
+        double rankHeight;
+        double suitTop;
+        double suit; // width and height of the suit below the rank
+    };
+    constexpr IndexSize kStandardIndex { 9.5, 17, 2, 18, 21, 11 };
+    constexpr IndexSize kLargeIndex { 13.5, 27, 1.5, 28, 31, 18 };
+
     // Rank over suit in the top-left; drawn again turned half round for the bottom-right.
-    void drawIndex(QPainter &painter, char rank, Suit suit)
+    void drawIndex(QPainter &painter, char rank, Suit suit, const QColor &ink, const IndexSize &size)
     {
-        const double column = 9.5;
+        const double column = size.column;
+        const double half = size.font * 10 / 17; // the rank's box, as wide as the standard's 20 at 17 pixels
         painter.save();
-        painter.setPen(suitColour(suit));
-        painter.setFont(boldSans(17));
+        painter.setPen(ink);
+        painter.setFont(boldSans(size.font));
         const QString text = rankText(rank);
         if (text.size() > 1) {
             // "10" is squeezed so it stays inside the same narrow column as the other ranks.
             painter.translate(column, 0);
             painter.scale(0.68, 1.0);
             painter.translate(-column, 0);
-            painter.drawText(QRectF(column - 14, 2, 28, 18), Qt::AlignCenter, text);
+            painter.drawText(QRectF(column - half * 1.4, size.rankTop, half * 2.8, size.rankHeight), Qt::AlignCenter, text);
         } else {
-            painter.drawText(QRectF(column - 10, 2, 20, 18), Qt::AlignCenter, text);
+            painter.drawText(QRectF(column - half, size.rankTop, half * 2, size.rankHeight), Qt::AlignCenter, text);
         }
         painter.restore();
-        fillSuit(painter, suit, QRectF(column - 5.5, 21, 11, 11));
+        fillSuit(painter, suit, QRectF(column - size.suit / 2, size.suitTop, size.suit, size.suit), ink);
     }
 
-    void drawBothIndices(QPainter &painter, char rank, Suit suit)
+    void drawBothIndices(QPainter &painter, char rank, Suit suit, const QColor &ink, const IndexSize &size)
     {
-        drawIndex(painter, rank, suit);
+        drawIndex(painter, rank, suit, ink, size);
         painter.save();
         painter.translate(kCardCentre);
         painter.rotate(180);
         painter.translate(-kCardCentre);
-        drawIndex(painter, rank, suit);
+        drawIndex(painter, rank, suit, ink, size);
         painter.restore();
     }
 
@@ -99,7 +112,7 @@ namespace
         return {};
     }
 
-    void drawPips(QPainter &painter, int count, Suit suit)
+    void drawPips(QPainter &painter, int count, Suit suit, const QColor &ink)
     {
         // Nine and ten have four rows on the sides: slightly smaller pips keep them apart.
         const double size = count >= 9 ? 0.88 : 1.0;
@@ -111,15 +124,15 @@ namespace
             // Pips below the middle face the other player, as on a real card.
             if (f.y() > 0.5)
                 painter.rotate(180);
-            fillSuit(painter, suit, box);
+            fillSuit(painter, suit, box, ink);
             painter.restore();
         }
     }
 
-    void drawAce(QPainter &painter, Suit suit)
+    void drawAce(QPainter &painter, Suit suit, const QColor &ink)
     {
         const double size = suit == Suit::Spades ? 40 : 34;
-        fillSuit(painter, suit, QRectF(kCardCentre.x() - size / 2, kCardCentre.y() - size / 2, size, size));
+        fillSuit(painter, suit, QRectF(kCardCentre.x() - size / 2, kCardCentre.y() - size / 2, size, size), ink);
     }
 
     // Emblems are drawn in a 24 x 20 box with its top-left at the origin.
@@ -203,9 +216,8 @@ namespace
         }
     }
 
-    void drawCourt(QPainter &painter, char rank, Suit suit)
+    void drawCourt(QPainter &painter, char rank, Suit suit, const QColor &ink)
     {
-        const QColor ink = suitColour(suit);
         const QRectF frame(17.5, 6.5, 36, 83);
         painter.setPen(QPen(ink, 1.5));
         painter.setBrush(courtFrameColour(rank));
@@ -226,7 +238,7 @@ namespace
         painter.setPen(ink);
         painter.setFont(boldSans(34));
         painter.drawText(QRectF(frame.left(), 34, frame.width(), 37), Qt::AlignCenter, QString(QChar(rank)));
-        fillSuit(painter, suit, QRectF(frame.center().x() - 7.5, 72, 15, 14));
+        fillSuit(painter, suit, QRectF(frame.center().x() - 7.5, 72, 15, 14), ink);
     }
 
     // The common part of both backs: a white card with a coloured panel inside a white border.
@@ -263,11 +275,19 @@ QFont boldSans(double pixelSize)
     return font;
 }
 
-QImage tableCanvas()
+QImage tableCanvas(const PictureLook &look)
 {
-    QImage image(kCardWidth, kCardHeight, QImage::Format_RGB32);
-    image.fill(kTableColour);
+    QImage image(
+        qRound(kCardWidth * look.scale), qRound(kCardHeight * look.scale), look.transparent ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
+    image.fill(look.transparent ? QColor(Qt::transparent) : kTableColour);
     return image;
+}
+
+void beginDrawing(QPainter &painter, QImage &image, const PictureLook &look)
+{
+    painter.begin(&image);
+    if (look.scale != 1)
+        painter.scale(image.width() / double(kCardWidth), image.height() / double(kCardHeight));
 }
 
 void drawCardBlank(QPainter &painter)
@@ -279,25 +299,35 @@ void drawCardBlank(QPainter &painter)
     painter.drawRoundedRect(kCardRect, kCornerRadius, kCornerRadius);
 }
 
-QImage cardFace(char rank, Suit suit)
+QImage cardFace(char rank, Suit suit, const PictureLook &look)
 {
-    QImage image = tableCanvas();
-    QPainter painter(&image);
+    QImage image = tableCanvas(look);
+    QPainter painter;
+    beginDrawing(painter, image, look);
     drawCardBlank(painter);
-    drawBothIndices(painter, rank, suit);
+    const QColor ink = suitColour(suit, look.fourColour);
+    drawBothIndices(painter, rank, suit, ink, look.largeIndex ? kLargeIndex : kStandardIndex);
+    if (look.largeIndex) {
+        // The middle steps back between the big corners.
+        constexpr double kMiddle = 0.55;
+        painter.translate(kCardCentre);
+        painter.scale(kMiddle, kMiddle);
+        painter.translate(-kCardCentre);
+    }
     if (rank == 'A')
-        drawAce(painter, suit);
+        drawAce(painter, suit, ink);
     else if (rank == 'J' || rank == 'Q' || rank == 'K')
-        drawCourt(painter, rank, suit);
+        drawCourt(painter, rank, suit, ink);
     else
-        drawPips(painter, rank == 'T' ? 10 : rank - '0', suit);
+        drawPips(painter, rank == 'T' ? 10 : rank - '0', suit, ink);
     return image;
 }
 
-QImage cardBack()
+QImage cardBack(const PictureLook &look)
 {
-    QImage image = tableCanvas();
-    QPainter painter(&image);
+    QImage image = tableCanvas(look);
+    QPainter painter;
+    beginDrawing(painter, image, look);
     const QPainterPath panel = backPanel(painter, QColor(28, 62, 160));
     painter.setClipPath(panel);
     // A diagonal lattice with a white dot in every diamond.
@@ -321,10 +351,11 @@ QImage cardBack()
     return image;
 }
 
-QImage movingCard()
+QImage movingCard(const PictureLook &look)
 {
-    QImage image = tableCanvas();
-    QPainter painter(&image);
+    QImage image = tableCanvas(look);
+    QPainter painter;
+    beginDrawing(painter, image, look);
     const QPainterPath panel = backPanel(painter, QColor(185, 20, 30));
     painter.setClipPath(panel);
     // Rows of rings around a large central medallion: nothing like the blue lattice.
@@ -343,10 +374,11 @@ QImage movingCard()
     return image;
 }
 
-QImage emptyPlace()
+QImage emptyPlace(const PictureLook &look)
 {
-    QImage image = tableCanvas();
-    QPainter painter(&image);
+    QImage image = tableCanvas(look);
+    QPainter painter;
+    beginDrawing(painter, image, look);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(QPen(QColor(140, 205, 140), 1.0));
     painter.setBrush(Qt::NoBrush);

@@ -89,8 +89,12 @@ bool isRed(Suit suit)
     return suit == Suit::Hearts || suit == Suit::Diamonds;
 }
 
-QColor suitColour(Suit suit)
+QColor suitColour(Suit suit, bool fourColour)
 {
+    if (fourColour && suit == Suit::Diamonds)
+        return QColor(0, 70, 210);
+    if (fourColour && suit == Suit::Clubs)
+        return QColor(0, 130, 30);
     return isRed(suit) ? QColor(200, 0, 0) : QColor(0, 0, 0);
 }
 

@@ -18,10 +18,19 @@ namespace
     const QColor kDarkGreen(8, 52, 26);
     const QColor kGold(222, 176, 52);
 
-    void prepare(QPainter &painter)
+    void prepare(QPainter &painter, double scale = 1)
     {
         painter.setRenderHint(QPainter::Antialiasing);
         painter.setRenderHint(QPainter::TextAntialiasing);
+        if (scale != 1)
+            painter.scale(scale, scale);
+    }
+
+    QImage whiteCanvas(int width, int height, double scale)
+    {
+        QImage image(qRound(width * scale), qRound(height * scale), QImage::Format_RGB32);
+        image.fill(Qt::white);
+        return image;
     }
 
     // A small upright card centred on the origin, to be turned and placed by the caller's transform.
@@ -96,12 +105,11 @@ namespace
 
 } // namespace
 
-QImage titleArt()
+QImage titleArt(double scale)
 {
-    QImage image(763, 232, QImage::Format_RGB32);
-    image.fill(Qt::white);
+    QImage image = whiteCanvas(763, 232, scale);
     QPainter painter(&image);
-    prepare(painter);
+    prepare(painter, scale);
 
     // Hands of cards at both ends frame the name.
     drawFan(painter, QPointF(72, 178), QSizeF(54, 76), 44, { { "8", Suit::Hearts }, { "A", Suit::Spades }, { "K", Suit::Diamonds } });
@@ -116,10 +124,10 @@ QImage titleArt()
     // Centre the outline of the letters themselves, not the font's line box.
     const QRectF bounds = text.boundingRect();
     const double maxWidth = 530;
-    const double scale = bounds.width() > maxWidth ? maxWidth / bounds.width() : 1.0;
+    const double narrowing = bounds.width() > maxWidth ? maxWidth / bounds.width() : 1.0;
     QTransform place;
     place.translate(763 / 2.0, 100);
-    place.scale(scale, scale);
+    place.scale(narrowing, narrowing);
     place.translate(-bounds.center().x(), -bounds.center().y());
     text = place.map(text);
 
@@ -144,12 +152,11 @@ QImage titleArt()
     return image;
 }
 
-QImage makerLogo()
+QImage makerLogo(double scale)
 {
-    QImage image(238, 200, QImage::Format_RGB32);
-    image.fill(Qt::white);
+    QImage image = whiteCanvas(238, 200, scale);
     QPainter painter(&image);
-    prepare(painter);
+    prepare(painter, scale);
     // The maker's address is written over the foot of the logo's place: keep the crest above it.
     painter.translate(119 * 0.2, 0);
     painter.scale(0.8, 0.8);
@@ -173,12 +180,11 @@ QImage makerLogo()
     return image;
 }
 
-QImage banner()
+QImage banner(double scale)
 {
-    QImage image(180, 50, QImage::Format_RGB32);
-    image.fill(Qt::white);
+    QImage image = whiteCanvas(180, 50, scale);
     QPainter painter(&image);
-    prepare(painter);
+    prepare(painter, scale);
     // A ribbon with swallow-tailed ends.
     QPainterPath ribbon;
     ribbon.moveTo(2, 8);

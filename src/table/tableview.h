@@ -76,6 +76,12 @@ public:
     {
         (void)c;
     }
+    // The offered card or suit becomes what assistive technology (a screen
+    // reader) is told has the focus; nothing for none. Not seen on screen.
+    virtual void focusOffer(std::optional<Control> c)
+    {
+        (void)c;
+    }
     // A short sound: something new is on offer.
     virtual void cue()
     {

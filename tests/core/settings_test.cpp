@@ -18,6 +18,10 @@ TEST(Settings, TheDefaultsAreTheGameAsItAlwaysPlays)
     EXPECT_EQ(s.highlight, Highlight::Lift);
     EXPECT_FALSE(s.soundCue);
     EXPECT_FALSE(s.speech);
+    EXPECT_EQ(s.look.scale, 1);
+    EXPECT_FALSE(s.look.fitScale);
+    EXPECT_TRUE(s.look.standardCards());
+    EXPECT_EQ(s.look.contrast, Contrast::Standard);
     for (const OptionInfo &o : optionTable())
         EXPECT_EQ(settingText(s, o.name), o.defaultValue) << o.name;
 }
@@ -45,6 +49,19 @@ TEST(Settings, GoodValuesAreTakenAndReadBack)
     EXPECT_EQ(s.highlight, Highlight::LiftAndFrame);
     EXPECT_EQ(applySetting(s, "speech", "true"), ""); // as QSettings writes a checked box
     EXPECT_TRUE(s.speech);
+    for (const char *scale : { "1", "1.5", "2", "2.5", "3", "2.50" }) {
+        EXPECT_EQ(applySetting(s, "scale", scale), "") << scale;
+        EXPECT_EQ(s.look.scale, std::stod(scale));
+    }
+    EXPECT_EQ(applySetting(s, "scale", "fit"), "");
+    EXPECT_TRUE(s.look.fitScale);
+    EXPECT_EQ(settingText(s, "scale"), "fit");
+    EXPECT_EQ(applySetting(s, "card-style", "large-index"), "");
+    EXPECT_EQ(s.look.cardStyle, CardStyle::LargeIndex);
+    EXPECT_EQ(applySetting(s, "four-colour", "on"), "");
+    EXPECT_TRUE(s.look.fourColour);
+    EXPECT_EQ(applySetting(s, "contrast", "high"), "");
+    EXPECT_EQ(s.look.contrast, Contrast::High);
     for (const OptionInfo &o : optionTable()) {
         Settings copy;
         EXPECT_EQ(applySetting(copy, o.name, settingText(s, o.name)), "") << o.name;
@@ -68,6 +85,17 @@ TEST(Settings, BadValuesAreRefusedAndLeaveTheSettingAsItWas)
     EXPECT_NE(applySetting(s, "highlight", "frame"), "");
     EXPECT_NE(applySetting(s, "speech", "loud"), "");
     EXPECT_FALSE(s.speech);
+    // Only the scales the pictures are drawn for.
+    for (const char *bad : { "0", "0.5", "1.25", "4", "-2", "2x", "", "Fit", "nan", "inf" }) {
+        EXPECT_EQ(applySetting(s, "scale", bad), "scale must be 1, 1.5, 2, 2.5, 3 or fit, not \"" + std::string(bad) + "\"") << bad;
+        EXPECT_EQ(s.look.scale, 1) << bad;
+        EXPECT_FALSE(s.look.fitScale) << bad;
+    }
+    EXPECT_NE(applySetting(s, "card-style", "large"), "");
+    EXPECT_NE(applySetting(s, "four-colour", "four"), "");
+    EXPECT_NE(applySetting(s, "contrast", "dark"), "");
+    EXPECT_TRUE(s.look.standardCards());
+    EXPECT_EQ(s.look.contrast, Contrast::Standard);
     const std::string unknown = applySetting(s, "colour", "red");
     EXPECT_NE(unknown.find("colour"), std::string::npos);
 }

@@ -27,6 +27,14 @@ for f in "$build"/game/*.bmp "$build"/game/*.BMP "$build"/game/wildcrest*.png; d
   count=$((count + 1))
 done
 [ "$count" -ge 60 ] || fail "only $count pictures in the build"
+# The pictures drawn at the larger scales, in their folders: x2/Back.png, x2/four-colour/QH.png, ...
+scaled=0
+while IFS= read -r f; do
+  rel=${f#"$build/game/"}
+  cmp -s "$f" "$game/$rel" || fail "picture $rel not installed as built"
+  scaled=$((scaled + 1))
+done < <(find "$build/game" -path "$build/game/x*" -name '*.png')
+[ "$scaled" -eq 1712 ] || fail "$scaled scaled pictures in the build, not 8 scales of 6 pictures and 4 sets of 52 faces"
 for suit in S C H D; do
   [ -f "$game/8$suit.bmp" ] && [ -f "$game/8$suit.BMP" ] || fail "8$suit.bmp and 8$suit.BMP are not both installed"
 done

@@ -132,8 +132,11 @@ TEST_F(SettingsTest, EveryGoodValueOfTheFileIsTaken)
 
 TEST_F(SettingsTest, ABadValueIsToldOnceAndOnlyItsKeyKeepsTheDefault)
 {
-    writeFile("scan-time=fast\ndebounce=1,5\nacceptance=400\nhighlight=lift+frame\n");
+    writeFile("scan-time=fast\ndebounce=1,5\nacceptance=400\nhighlight=lift+frame\nscale=1,5\ncontrast=dark\ncard-style=large-index\n");
     const Settings s = readFile();
+    EXPECT_EQ(s.look.scale, 1);
+    EXPECT_EQ(s.look.contrast, Contrast::Standard);
+    EXPECT_EQ(s.look.cardStyle, CardStyle::LargeIndex);
     EXPECT_EQ(s.scanTime, Settings {}.scanTime);
     EXPECT_EQ(s.debounce, 0ms);
     EXPECT_EQ(s.acceptance, 400ms);
@@ -143,7 +146,9 @@ TEST_F(SettingsTest, ABadValueIsToldOnceAndOnlyItsKeyKeepsTheDefault)
     EXPECT_EQ(count(said, where + "scan-time: "), 1) << said;
     EXPECT_EQ(count(said, "\"fast\"; using the default 2\n"), 1) << said;
     EXPECT_EQ(count(said, where + "debounce: "), 1) << said;
-    EXPECT_EQ(count(said, "\n"), 2) << said;
+    EXPECT_EQ(count(said, where + "scale: scale must be 1, 1.5, 2, 2.5, 3 or fit, not \"1,5\"; using the default 1\n"), 1) << said;
+    EXPECT_EQ(count(said, where + "contrast: "), 1) << said;
+    EXPECT_EQ(count(said, "\n"), 4) << said;
 }
 
 TEST_F(SettingsTest, TheSwitchOptionsOfTheFileAndTheirMistakes)
@@ -239,7 +244,11 @@ TEST_F(SettingsTest, EachOptionOnTheCommandLine)
         "--pause-on-first-offer=on",
         "--highlight=lift+frame",
         "--sound-cue=on",
-        "--speech=on" });
+        "--speech=on",
+        "--scale=2.5",
+        "--card-style=large-index",
+        "--four-colour=on",
+        "--contrast=high" });
     EXPECT_EQ(line.then, CommandLine::Then::Play);
     EXPECT_EQ(texts(line.settings),
         (std::vector<std::string> { "scan-time=0.5",
@@ -251,10 +260,15 @@ TEST_F(SettingsTest, EachOptionOnTheCommandLine)
             "pause-on-first-offer=on",
             "highlight=lift+frame",
             "sound-cue=on",
-            "speech=on" }));
+            "speech=on",
+            "scale=2.5",
+            "card-style=large-index",
+            "four-colour=on",
+            "contrast=high" }));
     EXPECT_TRUE(run({ "--scan-time=auto" }).settings.adaptiveScan);
     for (const std::string second : { "none", "enter", "right-click", "button:0", "key:F8", "key:Tab", "key:A" })
         EXPECT_EQ(settingText(run({ "--second-switch=" + second }).settings, "second-switch"), second);
+    EXPECT_TRUE(run({ "--scale=fit" }).settings.look.fitScale);
     EXPECT_EQ(run({ "--settings" }).then, CommandLine::Then::EditSettings);
     EXPECT_EQ(warnings.str(), "");
 }
@@ -301,7 +315,11 @@ TEST_F(SettingsTest, AWrongOptionEndsWithItsNameAndTheUsage)
              { "--second-switch=key:NoSuchKey" },
              { "--second-switch=key:Ctrl+A" },
              { "--second-switch=key:Esc" },
-             { "--second-switch=middle" } }) {
+             { "--second-switch=middle" },
+             { "--scale=4" },
+             { "--card-style=huge" },
+             { "--four-colour=maybe" },
+             { "--contrast=dark" } }) {
         warnings.str("");
         const CommandLine line = run(args);
         EXPECT_EQ(line.then, CommandLine::Then::Exit) << args[0];
@@ -335,6 +353,10 @@ TEST_F(SettingsTest, TheDialogWritesAFileThatReadsBackTheSame)
     chosen.highlight = Highlight::LiftAndFrame;
     chosen.soundCue = true;
     chosen.speech = true;
+    chosen.look.scale = 1.5;
+    chosen.look.cardStyle = CardStyle::LargeIndex;
+    chosen.look.fourColour = true;
+    chosen.look.contrast = Contrast::High;
     {
         SettingsDialog dialog(path());
         dialog.setSettings(chosen);
@@ -350,6 +372,7 @@ TEST_F(SettingsTest, TheDialogWritesAFileThatReadsBackTheSame)
     chosen = Settings {};
     chosen.adaptiveScan = true;
     chosen.secondSwitch = SecondSwitch { SecondSwitch::Kind::Button, 7, {} };
+    chosen.look.fitScale = true;
     {
         SettingsDialog dialog(path());
         dialog.setSettings(chosen);

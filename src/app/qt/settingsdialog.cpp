@@ -108,6 +108,17 @@ SettingsDialog::SettingsDialog(QString path, QWidget *parent)
     highlight_->addItem("Lifted and framed", "lift+frame");
     soundCue_ = new QCheckBox("A short sound", this);
     speech_ = new QCheckBox("Speak offers, plays and results", this);
+    scale_ = new QComboBox(this);
+    for (double scale : kTableScales)
+        scale_->addItem(QString::fromStdString(scaleText(scale)) + " \u00D7", QString::fromStdString(scaleText(scale)));
+    scale_->addItem("As large as the screen allows", "fit");
+    cardStyle_ = new QComboBox(this);
+    cardStyle_->addItem("Standard", "standard");
+    cardStyle_->addItem("Large rank and suit in the corners", "large-index");
+    fourColour_ = new QCheckBox("Four colours: diamonds blue, clubs green", this);
+    contrast_ = new QComboBox(this);
+    contrast_->addItem("Standard", "standard");
+    contrast_->addItem("High: dark table, light text", "high");
     connect(adaptive_, &QCheckBox::toggled, scanTime_, &QWidget::setDisabled);
 
     auto *form = new QFormLayout;
@@ -131,6 +142,10 @@ SettingsDialog::SettingsDialog(QString path, QWidget *parent)
     row("&Highlight:", "highlight", highlight_);
     row("S&ound at each offer:", "sound-cue", soundCue_);
     row("S&peech:", "speech", speech_);
+    row("Table si&ze:", "scale", scale_);
+    row("&Cards:", "card-style", cardStyle_);
+    row("", "four-colour", fourColour_);
+    row("Co&ntrast:", "contrast", contrast_);
 
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Save | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
@@ -180,6 +195,10 @@ void SettingsDialog::setSettings(const Settings &s)
     highlight_->setCurrentIndex(s.highlight == Highlight::LiftAndFrame ? 1 : 0);
     soundCue_->setChecked(s.soundCue);
     speech_->setChecked(s.speech);
+    scale_->setCurrentIndex(scale_->findData(QString::fromStdString(settingText(s, "scale"))));
+    cardStyle_->setCurrentIndex(cardStyle_->findData(QString::fromStdString(settingText(s, "card-style"))));
+    fourColour_->setChecked(s.look.fourColour);
+    contrast_->setCurrentIndex(contrast_->findData(QString::fromStdString(settingText(s, "contrast"))));
     settingsChanged();
 }
 
@@ -201,6 +220,10 @@ Settings SettingsDialog::settings() const
     s.highlight = highlight_->currentIndex() == 1 ? Highlight::LiftAndFrame : Highlight::Lift;
     s.soundCue = soundCue_->isChecked();
     s.speech = speech_->isChecked();
+    // The lists hold only values the options take.
+    for (const auto &[name, box] : { std::pair { "scale", scale_ }, std::pair { "card-style", cardStyle_ }, std::pair { "contrast", contrast_ } })
+        applySetting(s, name, box->currentData().toString().toStdString());
+    s.look.fourColour = fourColour_->isChecked();
     return s;
 }
 

@@ -63,6 +63,10 @@ private:
     QComboBox *highlight_;
     QCheckBox *soundCue_;
     QCheckBox *speech_;
+    QComboBox *scale_;
+    QComboBox *cardStyle_;
+    QCheckBox *fourColour_;
+    QComboBox *contrast_;
 };
 
 } // namespace wildcrest

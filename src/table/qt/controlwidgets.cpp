@@ -1,9 +1,13 @@
 #include "table/qt/controlwidgets.h"
 
 #include "table/qt/colours.h"
+#include "table/qt/contrast.h"
 
 #include <QPaintEvent>
 #include <QPainter>
+
+#include <algorithm>
+#include <cmath>
 
 namespace wildcrest
 {
@@ -29,16 +33,17 @@ void PictureWidget::paintEvent(QPaintEvent *)
     painter.drawPixmap(0, 0, picture_);
 }
 
-OutlineWidget::OutlineWidget(QWidget *parent, QColor line)
+OutlineWidget::OutlineWidget(QWidget *parent, QColor line, int lineWidth)
     : QWidget(parent)
     , line_(line)
+    , lineWidth_(lineWidth)
 {
     setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
 void OutlineWidget::paintEvent(QPaintEvent *)
 {
-    constexpr int kLineWidth = 2;
+    const int kLineWidth = lineWidth_;
     QPainter painter(this);
     QPen pen(line_, kLineWidth);
     pen.setJoinStyle(Qt::MiterJoin);
@@ -49,14 +54,14 @@ void OutlineWidget::paintEvent(QPaintEvent *)
     painter.drawRect(r);
 }
 
-QFont tableFont(const FontSpec &entry)
+QFont tableFont(const FontSpec &entry, double scale)
 {
     QString family = QString::fromStdString(entry.family);
     if (family == "Arial" || family == "MS Sans Serif")
         family = "Liberation Sans"; // metric-compatible with Arial
     QFont font(family);
     if (entry.points > 0)
-        font.setPixelSize(qRound(entry.points * 96.0 / 72.0));
+        font.setPixelSize(qRound(entry.points * 96.0 / 72.0 * scale));
     font.setBold(entry.bold);
     font.setItalic(entry.italic);
     return font;
@@ -70,27 +75,28 @@ void fillBackground(QWidget *widget, QColor colour)
     widget->setAutoFillBackground(true);
 }
 
-QLabel *makeLabel(const ControlSpec &entry, QWidget *parent)
+QLabel *makeLabel(const ControlSpec &entry, QWidget *parent, double scale, Contrast contrast)
 {
     auto *label = new QLabel(parent);
     label->setTextFormat(Qt::PlainText);
     label->setText(QString::fromStdString(entry.caption));
-    label->setFont(tableFont(entry.font));
+    label->setFont(tableFont(entry.font, scale));
     // Long captions wrap within the label rather than run past its edge.
     label->setWordWrap(true);
     label->setAlignment(entry.align == Align::Centre ? Qt::AlignCenter : Qt::AlignLeft | Qt::AlignVCenter);
     label->setAttribute(Qt::WA_TransparentForMouseEvents);
     if (entry.textColour) {
         QPalette palette = label->palette();
-        palette.setColor(QPalette::WindowText, toQColor(*entry.textColour));
+        palette.setColor(QPalette::WindowText, shownColour(*entry.textColour, Paint::Text, contrast));
         label->setPalette(palette);
     }
     if (entry.backColour)
-        fillBackground(label, toQColor(*entry.backColour));
+        fillBackground(label, shownColour(*entry.backColour, Paint::Back, contrast));
     if (entry.border) {
         label->setFrameStyle(QFrame::Box | QFrame::Plain);
-        label->setLineWidth(1);
-        label->setIndent(2);
+        // A dark plate on the dark table needs a border that shows.
+        label->setLineWidth(std::max(1, int(std::lround(scale))) * (contrast == Contrast::High ? 2 : 1));
+        label->setIndent(int(std::lround(2 * scale)));
     }
     return label;
 }

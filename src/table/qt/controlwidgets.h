@@ -1,6 +1,7 @@
 #pragma once
 
 #include "table/layout.h"
+#include "table/look.h"
 
 #include <QColor>
 #include <QFont>
@@ -35,23 +36,25 @@ private:
 class OutlineWidget : public QWidget
 {
 public:
-    OutlineWidget(QWidget *parent, QColor line);
+    OutlineWidget(QWidget *parent, QColor line, int lineWidth = 2);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
     QColor line_;
+    int lineWidth_;
 };
 
-// The font a label was designed with, as installed here. The size is set in
-// pixels so that the text fits its label whatever DPI the display reports.
-QFont tableFont(const FontSpec &entry);
+// The font a label was designed with, as installed here, grown by `scale`. The
+// size is set in pixels so that the text fits its label whatever DPI the
+// display reports.
+QFont tableFont(const FontSpec &entry, double scale = 1);
 
 // Paints the widget's whole area in `colour` from now on.
 void fillBackground(QWidget *widget, QColor colour);
 
-// A Label control as the layout describes it.
-QLabel *makeLabel(const ControlSpec &entry, QWidget *parent);
+// A Label control as the layout describes it, at the table's scale and in its contrast.
+QLabel *makeLabel(const ControlSpec &entry, QWidget *parent, double scale = 1, Contrast contrast = Contrast::Standard);
 
 } // namespace wildcrest

@@ -8,8 +8,11 @@ namespace wildcrest
 const QColor OfferFrame::kOuter(0, 0, 0);
 const QColor OfferFrame::kInner(255, 221, 0);
 
-OfferFrame::OfferFrame(QWidget *parent)
+OfferFrame::OfferFrame(QWidget *parent, int ring, QColor outer, QColor inner)
     : QWidget(parent)
+    , ring_(ring)
+    , outer_(outer)
+    , inner_(inner)
 {
     setObjectName("OfferFrame");
     setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -23,7 +26,8 @@ void OfferFrame::frame(const QWidget *target)
     QWidget *host = parentWidget();
     const QPoint topLeft =
         target->parentWidget() == host ? target->pos() : target->mapTo(host->window(), QPoint(0, 0)) - host->mapTo(host->window(), QPoint(0, 0));
-    setGeometry(QRect(topLeft, target->size()).adjusted(-kWidth, -kWidth, kWidth, kWidth));
+    const int width = frameWidth();
+    setGeometry(QRect(topLeft, target->size()).adjusted(-width, -width, width, width));
     raise();
     show();
     update();
@@ -33,14 +37,15 @@ void OfferFrame::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     const QRect all = rect();
-    const QRect inner = all.adjusted(kRing, kRing, -kRing, -kRing);
-    const QRect hole = all.adjusted(kWidth, kWidth, -kWidth, -kWidth);
+    const QRect inner = all.adjusted(ring_, ring_, -ring_, -ring_);
+    const int width = frameWidth();
+    const QRect hole = all.adjusted(width, width, -width, -width);
     QRegion outerRing = QRegion(all).subtracted(inner);
     QRegion innerRing = QRegion(inner).subtracted(hole);
     painter.setClipRegion(outerRing);
-    painter.fillRect(all, kOuter);
+    painter.fillRect(all, outer_);
     painter.setClipRegion(innerRing);
-    painter.fillRect(all, kInner);
+    painter.fillRect(all, inner_);
 }
 
 } // namespace wildcrest

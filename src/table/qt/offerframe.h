@@ -18,13 +18,24 @@ public:
     static const QColor kOuter;
     static const QColor kInner;
 
-    explicit OfferFrame(QWidget *parent);
+    // Rings `ring` pixels wide, grown with the table; on a dark table the
+    // colours change places, so the light ring meets the table.
+    explicit OfferFrame(QWidget *parent, int ring = kRing, QColor outer = kOuter, QColor inner = kInner);
+    int frameWidth() const
+    {
+        return 2 * ring_;
+    }
 
     // Frames `target` (a sibling or any widget of the same window) where it is now.
     void frame(const QWidget *target);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+
+private:
+    int ring_;
+    QColor outer_;
+    QColor inner_;
 };
 
 } // namespace wildcrest

@@ -3,10 +3,12 @@
 #include "joystick/joystickswitch.h"
 #include "table/layout.h"
 #include "table/qt/colours.h"
+#include "table/qt/contrast.h"
 #include "table/qt/controlwidgets.h"
 #include "table/qt/offerframe.h"
 #include "table/qt/picturefile.h"
 
+#include <QAccessible>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -23,28 +25,35 @@
 namespace wildcrest
 {
 
-namespace
-{
-
-    int toPixels(Twips t)
-    {
-        return int(std::lround(double(t) / kTwipsPerPixel));
-    }
-
-} // namespace
-
-QtTableView::QtTableView()
+QtTableView::QtTableView(std::string pictureDir, const TableLook &look)
     : QWidget(nullptr,
         Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
+    , look_(look)
 {
+    if (pictureDir.empty())
+        pictureDir = QCoreApplication::applicationDirPath().toStdString();
+    if (look_.fitScale) {
+        const QScreen *s = screen() ? screen() : QGuiApplication::primaryScreen();
+        const QRect area = s ? s->availableGeometry() : QRect();
+        look_.scale = s ? fitScale(area.width(), area.height()) : 1;
+        look_.fitScale = false;
+    }
+    // On a screen of twice the density each table pixel is two of the screen's:
+    // the pictures drawn for that, not ours enlarged by Qt.
+    pictureScale_ = pictureScaleFor(look_.scale * devicePixelRatioF());
+
     setWindowTitle(QString::fromStdString(kWindowCaption));
     setFixedSize(toPixels(kWindowWidth), toPixels(kWindowHeight));
-    fillBackground(this, toQColor(kTableColour));
+    fillBackground(this, shownColour(kTableColour, Paint::Table, look_.contrast));
     setFocusPolicy(Qt::StrongFocus);
     setWindowIcon(QIcon(QString::fromStdString(builtInPicturePath("wildcrest.png"))));
 
-    createControls();
-    offerFrame_ = new OfferFrame(this);
+    createControls(pictureDir);
+    if (look_.contrast == Contrast::High)
+        offerFrame_ = new OfferFrame(this, int(std::lround(OfferFrame::kRing * 1.5 * look_.scale)), OfferFrame::kInner, OfferFrame::kOuter);
+    else
+        offerFrame_ = new OfferFrame(this, int(std::lround(OfferFrame::kRing * look_.scale)));
+    nameControls();
 
     wakeTimer_.setSingleShot(true);
     wakeTimer_.setTimerType(Qt::PreciseTimer);
@@ -62,27 +71,54 @@ std::string QtTableView::builtInPicturePath(const std::string &name)
     return ":/built-in/" + name;
 }
 
-void QtTableView::createControls()
+int QtTableView::toPixels(Twips t) const
+{
+    return int(std::lround(t * look_.scale / kTwipsPerPixel));
+}
+
+QPixmap QtTableView::lookPicture(const std::string &path) const
+{
+    QPixmap picture = loadPicture(lookPicturePath(path, look_, pictureScale_));
+    picture.setDevicePixelRatio(pictureScale_ / look_.scale);
+    return picture;
+}
+
+QPixmap QtTableView::builtInPicture(const std::string &pictureDir, const std::string &name) const
+{
+    const std::string beside = pictureDir + "/" + name;
+    // The default look's are in the executable; the others' lie beside it.
+    if (lookPicturePath(beside, look_, pictureScale_) == beside)
+        return loadPicture(builtInPicturePath(name));
+    return lookPicture(beside);
+}
+
+void QtTableView::createControls(const std::string &pictureDir)
 {
     // A new child is drawn above its earlier siblings, so creating the controls
     // in layout order stacks them as the layout says.
     QWidget *frame = nullptr;
     for (const ControlSpec &entry : tableLayout()) {
         QWidget *parent = entry.onTitleScreen && frame ? frame : this;
+        // The title screen keeps its black on white in any contrast.
+        const Contrast contrast = entry.onTitleScreen ? Contrast::Standard : look_.contrast;
         QWidget *w = nullptr;
         switch (entry.control.kind) {
         case ControlKind::Image: {
             auto *picture = new PictureWidget(parent);
-            if (!entry.builtInPicture.empty())
-                picture->setPicture(loadPicture(builtInPicturePath(entry.builtInPicture)));
+            if (!entry.builtInPicture.empty()) {
+                picture->setPicture(builtInPicture(pictureDir, entry.builtInPicture));
+                names_.picture(entry.control, entry.builtInPicture);
+            }
             w = picture;
             break;
         }
         case ControlKind::Label:
-            w = makeLabel(entry, parent);
+            w = makeLabel(entry, parent, look_.scale, contrast);
             break;
         case ControlKind::Shape:
-            w = new OutlineWidget(parent, toQColor(entry.lineColour.value_or(kBlack)));
+            w = new OutlineWidget(parent,
+                shownColour(entry.lineColour.value_or(kBlack), Paint::Line, contrast),
+                int(std::lround(2 * look_.scale)) * (contrast == Contrast::High ? 2 : 1));
             break;
         case ControlKind::Frame:
             w = new QWidget(parent);
@@ -110,7 +146,7 @@ const QtTableView::Placed &QtTableView::placed(Control c) const
     return controls_.at(c);
 }
 
-void QtTableView::moveToTwips(const Placed &p)
+void QtTableView::moveToTwips(const Placed &p) const
 {
     p.widget->move(toPixels(p.left), toPixels(p.top));
 }
@@ -130,7 +166,9 @@ void QtTableView::setPicture(Control c, const std::string &path)
     auto *picture = dynamic_cast<PictureWidget *>(placed(c).widget);
     if (!picture)
         throw std::invalid_argument(c.name() + " shows no picture");
-    picture->setPicture(loadPicture(path));
+    picture->setPicture(lookPicture(path));
+    names_.picture(c, path);
+    nameControls();
 }
 
 void QtTableView::setVisible(Control c, bool visible)
@@ -173,12 +211,26 @@ void QtTableView::setCaption(Control c, const std::string &text)
     auto *label = qobject_cast<QLabel *>(placed(c).widget);
     if (!label)
         throw std::invalid_argument(c.name() + " has no caption");
-    label->setText(QString::fromStdString(text));
+    captions_[c] = text;
+    const bool marked = look_.contrast == Contrast::High && turnMarked_.count(c);
+    label->setText((marked ? kTurnMark : QString()) + QString::fromStdString(text));
+    names_.caption(c, text);
+    nameControls();
 }
 
 void QtTableView::setBackColour(Control c, Colour colour)
 {
-    fillBackground(placed(c).widget, toQColor(colour));
+    fillBackground(placed(c).widget, shownColour(colour, Paint::Back, look_.contrast));
+    names_.backColour(c, colour);
+    if (look_.contrast == Contrast::High && c.kind == ControlKind::Label) {
+        if (colour == kRed)
+            turnMarked_.insert(c);
+        else
+            turnMarked_.erase(c);
+        const auto caption = captions_.find(c);
+        setCaption(c, caption == captions_.end() ? specOf(c).caption : caption->second);
+    }
+    nameControls();
 }
 
 void QtTableView::setAutoRedraw(bool on)
@@ -218,6 +270,26 @@ void QtTableView::markOffer(std::optional<Control> c)
 {
     offered_ = c;
     placeOfferFrame();
+}
+
+void QtTableView::focusOffer(std::optional<Control> c)
+{
+    names_.offered(c);
+    nameControls();
+    if (!QAccessible::isActive())
+        return; // no screen reader listens: the keyboard focus stays where it is
+    if (c)
+        placed(*c).widget->setFocus(Qt::OtherFocusReason);
+}
+
+void QtTableView::nameControls()
+{
+    // Kept up to date always, so a screen reader started mid-game finds them.
+    for (const auto &[control, p] : controls_) {
+        const QString name = QString::fromStdString(names_.nameOf(control));
+        if (!name.isEmpty() && p.widget->accessibleName() != name)
+            p.widget->setAccessibleName(name);
+    }
 }
 
 void QtTableView::placeOfferFrame()

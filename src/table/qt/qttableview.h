@@ -1,8 +1,10 @@
 #pragma once
 
+#include "table/look.h"
 #include "table/qt/beep.h"
 #include "table/qt/speech.h"
 #include "table/qt/switchkeys.h"
+#include "table/tablenames.h"
 #include "table/tableview.h"
 
 #include <QTimer>
@@ -14,6 +16,7 @@
 #include <map>
 #include <memory>
 #include <optional>
+#include <set>
 #include <string>
 
 namespace wildcrest
@@ -32,7 +35,12 @@ class OfferFrame;
 class QtTableView : public QWidget, public TableView
 {
 public:
-    QtTableView();
+    // The window's own pictures (the deck's back, the title screen's) are
+    // compiled in for the default look; for another `look` (its scale, the
+    // cards' style, the contrast, and the screen's density) they are those drawn
+    // for it in `pictureDir`, empty meaning the executable's directory.
+    // Throws PictureError when one of them cannot be loaded.
+    explicit QtTableView(std::string pictureDir = {}, const TableLook &look = {});
     ~QtTableView() override;
 
     using QWidget::setVisible;
@@ -52,6 +60,7 @@ public:
     void closeWindow() override;
     void setSwitchHandler(SwitchHandler handler) override;
     void markOffer(std::optional<Control> c) override;
+    void focusOffer(std::optional<Control> c) override;
     void cue() override;
     void say(const std::string &text) override;
     void yield() override;
@@ -69,6 +78,18 @@ public:
     // Where a picture the window shows by itself (the deck's back, the title
     // screen's) is kept: compiled into the executable.
     static std::string builtInPicturePath(const std::string &name);
+
+    // The table scale in use (fit resolved) and the scale of the pictures shown.
+    double scale() const
+    {
+        return look_.scale;
+    }
+    double pictureScale() const
+    {
+        return pictureScale_;
+    }
+    // Table units (twips) to this window's pixels.
+    int toPixels(Twips t) const;
 
     // The widget that draws control `c`.
     QWidget *widgetOf(Control c) const;
@@ -99,10 +120,13 @@ private:
         Twips top;
     };
 
-    void createControls();
+    void createControls(const std::string &pictureDir);
+    QPixmap lookPicture(const std::string &path) const;
+    QPixmap builtInPicture(const std::string &pictureDir, const std::string &name) const;
+    void nameControls();
     Placed &placed(Control c);
     const Placed &placed(Control c) const;
-    static void moveToTwips(const Placed &p);
+    void moveToTwips(const Placed &p) const;
     bool filterSwitch(QEvent *event);
     void joystickButton(int button, bool pressed);
     void report(const SwitchEvent &e);
@@ -110,9 +134,14 @@ private:
     void placeOfferFrame();
     void endIfClosed();
 
+    TableLook look_;
+    double pictureScale_ = 1;
+    TableNames names_;
     std::map<Control, Placed> controls_;
     SwitchHandler switchHandler_;
     std::exception_ptr switchFailure_;
+    std::map<Control, std::string> captions_; // as the game set them, before any contrast mark
+    std::set<Control> turnMarked_; // plates showing the side to move, in high contrast
     QTimer wakeTimer_;
     Bell bell_;
     Speech speech_;

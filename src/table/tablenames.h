@@ -1,0 +1,42 @@
+#pragma once
+
+#include "table/controls.h"
+
+#include <map>
+#include <optional>
+#include <string>
+
+namespace wildcrest
+{
+
+// What a screen reader is told each control of the table is, worked out from
+// what the window shows: the pictures' files, the captions and the turn
+// colour. "Your hand, card 3 of 7: seven of hearts", "Deck: 37 cards".
+class TableNames
+{
+public:
+    void picture(Control c, const std::string &path);
+    void caption(Control c, const std::string &text);
+    void backColour(Control c, Colour colour);
+    // The card or suit now on offer; nothing for none.
+    void offered(std::optional<Control> c);
+
+    // The name of control `c`; "" for one that needs none of its own (a
+    // label whose caption says it all).
+    std::string nameOf(Control c) const;
+
+private:
+    // The card code a control's picture shows ("QH"), "back" for a card back,
+    // "" for an empty place or no picture.
+    std::string shown(Control c) const;
+    std::string captionOf(Control c) const;
+    int countShown(int first, int last) const;
+    std::string handName(Control c, int first, int count, const std::string &owner) const;
+
+    std::map<Control, std::string> pictures_;
+    std::map<Control, std::string> captions_;
+    std::map<Control, bool> turn_;
+    std::optional<Control> offered_;
+};
+
+} // namespace wildcrest

@@ -1,0 +1,18 @@
+#!/usr/bin/env bash
+# The game as a screen reader sees it, on a bare X server with its own session
+# bus and the AT-SPI registry: the names of the table's controls and the focus
+# following the scan, read through AT-SPI (read-table.py).
+set -uo pipefail
+
+game=${1:?usage: screen-reader-on-x.sh path/to/wildcrest}
+here=$(cd "$(dirname "$0")" && pwd)
+# A session bus of our own, so the registry and the game find each other and nothing else.
+if [ -z "${WILDCREST_OWN_BUS:-}" ]; then
+  exec env WILDCREST_OWN_BUS=1 dbus-run-session -- "$0" "$@"
+fi
+source "$here/bare-x.sh"
+# Qt talks to AT-SPI once a screen reader is said to be running; there is none here.
+export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+start_game screen-reader "$game" --scan-time=1.5
+/usr/bin/python3 "$here/read-table.py" "$win" || { shot; fail "read through AT-SPI"; }
+end_with_esc

@@ -1,0 +1,316 @@
+// The table at every scale, in high contrast, and as a screen reader is told it.
+#include "table/qt/contrast.h"
+#include "table/qt/controlwidgets.h"
+#include "table/qt/offerframe.h"
+#include "testpictures.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QDir>
+#include <QLabel>
+
+#include <array>
+#include <cmath>
+
+using namespace wildcrest;
+using namespace wildcrest::testing;
+
+namespace
+{
+
+int scaled(Twips t, double scale)
+{
+    return int(std::lround(t * scale / kTwipsPerPixel));
+}
+
+// Writes, beside the plain ones, the built-in pictures as drawn for `look`.
+void writeLookPictures(const PictureDir &pictures, const TableLook &look, double pictureScale)
+{
+    for (const ControlSpec &entry : tableLayout()) {
+        if (entry.builtInPicture.empty())
+            continue;
+        const QString path = QString::fromStdString(lookPicturePath(pictures.file(entry.builtInPicture), look, pictureScale));
+        QDir().mkpath(QFileInfo(path).absolutePath());
+        const QSize size(scaled(entry.rect.width, pictureScale), scaled(entry.rect.height, pictureScale));
+        ASSERT_TRUE(solid(size.width(), size.height(), Qt::darkBlue).save(path, "PNG")) << path.toStdString();
+    }
+}
+
+struct LookView {
+    PictureDir pictures;
+    std::unique_ptr<QtTableView> view;
+
+    explicit LookView(const TableLook &look, double pictureScale)
+    {
+        writeLookPictures(pictures, look, pictureScale);
+        view = std::make_unique<QtTableView>(pictures.path(), look);
+    }
+};
+
+TableLook atScale(double scale)
+{
+    TableLook look;
+    look.scale = scale;
+    return look;
+}
+
+QColor textColour(QWidget *w)
+{
+    return w->palette().color(QPalette::WindowText);
+}
+
+QString text(QtTableView &view, Control c)
+{
+    return qobject_cast<QLabel *>(view.widgetOf(c))->text();
+}
+
+} // namespace
+
+TEST(TableScale, EveryControlStandsAtItsTableUnitsTimesTheScale)
+{
+    for (double scale : kTableScales) {
+        SCOPED_TRACE(scale);
+        LookView table(atScale(scale), scale);
+        QtTableView &view = *table.view;
+        EXPECT_EQ(view.scale(), scale);
+        EXPECT_EQ(view.size(), QSize(scaled(kWindowWidth, scale), scaled(kWindowHeight, scale)));
+        EXPECT_EQ(view.minimumSize(), view.maximumSize());
+        for (const ControlSpec &entry : tableLayout()) {
+            SCOPED_TRACE(entry.control.name());
+            QWidget *w = view.widgetOf(entry.control);
+            EXPECT_EQ(w->mapTo(&view, QPoint(0, 0)), QPoint(scaled(entry.rect.left, scale), scaled(entry.rect.top, scale)));
+            EXPECT_EQ(w->size(), QSize(scaled(entry.rect.width, scale), scaled(entry.rect.height, scale)));
+            // The game sees the same table units at every scale.
+            EXPECT_EQ(view.left(entry.control), entry.rect.left);
+            EXPECT_EQ(view.top(entry.control), entry.rect.top);
+            if (auto *label = qobject_cast<QLabel *>(w)) {
+                EXPECT_EQ(label->font().pixelSize(), std::lround(entry.font.points * 96 / 72 * scale));
+            }
+        }
+        // The lift of an offered card is 250 table units at any scale.
+        view.setTop(playerslot(3), 6240 - 250);
+        EXPECT_EQ(view.top(playerslot(3)), 5990);
+        EXPECT_EQ(view.widgetOf(playerslot(3))->y(), scaled(5990, scale));
+        // The built-in pictures are those drawn at the scale, shown pixel for pixel.
+        const auto *back = static_cast<PictureWidget *>(view.widgetOf(Image46));
+        EXPECT_EQ(back->picture().size(), QSize(scaled(1065, scale), scaled(1440, scale)));
+        EXPECT_EQ(back->picture().devicePixelRatio(), 1.0);
+    }
+}
+
+TEST(TableScale, TheGamesPicturesComeFromTheScalesFolder)
+{
+    LookView table(atScale(2), 2);
+    const std::string face = table.pictures.file("x2/standard/QH.png");
+    QDir().mkpath(QString::fromStdString(table.pictures.file("x2/standard")));
+    ASSERT_TRUE(solid(142, 192, Qt::red).save(QString::fromStdString(face), "PNG"));
+    table.view->setPicture(Image45, table.pictures.file("QH.bmp"));
+    EXPECT_EQ(static_cast<PictureWidget *>(table.view->widgetOf(Image45))->picture().size(), QSize(142, 192));
+    // A picture missing at this scale is named by the file the window looked for.
+    try {
+        table.view->setPicture(Image45, table.pictures.file("KS.bmp"));
+        ADD_FAILURE() << "a missing picture was accepted";
+    } catch (const PictureError &e) {
+        EXPECT_EQ(e.path(), table.pictures.file("x2/standard/KS.png"));
+    }
+}
+
+TEST(TableScale, TheFrameAndTheOutlinesGrowWithTheTable)
+{
+    LookView table(atScale(3), 3);
+    QtTableView &view = *table.view;
+    view.markOffer(Image45);
+    const QRect pile = view.widgetOf(Image45)->geometry();
+    const int width = 3 * OfferFrame::kWidth;
+    EXPECT_EQ(view.offerFrame()->geometry(), pile.adjusted(-width, -width, width, width));
+    const QImage shot = view.grab().toImage();
+    EXPECT_EQ(shot.pixelColor(pile.center().x(), pile.top() - width), OfferFrame::kOuter);
+    EXPECT_EQ(shot.pixelColor(pile.center().x(), pile.top() - 1), OfferFrame::kInner);
+}
+
+TEST(TableScale, FitTakesTheLargestThatFitsTheScreen)
+{
+    EXPECT_EQ(fitScale(1280, 800), 1);
+    EXPECT_EQ(fitScale(1920, 1040), 1.5); // 1382 x 950
+    EXPECT_EQ(fitScale(1842, 1266), 2);
+    EXPECT_EQ(fitScale(1841, 1266), 1.5);
+    EXPECT_EQ(fitScale(3840, 2100), 3);
+    EXPECT_EQ(fitScale(800, 600), 1) << "a screen too small still gets the table";
+}
+
+TEST(TableScale, PicturesForEachDensity)
+{
+    EXPECT_EQ(pictureScaleFor(1), 1);
+    EXPECT_EQ(pictureScaleFor(1.5 * 2), 3);
+    EXPECT_EQ(pictureScaleFor(2.5 * 2), 5);
+    EXPECT_EQ(pictureScaleFor(1.25), 1.5) << "drawn larger and made smaller, never enlarged";
+    EXPECT_EQ(pictureScaleFor(9), 6);
+
+    TableLook look;
+    EXPECT_EQ(lookPicturePath("/g/QH.bmp", look, 1), "/g/QH.bmp");
+    EXPECT_EQ(lookPicturePath("/g/8H.BMP", look, 2), "/g/x2/standard/8H.png");
+    EXPECT_EQ(lookPicturePath("/g/Back.bmp", look, 1.5), "/g/x1.5/Back.png");
+    look.contrast = Contrast::High; // on the dark table the corners must be clear
+    EXPECT_EQ(lookPicturePath("/g/QH.bmp", look, 1), "/g/x1/standard/QH.png");
+    look.cardStyle = CardStyle::LargeIndex;
+    look.fourColour = true;
+    EXPECT_EQ(lookPicturePath("/g/TD.bmp", look, 6), "/g/x6/large-index+four-colour/TD.png");
+    EXPECT_EQ(lookPicturePath("/g/Empty.bmp", look, 6), "/g/x6/Empty.png");
+}
+
+TEST(HighContrast, ADarkTableWithLightTextAndMarkedPlates)
+{
+    TableLook look;
+    look.contrast = Contrast::High;
+    LookView table(look, 1);
+    QtTableView &view = *table.view;
+    EXPECT_EQ(view.palette().color(QPalette::Window), kDarkTable);
+    EXPECT_EQ(textColour(view.widgetOf(Label1)), kLightText);
+    EXPECT_EQ(textColour(view.widgetOf(Label6)), kSignalYellow);
+    // The title screen keeps its black on white.
+    EXPECT_EQ(textColour(view.widgetOf(label(10))), QColor(Qt::black));
+    EXPECT_EQ(view.widgetOf(Frame1)->palette().color(QPalette::Window), QColor(Qt::white));
+
+    // The side to move: red, and the mark, which stays through a new caption.
+    view.setBackColour(Label2, kRed);
+    view.setBackColour(Label3, kBlack);
+    EXPECT_EQ(text(view, Label2), kTurnMark + "Player");
+    EXPECT_EQ(text(view, Label3), "Computer");
+    EXPECT_EQ(view.widgetOf(Label2)->palette().color(QPalette::Window), kDeepRed);
+    view.setCaption(Label2, "Player");
+    EXPECT_EQ(text(view, Label2), kTurnMark + "Player");
+    view.setBackColour(Label2, kBlack);
+    view.setBackColour(Label3, kRed);
+    EXPECT_EQ(text(view, Label2), "Player");
+    EXPECT_EQ(text(view, Label3), kTurnMark + "Computer");
+
+    // The offer frame: the light ring meets the dark table, and it is wider.
+    view.setVisible(Frame1, false);
+    view.markOffer(Image45);
+    const QRect pile = view.widgetOf(Image45)->geometry();
+    const QImage shot = view.grab().toImage();
+    const int width = static_cast<OfferFrame *>(view.offerFrame())->frameWidth();
+    EXPECT_GT(width, OfferFrame::kWidth);
+    EXPECT_EQ(shot.pixelColor(pile.center().x(), pile.top() - width), OfferFrame::kInner);
+    EXPECT_EQ(shot.pixelColor(pile.center().x(), pile.top() - 1), OfferFrame::kOuter);
+}
+
+TEST(HighContrast, TheStandardTableIsAsItWas)
+{
+    LookView table(TableLook {}, 1);
+    QtTableView &view = *table.view;
+    view.setBackColour(Label2, kRed);
+    EXPECT_EQ(text(view, Label2), "Player");
+    EXPECT_EQ(view.palette().color(QPalette::Window), QColor(0xC0, 0xFF, 0xC0));
+    EXPECT_EQ(static_cast<OfferFrame *>(view.offerFrame())->frameWidth(), OfferFrame::kWidth);
+}
+
+namespace
+{
+
+// How colours look with a colour vision deficiency: the simulation of Machado,
+// Oliveira and Fernandes (2009) at full severity, applied in linear RGB.
+using Matrix = std::array<std::array<double, 3>, 3>;
+const Matrix kProtanopia { { { 0.152286, 1.052583, -0.204868 }, { 0.114503, 0.786281, 0.099216 }, { -0.003882, -0.048116, 1.051998 } } };
+const Matrix kDeuteranopia { { { 0.367322, 0.860646, -0.227968 }, { 0.280085, 0.672501, 0.047413 }, { -0.011820, 0.042940, 0.968881 } } };
+const Matrix kTritanopia { { { 1.255528, -0.076749, -0.178779 }, { -0.078411, 0.930809, 0.147602 }, { 0.004733, 0.691367, 0.303900 } } };
+const Matrix kTypical { { { 1, 0, 0 }, { 0, 1, 0 }, { 0, 0, 1 } } };
+
+double linear(double c)
+{
+    return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+}
+
+// The relative luminance of `colour` as seen through `vision`.
+double luminance(const QColor &colour, const Matrix &vision)
+{
+    const std::array<double, 3> rgb { linear(colour.redF()), linear(colour.greenF()), linear(colour.blueF()) };
+    std::array<double, 3> seen {};
+    for (int i = 0; i < 3; ++i)
+        seen[i] = std::clamp(vision[i][0] * rgb[0] + vision[i][1] * rgb[1] + vision[i][2] * rgb[2], 0.0, 1.0);
+    return 0.2126 * seen[0] + 0.7152 * seen[1] + 0.0722 * seen[2];
+}
+
+// The contrast ratio of the accessibility guidelines, 1 to 21.
+double contrast(const QColor &a, const QColor &b, const Matrix &vision)
+{
+    const double la = luminance(a, vision);
+    const double lb = luminance(b, vision);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+} // namespace
+
+TEST(HighContrast, ReadableWithEachCommonColourBlindness)
+{
+    const QColor plateText(Qt::yellow);
+    const QColor red = shownColour(kRed, Paint::Back, Contrast::High);
+    const QColor black = shownColour(kBlack, Paint::Back, Contrast::High);
+    const QColor table = shownColour(kTableColour, Paint::Table, Contrast::High);
+    for (const auto &[name, vision] : { std::pair { "typical", kTypical },
+             std::pair { "protanopia", kProtanopia },
+             std::pair { "deuteranopia", kDeuteranopia },
+             std::pair { "tritanopia", kTritanopia } }) {
+        SCOPED_TRACE(name);
+        // Text: 4.5 to 1 at least.
+        EXPECT_GE(contrast(plateText, red, vision), 4.5);
+        EXPECT_GE(contrast(plateText, black, vision), 4.5);
+        EXPECT_GE(contrast(shownColour(kSystemWindowText, Paint::Text, Contrast::High), table, vision), 4.5);
+        EXPECT_GE(contrast(shownColour(kRed, Paint::Text, Contrast::High), table, vision), 4.5);
+        // The frames and outlines: 3 to 1 at least against what they lie on.
+        EXPECT_GE(contrast(OfferFrame::kInner, table, vision), 3);
+        EXPECT_GE(contrast(OfferFrame::kOuter, QColor(Qt::white), vision), 3);
+        EXPECT_GE(contrast(shownColour(kRed, Paint::Line, Contrast::High), table, vision), 3);
+        EXPECT_GE(contrast(shownColour(0x0000C000, Paint::Line, Contrast::High), table, vision), 3);
+    }
+    // Red and black plates differ little for a protanope: that is why the mark is there.
+    EXPECT_LT(contrast(red, black, kProtanopia), 3);
+}
+
+namespace
+{
+
+void showActive(QtTableView &view)
+{
+    view.show();
+    view.activateWindow();
+    QApplication::setActiveWindow(&view);
+    view.yield();
+}
+
+} // namespace
+
+// The focus following the offer is seen through AT-SPI in the real window
+// (tests/e2e/screen-reader-on-x.sh): here no screen reader can listen.
+TEST(ScreenReader, ControlsAreNamedAndNothingElseChanges)
+{
+    PictureDir pictures;
+    QtTableView view(pictures.path());
+    const std::string empty = pictures.write("Empty.bmp", solid(71, 96, Qt::green));
+    const std::string seven = pictures.write("7H.bmp", solid(71, 96, Qt::white));
+    const std::string ace = pictures.write("AS.bmp", solid(71, 96, Qt::white));
+    const std::string eight = pictures.write("8D.BMP", solid(71, 96, Qt::white));
+    showActive(view);
+    ASSERT_FALSE(QAccessible::isActive());
+    QWidget *focused = QApplication::focusWidget();
+
+    view.setPicture(playerslot(1), seven);
+    view.setPicture(playerslot(2), ace);
+    for (int k = 3; k <= 22; ++k)
+        view.setPicture(playerslot(k), empty);
+    view.setCaption(Label16, "37");
+    view.setCaption(Label1, "Round: 1 of 5");
+    EXPECT_EQ(view.widgetOf(playerslot(1))->accessibleName(), "Your hand, card 1 of 2: seven of hearts");
+    EXPECT_EQ(view.widgetOf(playerslot(2))->accessibleName(), "Your hand, card 2 of 2: ace of spades");
+    EXPECT_EQ(view.widgetOf(Image46)->accessibleName(), "Deck: 37 cards");
+    EXPECT_EQ(view.widgetOf(Label1)->accessibleName(), "Round 1 of 5");
+    EXPECT_EQ(view.widgetOf(image(51))->accessibleName(), "Wildcrest");
+
+    // A suit on offer: the pile is named for it. Without a listener the focus stays.
+    view.setPicture(Image45, eight);
+    view.focusOffer(Image45);
+    EXPECT_EQ(view.widgetOf(Image45)->accessibleName(), "Name a suit: diamonds");
+    EXPECT_EQ(QApplication::focusWidget(), focused);
+    view.focusOffer(std::nullopt);
+    EXPECT_EQ(view.widgetOf(Image45)->accessibleName(), "Pile: eight, diamonds named");
+}
