@@ -28,7 +28,7 @@ fail() { echo "screenshots: $*" >&2; exit 1; }
 # Starts a private X server and the game (or the settings dialog) on it, with the given options.
 start() {
   exec 3>"$work/display"
-  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+  Xvfb -displayfd 3 -screen 0 2560x1600x24 -nolisten tcp >/dev/null 2>&1 &
   xvfb_pid=$!
   for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
   export DISPLAY=":$(head -1 "$work/display")"
@@ -58,12 +58,13 @@ keep() {
   echo "docs/$1"
 }
 press() { xdotool key --window "$win" space; }
+table=C0FFC0 # the table's colour where no card lies
 pixel() { convert "$work/screen.png" -format "%[hex:p{$1,$2}]" info: | cut -c1-6; }
 # The player's place (1 to 11) whose card stands lifted, if any: it covers the
 # strip of table just above its place.
 lifted() {
   for k in $(seq 0 10); do
-    [ "$(pixel $((24 + 80 * k + 35)) 402)" != C0FFC0 ] && { echo $((k + 1)); return; }
+    [ "$(pixel $((24 + 80 * k + 35)) 402)" != "$table" ] && { echo $((k + 1)); return; }
   done
 }
 # Whether the lifted card at place $1 is an eight: its picture is one of the four.
@@ -81,22 +82,37 @@ start
 keep title.png
 stop
 
-# A card on offer, lifted and framed: once the deal is over (a card on the pile)
-# and the same place stays lifted, so that no card on its way is taken for it.
+# A card on offer: once the deal is over (a card on the pile) and the same place
+# stays lifted, so that no card on its way is taken for it. The pixels looked at
+# are the table's at scale 1. Call: wait_for_offer
+wait_for_offer() {
+  local first
+  for _ in $(seq 200); do
+    grab
+    if [ "$(pixel 383 329)" != "$table" ] && [ -n "$(lifted)" ]; then
+      first=$(lifted)
+      sleep 0.3
+      grab
+      [ "$(lifted)" = "$first" ] && return 0
+    fi
+    sleep 0.1
+  done
+  fail "no card was offered"
+}
+
+# The whole table in high contrast, a card on offer.
+table=101820
+start --contrast=high
+press
+wait_for_offer
+keep contrast-high.png
+stop
+table=C0FFC0
+
+# A card on offer, lifted and framed.
 start --highlight=lift+frame
 press
-offered=""
-for _ in $(seq 200); do
-  grab
-  if [ "$(pixel 383 329)" != C0FFC0 ] && [ -n "$(lifted)" ]; then
-    first=$(lifted)
-    sleep 0.3
-    grab
-    [ "$(lifted)" = "$first" ] && { offered=yes; break; }
-  fi
-  sleep 0.1
-done
-[ -n "$offered" ] || fail "no card was offered"
+wait_for_offer
 keep offer.png
 
 # Naming a suit: play on (a press at every second offer, and whenever nothing is
@@ -123,6 +139,16 @@ for _ in $(seq 3000); do
   sleep 0.1
 done
 [ -n "$named" ] || fail "no eight came to be offered"
+stop
+
+# Part of the table at scale 2 with large corner indices and four colours, framed.
+start --scale=2 --card-style=large-index --four-colour=on --highlight=lift+frame
+press
+sleep 9 # the deal, at any scale; then the first offer
+grab
+convert "$work/screen.png" -crop 1150x500+0+540 +repage -strip "$docs/scale2-large-index-four-colour.png"
+optipng -quiet -o5 "$docs/scale2-large-index-four-colour.png"
+echo docs/scale2-large-index-four-colour.png
 stop
 
 # The settings dialog, as the person who sets up the computer sees it (with the
