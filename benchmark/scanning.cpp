@@ -4,6 +4,8 @@
 // and with the scan time learnt from their presses.
 #include "switchuser.h"
 
+#include "player/scanroom.h"
+
 #include "app/speeds.h"
 
 #include <cstdio>
@@ -36,8 +38,9 @@ Result play(const User &who, bool adaptive, long turnsWanted, std::uint64_t seed
     HeadlessView view;
     view.setReadingCost(1ms);
     ClockFoldedRandom random(seed);
-    GameForm game(view, random, "/game");
-    game.settings.adaptiveScan = adaptive;
+    ScanRoom scan(view);
+    scan.settings.adaptiveScan = adaptive;
+    GameForm game(view, random, "/game", scan);
     std::mt19937_64 rng(seed * 31 + 7);
     std::normal_distribution<double> reaction(who.meanSeconds, who.spreadSeconds);
     const auto reactionTime = [&] { return Moment(std::int64_t(std::max(0.05, reaction(rng)) * 1e6)); };

@@ -1,17 +1,32 @@
 #include "app/gameform.h"
 
 #include "cards/picturepaths.h"
+#include "player/scanroom.h"
 
 namespace wildcrest
 {
 
-GameForm::GameForm(TableView &view, RandomSource &random, std::string appdir)
+GameForm::GameForm(TableView &view, RandomSource &random, std::string appdir, Scanning &scan)
     : view_(view)
+    , scan_(scan)
     , random_(random)
     , appdir_(std::move(appdir))
 {
     switches_.onCounted([this](int, Moment) { hitkey = kTrue; });
     view_.setSwitchHandler([this](const SwitchEvent &e) { switchevent(e); });
+}
+
+GameForm::GameForm(TableView &view, RandomSource &random, std::string appdir)
+    : GameForm(view, random, std::move(appdir), *std::make_unique<ScanRoom>(view).release())
+{
+    ownScan_.reset(&scan_);
+}
+
+GameForm::~GameForm() = default;
+
+void GameForm::announce(const std::string &text)
+{
+    scan_.announce(text);
 }
 
 std::string GameForm::facepath(const CardCode &code) const

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <optional>
 #include <stdexcept>
+#include <utility>
 
 namespace wildcrest
 {
@@ -24,6 +25,13 @@ const std::vector<OptionInfo> &optionTable()
         { "highlight", "lift|lift+frame", "lift", "how the offered card is marked: lifted, or lifted and framed" },
         { "sound-cue", "on|off", "off", "a short sound at each new offer" },
         { "speech", "on|off", "off", "offered cards and suits, the computer's plays and the results are spoken" },
+        { "scan-method",
+            "auto|step|step-dwell|inverse",
+            "auto",
+            "auto: each card offered in turn; step: switch 1 moves, the second switch takes; step-dwell: each press moves, a card left for the scan time is "
+            "taken; inverse: hold to move, let go to take" },
+        { "scan-loops", "0|1..10", "0", "after this many passes with no press the scan rests until the next press; 0 never" },
+        { "prompts", "on|off", "off", "a plain line on the table says what a press will do when nothing is offered" },
     };
     return options;
 }
@@ -115,7 +123,35 @@ namespace
         return "none";
     }
 
+    constexpr std::pair<const char *, ScanMethodName> kScanMethods[] = {
+        { "auto", ScanMethodName::Auto },
+        { "step", ScanMethodName::Step },
+        { "step-dwell", ScanMethodName::StepDwell },
+        { "inverse", ScanMethodName::Inverse },
+    };
+
+    std::optional<ScanMethodName> scanMethodNamed(const std::string &value)
+    {
+        for (const auto &[text, method] : kScanMethods)
+            if (value == text)
+                return method;
+        return std::nullopt;
+    }
+
 } // namespace
+
+std::string settingsConflict(const Settings &settings)
+{
+    if (settings.scanMethod == ScanMethodName::Step && settings.secondSwitch.kind == SecondSwitch::Kind::None)
+        return "scan-method=step needs a second switch to take the card on offer: set second-switch as well";
+    return {};
+}
+
+void settleConflict(Settings &settings)
+{
+    if (!settingsConflict(settings).empty())
+        settings.scanMethod = ScanMethodName::Auto;
+}
 
 std::string applySetting(Settings &settings, const std::string &name, const std::string &value)
 {
@@ -157,11 +193,26 @@ std::string applySetting(Settings &settings, const std::string &name, const std:
             return "highlight must be lift or lift+frame, not \"" + value + "\"";
         return {};
     }
+    if (name == "scan-method") {
+        if (const auto method = scanMethodNamed(value))
+            settings.scanMethod = *method;
+        else
+            return "scan-method must be auto, step, step-dwell or inverse, not \"" + value + "\"";
+        return {};
+    }
+    if (name == "scan-loops") {
+        long n = 0;
+        if (!parseWhole(value, 0, 10, n))
+            return "scan-loops must be 0 (endless) or a whole number of passes from 1 to 10, not \"" + value + "\"";
+        settings.scanLoops = int(n);
+        return {};
+    }
     bool *flag = name == "mouse-switch"  ? &settings.mouseSwitch
         : name == "joystick-switch"      ? &settings.joystickSwitch
         : name == "pause-on-first-offer" ? &settings.pauseOnFirstOffer
         : name == "sound-cue"            ? &settings.soundCue
         : name == "speech"               ? &settings.speech
+        : name == "prompts"              ? &settings.prompts
                                          : nullptr;
     if (!flag)
         return "there is no option " + name;
@@ -199,6 +250,14 @@ std::string settingText(const Settings &settings, const std::string &name)
         return onOff(settings.soundCue);
     if (name == "speech")
         return onOff(settings.speech);
+    if (name == "prompts")
+        return onOff(settings.prompts);
+    if (name == "scan-loops")
+        return std::to_string(settings.scanLoops);
+    if (name == "scan-method")
+        for (const auto &[text, method] : kScanMethods)
+            if (method == settings.scanMethod)
+                return text;
     throw std::invalid_argument("there is no option " + name);
 }
 

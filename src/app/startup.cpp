@@ -11,7 +11,7 @@ namespace wildcrest
 
 void GameForm::load()
 {
-    switches_.retune(settings.debounce, settings.acceptance);
+    scan_.tune(switches_);
     view_.centreWindow();
     view_.setPicture(Image48, picturepath(kCardPicture));
     for (Control c : { Label6, Label7, Label15, Shape2, Image48, Image49 })
@@ -59,6 +59,11 @@ bool GameForm::pacingdelay(bool offersChoice)
     return pacingdelay(offersChoice, scantime());
 }
 
+Moment GameForm::scantime() const
+{
+    return scan_.scantime();
+}
+
 bool GameForm::pacingdelay(bool offersChoice, Moment length)
 {
     const Moment deadline = view_.now() + length;
@@ -88,7 +93,7 @@ void GameForm::activate()
 
 void GameForm::gamestart()
 {
-    waitforkey();
+    scan_.waitforpress(*this, Await::Title);
     view_.setVisible(Frame1, false);
     newdeck();
     dealround();

@@ -42,7 +42,7 @@ void GameForm::roundend()
     announce("the round is over: you have " + std::to_string(playerscore) + ", the computer " + std::to_string(cpuscore));
     const bool matchover = gamecount > 5;
     if (!matchover)
-        waitforkey();
+        scan_.waitforpress(*this, Await::NextRound);
     backdeck = {};
     hand = {};
 
@@ -55,7 +55,7 @@ void GameForm::roundend()
         if (playerscore == cpuscore)
             view_.setVisible(Label15, true);
         announce(playerscore < cpuscore ? "you win the match" : cpuscore < playerscore ? "the computer wins the match" : "the match is a tie");
-        waitforkey();
+        scan_.waitforpress(*this, Await::NewMatch);
         gamecount = 1;
         playerscore = 0;
         cpuscore = 0;

@@ -67,6 +67,7 @@ constexpr Control Label6 = label(6); // "Player Wins!"
 constexpr Control Label7 = label(7); // "Computer Wins!"
 constexpr Control Label15 = label(15); // "Tie Game!"
 constexpr Control Label16 = label(16); // deck counter
+constexpr Control Label18 = label(18); // a plain line on the table: what a press will do
 constexpr Control Shape2 = shape(2); // red frame round the pile
 
 } // namespace wildcrest

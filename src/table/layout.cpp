@@ -138,6 +138,13 @@ namespace
         l.push_back(result(Label7, { 9120, 4080, 4455, 615 }, "Computer Wins!"));
         l.push_back(result(Label15, { 9120, 4680, 4455, 615 }, "Tie Game!"));
 
+        // What a press will do, when the game waits with nothing on offer; hidden until then.
+        ControlSpec sign = at(Label18, { 120, 5760, 13575, 375 });
+        sign.textColour = kBlack;
+        sign.font = { "Arial", 14.25, true, false };
+        sign.visible = false;
+        l.push_back(sign);
+
         ControlSpec frame = at(Frame1, { 0, 0, kWindowWidth, kWindowHeight });
         frame.backColour = kWhite;
         l.push_back(frame);

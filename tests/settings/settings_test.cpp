@@ -238,7 +238,10 @@ TEST_F(SettingsTest, EachOptionOnTheCommandLine)
         "--pause-on-first-offer=on",
         "--highlight=lift+frame",
         "--sound-cue=on",
-        "--speech=on" });
+        "--speech=on",
+        "--scan-method=step",
+        "--scan-loops=10",
+        "--prompts=on" });
     EXPECT_EQ(line.then, CommandLine::Then::Play);
     EXPECT_EQ(texts(line.settings),
         (std::vector<std::string> { "scan-time=0.5",
@@ -250,7 +253,10 @@ TEST_F(SettingsTest, EachOptionOnTheCommandLine)
             "pause-on-first-offer=on",
             "highlight=lift+frame",
             "sound-cue=on",
-            "speech=on" }));
+            "speech=on",
+            "scan-method=step",
+            "scan-loops=10",
+            "prompts=on" }));
     EXPECT_TRUE(run({ "--scan-time=auto" }).settings.adaptiveScan);
     for (const std::string second : { "none", "enter", "right-click", "button:0", "key:F8", "key:Tab", "key:A" })
         EXPECT_EQ(settingText(run({ "--second-switch=" + second }).settings, "second-switch"), second);

@@ -120,6 +120,10 @@ void readSettingsFile(const QString &path, Settings &settings, std::ostream &war
     }
     if (garbled)
         warnings << where << "some of it is not settings (lines of name=value); that part is left out" << std::endl;
+    if (const std::string conflict = settingsConflict(settings); !conflict.empty()) {
+        warnings << where << conflict << "; using scan-method=auto" << std::endl;
+        settleConflict(settings);
+    }
 }
 
 std::string writeSettingsFile(const QString &path, const Settings &settings)
@@ -209,6 +213,8 @@ CommandLine readCommandLine(const std::vector<std::string> &args, std::ostream &
     readSettingsFile(line.file, line.settings, err);
     for (const auto &[name, value] : given)
         applySetting(line.settings, name, value);
+    if (const std::string conflict = settingsConflict(line.settings); !conflict.empty())
+        return fail(conflict);
     return line;
 }
 
