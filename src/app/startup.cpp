@@ -14,7 +14,7 @@ void GameForm::load()
     scan_.tune(switches_);
     view_.centreWindow();
     view_.setPicture(Image48, picturepath(kCardPicture));
-    for (Control c : { Label6, Label7, Label15, Shape2, Image48, Image49 })
+    for (Control c : { Label6, Label7, Label15, Shape2, Image48, Image49, Label18 })
         view_.setVisible(c, false);
     calibrate();
     gamecount = 1;

@@ -306,7 +306,12 @@ TEST_F(SettingsTest, AWrongOptionEndsWithItsNameAndTheUsage)
              { "--second-switch=key:NoSuchKey" },
              { "--second-switch=key:Ctrl+A" },
              { "--second-switch=key:Esc" },
-             { "--second-switch=middle" } }) {
+             { "--second-switch=middle" },
+             { "--scan-method=scan" },
+             { "--scan-method=step" }, // no second switch to take the card
+             { "--scan-loops=11" },
+             { "--scan-loops=-1" },
+             { "--prompts=loud" } }) {
         warnings.str("");
         const CommandLine line = run(args);
         EXPECT_EQ(line.then, CommandLine::Then::Exit) << args[0];
@@ -318,6 +323,28 @@ TEST_F(SettingsTest, AWrongOptionEndsWithItsNameAndTheUsage)
         EXPECT_NE(said.find("Usage: wildcrest"), std::string::npos) << said;
     }
     EXPECT_EQ(out.str(), "");
+}
+
+TEST_F(SettingsTest, StepScanningWithoutASecondSwitchIsRefused)
+{
+    writeFile("scan-method=step\nscan-loops=3\n");
+    CommandLine line = run({});
+    EXPECT_EQ(line.then, CommandLine::Then::Play);
+    EXPECT_EQ(line.settings.scanMethod, ScanMethodName::Auto);
+    EXPECT_EQ(line.settings.scanLoops, 3);
+    const std::string said = warnings.str();
+    EXPECT_NE(said.find(path().toStdString()), std::string::npos) << said;
+    EXPECT_NE(said.find("scan-method=step needs a second switch"), std::string::npos) << said;
+
+    warnings.str("");
+    line = run({ "--second-switch=enter" });
+    EXPECT_EQ(line.settings.scanMethod, ScanMethodName::Step) << "the second switch may come from the command line";
+    EXPECT_EQ(warnings.str(), "");
+
+    writeFile("scan-method=step\nsecond-switch=enter\n");
+    line = run({ "--second-switch=none" });
+    EXPECT_EQ(line.then, CommandLine::Then::Exit);
+    EXPECT_EQ(line.status, 2);
 }
 
 TEST_F(SettingsTest, QtsOwnArgumentsAreLeftToIt)
