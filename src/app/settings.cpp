@@ -32,6 +32,8 @@ const std::vector<OptionInfo> &optionTable()
             "taken; inverse: hold to move, let go to take" },
         { "scan-loops", "0|1..10", "0", "after this many passes with no press the scan rests until the next press; 0 never" },
         { "prompts", "on|off", "off", "a plain line on the table says what a press will do when nothing is offered" },
+        { "switch-menu", "off|long-press", "off", "long-press: holding the switch opens a menu to pause, change the speed, start a new match or end the game" },
+        { "menu-hold", "SECONDS", "3", "how long the switch is held to open the menu, 1.5 to 10 seconds" },
     };
     return options;
 }
@@ -73,6 +75,30 @@ namespace
             return false;
         out = std::chrono::milliseconds(n);
         return true;
+    }
+
+    bool parseSeconds(const std::string &value, double low, double high, std::chrono::milliseconds &out)
+    {
+        std::size_t used = 0;
+        double seconds = 0;
+        try {
+            seconds = std::stod(value, &used);
+        } catch (const std::logic_error &) {
+            return false;
+        }
+        if (used == 0 || used != value.size() || !std::isfinite(seconds) || seconds < low || seconds > high)
+            return false;
+        out = std::chrono::milliseconds(std::lround(seconds * 1000));
+        return true;
+    }
+
+    std::string secondsText(std::chrono::milliseconds length)
+    {
+        std::string text = std::to_string(length.count() / 1000.0);
+        text.erase(text.find_last_not_of('0') + 1);
+        if (text.back() == '.')
+            text.pop_back();
+        return text;
     }
 
     std::string onOff(bool on)
@@ -160,17 +186,11 @@ std::string applySetting(Settings &settings, const std::string &name, const std:
             settings.adaptiveScan = true;
             return {};
         }
-        std::size_t used = 0;
-        double seconds = 0;
-        try {
-            seconds = std::stod(value, &used);
-        } catch (const std::logic_error &) {
-            used = 0;
-        }
-        if (used == 0 || used != value.size() || !std::isfinite(seconds) || seconds < 0.5 || seconds > 10)
+        std::chrono::milliseconds length {};
+        if (!parseSeconds(value, 0.5, 10, length))
             return "scan-time must be a number of seconds from 0.5 to 10, or auto, not \"" + value + "\"";
         settings.adaptiveScan = false;
-        settings.scanTime = std::chrono::milliseconds(std::lround(seconds * 1000));
+        settings.scanTime = length;
         return {};
     }
     if (name == "debounce" || name == "acceptance") {
@@ -200,6 +220,17 @@ std::string applySetting(Settings &settings, const std::string &name, const std:
             return "scan-method must be auto, step, step-dwell or inverse, not \"" + value + "\"";
         return {};
     }
+    if (name == "menu-hold") {
+        if (!parseSeconds(value, 1.5, 10, settings.menuHold))
+            return "menu-hold must be a number of seconds from 1.5 to 10, not \"" + value + "\"";
+        return {};
+    }
+    if (name == "switch-menu") {
+        if (value != "off" && value != "long-press")
+            return "switch-menu must be off or long-press, not \"" + value + "\"";
+        settings.longPressMenu = value == "long-press";
+        return {};
+    }
     if (name == "scan-loops") {
         long n = 0;
         if (!parseWhole(value, 0, 10, n))
@@ -226,12 +257,12 @@ std::string settingText(const Settings &settings, const std::string &name)
     if (name == "scan-time") {
         if (settings.adaptiveScan)
             return "auto";
-        std::string text = std::to_string(settings.scanTime.count() / 1000.0);
-        text.erase(text.find_last_not_of('0') + 1);
-        if (text.back() == '.')
-            text.pop_back();
-        return text;
+        return secondsText(settings.scanTime);
     }
+    if (name == "menu-hold")
+        return secondsText(settings.menuHold);
+    if (name == "switch-menu")
+        return settings.longPressMenu ? "long-press" : "off";
     if (name == "debounce")
         return std::to_string(settings.debounce.count());
     if (name == "acceptance")

@@ -32,6 +32,8 @@ struct Settings {
     ScanMethodName scanMethod = ScanMethodName::Auto;
     int scanLoops = 0; // passes without a press before the scan rests; 0: never
     bool prompts = false; // a plain line says what a press will do when nothing is offered
+    bool longPressMenu = false; // holding the switch for menuHold opens the game's menu
+    std::chrono::milliseconds menuHold { 3000 };
 
     // Which inputs are switches, as these settings say.
     SwitchWiring wiring() const

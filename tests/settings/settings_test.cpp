@@ -3,11 +3,14 @@
 #include "app/qt/settingsdialog.h"
 #include "app/qt/settingsfile.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QTimer>
+#include <QWidget>
 
 #include <gtest/gtest.h>
 
@@ -241,7 +244,9 @@ TEST_F(SettingsTest, EachOptionOnTheCommandLine)
         "--speech=on",
         "--scan-method=step",
         "--scan-loops=10",
-        "--prompts=on" });
+        "--prompts=on",
+        "--switch-menu=long-press",
+        "--menu-hold=1.5" });
     EXPECT_EQ(line.then, CommandLine::Then::Play);
     EXPECT_EQ(texts(line.settings),
         (std::vector<std::string> { "scan-time=0.5",
@@ -256,7 +261,9 @@ TEST_F(SettingsTest, EachOptionOnTheCommandLine)
             "speech=on",
             "scan-method=step",
             "scan-loops=10",
-            "prompts=on" }));
+            "prompts=on",
+            "switch-menu=long-press",
+            "menu-hold=1.5" }));
     EXPECT_TRUE(run({ "--scan-time=auto" }).settings.adaptiveScan);
     for (const std::string second : { "none", "enter", "right-click", "button:0", "key:F8", "key:Tab", "key:A" })
         EXPECT_EQ(settingText(run({ "--second-switch=" + second }).settings, "second-switch"), second);
@@ -311,7 +318,10 @@ TEST_F(SettingsTest, AWrongOptionEndsWithItsNameAndTheUsage)
              { "--scan-method=step" }, // no second switch to take the card
              { "--scan-loops=11" },
              { "--scan-loops=-1" },
-             { "--prompts=loud" } }) {
+             { "--prompts=loud" },
+             { "--switch-menu=on" },
+             { "--menu-hold=1" },
+             { "--menu-hold=10.5" } }) {
         warnings.str("");
         const CommandLine line = run(args);
         EXPECT_EQ(line.then, CommandLine::Then::Exit) << args[0];
@@ -354,6 +364,21 @@ TEST_F(SettingsTest, QtsOwnArgumentsAreLeftToIt)
     EXPECT_TRUE(line.settings.soundCue);
 }
 
+TEST_F(SettingsTest, TheDialogWillNotSaveStepScanningWithoutASecondSwitch)
+{
+    Settings chosen;
+    chosen.scanMethod = ScanMethodName::Step;
+    SettingsDialog dialog(path());
+    dialog.setSettings(chosen);
+    QTimer::singleShot(0, [] {
+        if (QWidget *box = QApplication::activeModalWidget())
+            box->close();
+    });
+    dialog.accept();
+    EXPECT_NE(dialog.result(), QDialog::Accepted);
+    EXPECT_FALSE(QFile::exists(path()));
+}
+
 TEST_F(SettingsTest, TheDialogWritesAFileThatReadsBackTheSame)
 {
     Settings chosen;
@@ -367,6 +392,11 @@ TEST_F(SettingsTest, TheDialogWritesAFileThatReadsBackTheSame)
     chosen.highlight = Highlight::LiftAndFrame;
     chosen.soundCue = true;
     chosen.speech = true;
+    chosen.scanMethod = ScanMethodName::Step;
+    chosen.scanLoops = 4;
+    chosen.prompts = true;
+    chosen.longPressMenu = true;
+    chosen.menuHold = 2500ms;
     {
         SettingsDialog dialog(path());
         dialog.setSettings(chosen);
@@ -382,6 +412,7 @@ TEST_F(SettingsTest, TheDialogWritesAFileThatReadsBackTheSame)
     chosen = Settings {};
     chosen.adaptiveScan = true;
     chosen.secondSwitch = SecondSwitch { SecondSwitch::Kind::Button, 7, {} };
+    chosen.scanMethod = ScanMethodName::Inverse;
     {
         SettingsDialog dialog(path());
         dialog.setSettings(chosen);

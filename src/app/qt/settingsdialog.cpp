@@ -90,7 +90,25 @@ SettingsDialog::SettingsDialog(QString path, QWidget *parent)
     highlight_->addItem("Lifted and framed", "lift+frame");
     soundCue_ = new QCheckBox("A short sound", this);
     speech_ = new QCheckBox("Speak offers, plays and results", this);
+    scanMethod_ = new QComboBox(this);
+    // In the order of ScanMethodName.
+    scanMethod_->addItem("Each card in turn (auto)");
+    scanMethod_->addItem("Switch 1 moves, switch 2 takes (step)");
+    scanMethod_->addItem("Each press moves, waiting takes (step-dwell)");
+    scanMethod_->addItem("Hold to move, let go to take (inverse)");
+    scanLoops_ = new QSpinBox(this);
+    scanLoops_->setRange(0, 10);
+    scanLoops_->setSpecialValueText("Endless");
+    scanLoops_->setSuffix(" passes");
+    prompts_ = new QCheckBox("Say what a press will do", this);
+    switchMenu_ = new QCheckBox("A long press opens the menu", this);
+    menuHold_ = new QDoubleSpinBox(this);
+    menuHold_->setRange(1.5, 10);
+    menuHold_->setDecimals(2);
+    menuHold_->setSingleStep(0.5);
+    menuHold_->setSuffix(" s");
     connect(adaptive_, &QCheckBox::toggled, scanTime_, &QWidget::setDisabled);
+    connect(switchMenu_, &QCheckBox::toggled, menuHold_, &QWidget::setEnabled);
 
     auto *form = new QFormLayout;
     const auto row = [&](const QString &label, const std::string &option, QWidget *field) {
@@ -113,6 +131,11 @@ SettingsDialog::SettingsDialog(QString path, QWidget *parent)
     row("&Highlight:", "highlight", highlight_);
     row("S&ound at each offer:", "sound-cue", soundCue_);
     row("S&peech:", "speech", speech_);
+    row("S&canning:", "scan-method", scanMethod_);
+    row("Scan &loops:", "scan-loops", scanLoops_);
+    row("P&rompts:", "prompts", prompts_);
+    row("Switch m&enu:", "switch-menu", switchMenu_);
+    row("Menu &hold:", "menu-hold", menuHold_);
 
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Save | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
@@ -162,6 +185,12 @@ void SettingsDialog::setSettings(const Settings &s)
     highlight_->setCurrentIndex(s.highlight == Highlight::LiftAndFrame ? 1 : 0);
     soundCue_->setChecked(s.soundCue);
     speech_->setChecked(s.speech);
+    scanMethod_->setCurrentIndex(int(s.scanMethod));
+    scanLoops_->setValue(s.scanLoops);
+    prompts_->setChecked(s.prompts);
+    switchMenu_->setChecked(s.longPressMenu);
+    menuHold_->setValue(std::chrono::duration<double>(s.menuHold).count());
+    menuHold_->setEnabled(s.longPressMenu);
     settingsChanged();
 }
 
@@ -183,6 +212,11 @@ Settings SettingsDialog::settings() const
     s.highlight = highlight_->currentIndex() == 1 ? Highlight::LiftAndFrame : Highlight::Lift;
     s.soundCue = soundCue_->isChecked();
     s.speech = speech_->isChecked();
+    s.scanMethod = ScanMethodName(scanMethod_->currentIndex());
+    s.scanLoops = scanLoops_->value();
+    s.prompts = prompts_->isChecked();
+    s.longPressMenu = switchMenu_->isChecked();
+    s.menuHold = std::chrono::milliseconds(std::lround(menuHold_->value() * 1000));
     return s;
 }
 
@@ -197,6 +231,11 @@ void SettingsDialog::accept()
     if (second.kind == SecondSwitch::Kind::Key && keyCodeOf(second.key) == 0) {
         QMessageBox::warning(this, windowTitle(), "The second switch's key needs a name as Qt writes it, such as F8 or Tab.");
         secondKey_->setFocus();
+        return;
+    }
+    if (const std::string conflict = settingsConflict(settings()); !conflict.empty()) {
+        QMessageBox::warning(this, windowTitle(), "Step scanning needs a second switch to take the card on offer: choose one, or another way of scanning.");
+        scanMethod_->setFocus();
         return;
     }
     const std::string error = save();

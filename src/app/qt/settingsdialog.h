@@ -58,6 +58,11 @@ private:
     QComboBox *highlight_;
     QCheckBox *soundCue_;
     QCheckBox *speech_;
+    QComboBox *scanMethod_;
+    QSpinBox *scanLoops_;
+    QCheckBox *prompts_;
+    QCheckBox *switchMenu_;
+    QDoubleSpinBox *menuHold_;
 };
 
 } // namespace wildcrest
