@@ -104,6 +104,7 @@ public:
 
     // Rounds and scoring (scoring/).
     void roundend();
+    void newmatch();
 
     std::string facepath(const CardCode &code) const;
     std::string picturepath(const std::string &name) const;
@@ -134,6 +135,8 @@ private:
     void travel(Control traveller, Twips targetLeft, Twips targetTop);
     void playplayercard(int slot);
     void showcounter();
+    void clearmatch();
+    void dealnext();
     void announce(const std::string &text);
     void turnended();
 

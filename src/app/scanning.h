@@ -30,6 +30,11 @@ enum class Await { Title, Draw, NextRound, NewMatch };
 // one dealt, the player to move).
 enum class TurnOutcome { Played, Drew, RoundEnded };
 
+// Thrown out of a wait when the player asks for a new match from the menu; the
+// turn loop catches it and deals a new match.
+struct NewMatchWanted {
+};
+
 // The scanning room: how offers are presented, held and taken, and how the
 // game waits for the switch. The game object holds the rules; everything about
 // how this player reaches a choice lives behind this interface.

@@ -16,6 +16,8 @@ void GameForm::load()
     view_.setPicture(Image48, picturepath(kCardPicture));
     for (Control c : { Label6, Label7, Label15, Shape2, Image48, Image49, Label18 })
         view_.setVisible(c, false);
+    for (int k = 1; k <= kMenuItems; ++k)
+        view_.setVisible(menuitem(k), false);
     calibrate();
     gamecount = 1;
     view_.setCaption(Label1, "Round: " + std::to_string(gamecount) + " of 5");
@@ -87,7 +89,11 @@ void GameForm::waitforkey()
 
 void GameForm::activate()
 {
-    gamestart();
+    try {
+        gamestart();
+    } catch (const NewMatchWanted &) {
+        newmatch();
+    }
     turnloop();
 }
 

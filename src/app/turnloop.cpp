@@ -9,9 +9,13 @@ namespace wildcrest
 void GameForm::turnloop()
 {
     for (;;) {
-        if (!half(kPlayer))
-            continue;
-        half(kComputer);
+        try {
+            if (!half(kPlayer))
+                continue;
+            half(kComputer);
+        } catch (const NewMatchWanted &) {
+            newmatch();
+        }
     }
 }
 

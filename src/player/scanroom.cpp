@@ -3,6 +3,8 @@
 #include "app/gameform.h"
 #include "table/switchinput.h"
 
+#include <algorithm>
+
 namespace wildcrest
 {
 
@@ -19,7 +21,8 @@ void ScanRoom::tune(SwitchInput &switches) const
 
 Moment ScanRoom::scantime() const
 {
-    return settings.adaptiveScan ? adaptive.current() : Moment(settings.scanTime);
+    const Moment base = settings.adaptiveScan ? adaptive.current() : Moment(settings.scanTime);
+    return std::clamp(base + speedShift_, Moment(kShortestScan), Moment(kLongestScan));
 }
 
 // The first offer of a turn or of a suit choice may be held twice as long, so
@@ -74,8 +77,42 @@ void ScanRoom::withdraw(const Offer &offer)
 void ScanRoom::waitforswitch(GameForm &game)
 {
     game.hitkey = kFalse;
-    while (game.hitkey == kFalse)
-        game.sleepuntil(Moment::max());
+    await(game, Moment::max());
+}
+
+bool ScanRoom::await(GameForm &game, Moment length)
+{
+    Moment deadline = length == Moment::max() ? length : view_.now() + length;
+    view_.yield();
+    for (;;) {
+        if (game.hitkey == kTrue) {
+            if (!settings.longPressMenu || menuOpen_)
+                return true;
+            const Moment pressed = view_.now();
+            if (releasedBeforeMenu(game))
+                return true;
+            game.hitkey = kFalse;
+            if (deadline != Moment::max())
+                deadline += view_.now() - pressed;
+        }
+        if (view_.now() >= deadline)
+            return false;
+        game.sleepuntil(deadline);
+    }
+}
+
+bool ScanRoom::releasedBeforeMenu(GameForm &game)
+{
+    const int which = game.switches().lastCounted();
+    const Moment opens = view_.now() + settings.menuHold;
+    while (game.switches().down(which)) {
+        if (view_.now() >= opens) {
+            openmenu(game);
+            return false;
+        }
+        game.sleepuntil(opens);
+    }
+    return true;
 }
 
 // Tells the learnt scan time when the press came.
@@ -83,7 +120,7 @@ bool ScanRoom::hold(GameForm &game, int offer, const Offer &shown)
 {
     present(shown);
     const Moment start = view_.now();
-    const bool taken = game.pacingdelay(true, offerlength(offer));
+    const bool taken = await(game, offerlength(offer));
     if (taken)
         adaptive.pressed(view_.now() - start, offer > 1);
     unmark();
@@ -96,7 +133,7 @@ void ScanRoom::rest(GameForm &game)
     view_.setCaption(Label18, sign);
     view_.setVisible(Label18, true);
     announce(sign);
-    game.waitforkey();
+    waitforswitch(game);
     view_.setVisible(Label18, false);
     game.hitkey = kFalse;
 }
@@ -113,7 +150,7 @@ void ScanRoom::waitforpress(GameForm &game, Await what)
         view_.setVisible(Label18, true);
         announce(line);
     }
-    game.waitforkey();
+    waitforswitch(game);
     if (prompt)
         view_.setVisible(Label18, false);
 }

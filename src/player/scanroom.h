@@ -41,6 +41,11 @@ public:
     void unmark();
     // Sleeps until a press of either switch counts.
     void waitforswitch(GameForm &game);
+    // Waits up to `length` (Moment::max(): without limit) for a press; says
+    // whether one came. With the long-press menu, a press is complete only
+    // when the switch comes up before the menu's hold; held that long, it opens
+    // the menu instead, counts for nothing, and the time it took is not counted.
+    bool await(GameForm &game, Moment length);
     // How long offer number `offer` of a choice is held.
     Moment offerlength(int offer) const;
     // Holds offer number `offer` for its time; says whether a press took it.
@@ -54,6 +59,15 @@ public:
 
 private:
     std::unique_ptr<ScanMethod> method() const;
+    // The press just counted is held: true when it comes up before the menu's
+    // hold, false when the menu opened (and has closed again).
+    bool releasedBeforeMenu(GameForm &game);
+    void openmenu(GameForm &game);
+    // Offers the items as menu entries, with the player's scanning; returns the index taken.
+    std::size_t menuchoice(GameForm &game, const std::vector<std::string> &items);
+
+    bool menuOpen_ = false;
+    Moment speedShift_ { 0 }; // Slower and Faster in the menu, for this run
 
     TableView &view_;
 };

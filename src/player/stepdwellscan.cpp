@@ -22,7 +22,7 @@ namespace
             for (;;) {
                 room.present(offers[on]);
                 game.hitkey = kFalse;
-                if (!game.pacingdelay(true, room.offerlength(shown))) {
+                if (!room.await(game, room.offerlength(shown))) {
                     room.unmark();
                     return on;
                 }

@@ -145,6 +145,17 @@ namespace
         sign.visible = false;
         l.push_back(sign);
 
+        // The menu the switch opens: large items in a column over the table.
+        for (int k = 1; k <= kMenuItems; ++k) {
+            ControlSpec item = at(menuitem(k), { 3900, 1200 + (k - 1) * 1080, 6000, 735 });
+            item.textColour = kBlack;
+            item.backColour = kWhite;
+            item.border = true;
+            item.font = { "Arial", 24, true, false };
+            item.visible = false;
+            l.push_back(item);
+        }
+
         ControlSpec frame = at(Frame1, { 0, 0, kWindowWidth, kWindowHeight });
         frame.backColour = kWhite;
         l.push_back(frame);

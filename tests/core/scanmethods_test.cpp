@@ -259,3 +259,127 @@ TEST_F(ScanMethods, PromptsSayWhatAPressWillDoOnlyWhenAsked)
     EXPECT_EQ(shown, (std::vector<std::string> { "Press to draw a card" }));
     EXPECT_FALSE(view.state(Label18).visible);
 }
+
+// The menu a long press opens: a press is taken on release, a hold opens the menu.
+class SwitchMenu : public ScanMethods
+{
+protected:
+    void SetUp() override
+    {
+        scan.settings.longPressMenu = true;
+        game.load();
+        t0 = view.now();
+        playersTurnOn5H();
+        setHand(kPlayer, { "9H", "KH", "2S" });
+    }
+
+    bool menuOpen() const
+    {
+        return view.state(menuitem(1)).visible;
+    }
+    // The menu item lifted, 0 for none.
+    int liftedItem() const
+    {
+        for (int k = 1; k <= kMenuItems; ++k)
+            if (view.state(menuitem(k)).visible && view.top(menuitem(k)) == specOf(menuitem(k)).rect.top - kLift)
+                return k;
+        return 0;
+    }
+
+    Moment t0 {};
+};
+
+TEST_F(SwitchMenu, APressIsTakenWhenTheSwitchComesUpAndTheScanWaitsMeanwhile)
+{
+    view.holdAt(t0 + 1500ms, 1500ms); // down during 9H, up after 9H's time would have run out
+    game.selection();
+    EXPECT_EQ(game.curcard, "9H");
+    EXPECT_EQ(view.now(), t0 + 3000ms + kAnimationLength);
+    EXPECT_FALSE(menuOpen());
+}
+
+TEST_F(SwitchMenu, AHoldOpensTheMenuAndBackToTheGameGoesOnWhereItWas)
+{
+    std::vector<std::string> items;
+    view.onWait([&](HeadlessView &v, Moment) {
+        if (menuOpen() && items.empty())
+            for (int k = 1; k <= kMenuItems; ++k)
+                items.push_back(v.state(menuitem(k)).caption);
+    });
+    view.holdAt(t0 + 500ms, 3200ms); // the menu opens at 3.5 s, "Back to the game" on offer
+    view.pressAt(t0 + 4000ms); // back: 9H has the rest of its time, to 5.5 s
+    view.pressAt(t0 + 6000ms); // KH
+    game.selection();
+    EXPECT_EQ(items, (std::vector<std::string> { "Back to the game", "Slower", "Faster", "New match", "End the game" }));
+    EXPECT_EQ(game.curcard, "KH");
+    EXPECT_EQ(handOf(kPlayer), (std::vector<CardCode> { "9H", "2S" }));
+    EXPECT_FALSE(menuOpen());
+}
+
+TEST_F(SwitchMenu, SlowerAndFasterChangeTheScanTimeByAQuarterSecond)
+{
+    std::vector<int> taken;
+    Moment busyUntil {};
+    view.onWait([&](HeadlessView &v, Moment) {
+        // Take "Slower" twice, then "Faster" once, then "Back to the game".
+        static const int wanted[] = { 2, 2, 3, 1 };
+        if (!menuOpen() || v.now() < busyUntil || taken.size() >= 4)
+            return;
+        if (liftedItem() == wanted[taken.size()]) {
+            taken.push_back(liftedItem());
+            v.pressAt(v.now() + 100ms);
+            busyUntil = v.now() + 101ms;
+        }
+    });
+    view.holdAt(t0 + 500ms, 3200ms);
+    view.pressAt(t0 + 200s); // a card, long after
+    game.selection();
+    EXPECT_EQ(taken.size(), 4u);
+    EXPECT_EQ(scan.scantime(), 2250ms);
+}
+
+TEST_F(SwitchMenu, EndTheGameAsksOnceMoreAndThenEndsIt)
+{
+    int asked = 0;
+    view.onWait([&](HeadlessView &v, Moment) {
+        if (!menuOpen() || v.pendingEvents() != 0)
+            return;
+        const std::string item = v.state(menuitem(liftedItem())).caption;
+        if (item == "End the game" && !v.state(menuitem(3)).visible && ++asked)
+            v.pressAt(v.now() + 100ms); // the question: two items, End first
+        else if (item == "End the game" && v.state(menuitem(5)).visible)
+            v.pressAt(v.now() + 100ms);
+    });
+    view.holdAt(t0 + 500ms, 3200ms);
+    EXPECT_TRUE(runsUntilClosed([&] { game.selection(); }));
+    EXPECT_EQ(asked, 1);
+    EXPECT_TRUE(view.closed());
+    EXPECT_EQ(handOf(kPlayer), (std::vector<CardCode> { "9H", "KH", "2S" })) << "nothing was played";
+}
+
+TEST_F(SwitchMenu, NewMatchDealsAFreshMatchFromTheMiddleOfOne)
+{
+    game.gamecount = 3;
+    game.playerscore = 40;
+    game.cpuscore = 12;
+    bool asked = false;
+    view.onWait([&](HeadlessView &v, Moment) {
+        if (v.pendingEvents() != 0)
+            return;
+        if (view.state(Frame1).visible)
+            v.pressAt(v.now() + 100ms);
+        else if (!asked && liftedSlot() && !menuOpen()) {
+            asked = true;
+            v.holdAt(v.now() + 100ms, 3500ms);
+        } else if (menuOpen() && liftedItem() == 4)
+            v.pressAt(v.now() + 100ms);
+    });
+    game.onTurnEnd([&](const GameForm &) { view.closeAt(view.now()); });
+    view.setVisible(Frame1, true);
+    EXPECT_TRUE(runsUntilClosed([&] { game.activate(); }));
+    EXPECT_TRUE(asked);
+    EXPECT_EQ(game.gamecount, 1);
+    EXPECT_EQ(game.playerscore, 0);
+    EXPECT_EQ(view.state(Label1).caption, "Round: 1 of 5");
+    EXPECT_FALSE(menuOpen());
+}
