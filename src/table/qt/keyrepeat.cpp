@@ -11,19 +11,20 @@ KeyRepeats::KeyRepeats(std::function<void(const SwitchEvent &)> tell)
     QObject::connect(&timer_, &QTimer::timeout, [this] { flush(); });
 }
 
-void KeyRepeats::take(const SwitchEvent &e)
+void KeyRepeats::take(const SwitchEvent &e, unsigned long timestamp)
 {
-    if (e.pressed && release_ && release_->which == e.which) {
+    if (e.pressed && release_ && release_->which == e.which && timestamp == releaseStamp_) {
         timer_.stop();
         release_.reset(); // a repeat: the key never came up
         return;
     }
     flush();
-    if (e.pressed) {
+    if (e.pressed || timestamp == 0) {
         tell_(e);
         return;
     }
-    release_ = e; // told with its own moment, once the grace has passed
+    release_ = e;
+    releaseStamp_ = timestamp; // told with its own moment, once the grace has passed
     timer_.start();
 }
 

@@ -288,7 +288,7 @@ bool QtTableView::filterSwitch(QEvent *event)
     }
     const std::optional<SwitchEvent> e = keys_.switchOf(event, now());
     if (e && e->source == SwitchSource::Key)
-        keyRepeats_.take(*e);
+        keyRepeats_.take(*e, static_cast<const QKeyEvent *>(event)->timestamp());
     else if (e)
         report(*e);
     switch (event->type()) {
