@@ -7,19 +7,24 @@ namespace wildcrest
 {
 
 GameForm::GameForm(TableView &view, RandomSource &random, std::string appdir, Scanning &scan)
-    : view_(view)
-    , scan_(scan)
+    : GameForm(view, random, std::move(appdir), nullptr, &scan)
+{
+}
+
+GameForm::GameForm(TableView &view, RandomSource &random, std::string appdir)
+    : GameForm(view, random, std::move(appdir), std::make_unique<ScanRoom>(view), nullptr)
+{
+}
+
+GameForm::GameForm(TableView &view, RandomSource &random, std::string appdir, std::unique_ptr<Scanning> own, Scanning *scan)
+    : ownScan_(std::move(own))
+    , view_(view)
+    , scan_(scan ? *scan : *ownScan_)
     , random_(random)
     , appdir_(std::move(appdir))
 {
     switches_.onCounted([this](int, Moment) { hitkey = kTrue; });
     view_.setSwitchHandler([this](const SwitchEvent &e) { switchevent(e); });
-}
-
-GameForm::GameForm(TableView &view, RandomSource &random, std::string appdir)
-    : GameForm(view, random, std::move(appdir), *std::make_unique<ScanRoom>(view).release())
-{
-    ownScan_.reset(&scan_);
 }
 
 GameForm::~GameForm() = default;

@@ -127,6 +127,8 @@ public:
     }
 
 private:
+    // Plays with `scan`, or else with `own`, which it keeps.
+    GameForm(TableView &view, RandomSource &random, std::string appdir, std::unique_ptr<Scanning> own, Scanning *scan);
     void reseed();
     void shuffle(int n);
     void drawinto(int column);

@@ -86,9 +86,10 @@ bool ScanRoom::await(GameForm &game, Moment length)
     view_.yield();
     for (;;) {
         if (game.hitkey == kTrue) {
+            const Moment pressed = view_.now();
+            pressedAt_ = pressed;
             if (!settings.longPressMenu || menuOpen_)
                 return true;
-            const Moment pressed = view_.now();
             if (releasedBeforeMenu(game))
                 return true;
             game.hitkey = kFalse;
@@ -122,7 +123,7 @@ bool ScanRoom::hold(GameForm &game, int offer, const Offer &shown)
     const Moment start = view_.now();
     const bool taken = await(game, offerlength(offer));
     if (taken)
-        adaptive.pressed(view_.now() - start, offer > 1);
+        adaptive.pressed(pressedAt_ - start, offer > 1);
     unmark();
     return taken;
 }

@@ -67,6 +67,7 @@ private:
     std::size_t menuchoice(GameForm &game, const std::vector<std::string> &items);
 
     bool menuOpen_ = false;
+    Moment pressedAt_ {}; // when the last press that await saw came
     Moment speedShift_ { 0 }; // Slower and Faster in the menu, for this run
 
     TableView &view_;

@@ -9,11 +9,7 @@ game=${1:?usage: scanning-on-x.sh path/to/wildcrest}
 source "$(dirname "$0")/bare-x.sh"
 start_game scanning "$game" --scan-method=step --second-switch=enter --switch-menu=long-press --menu-hold=1.5
 
-xdotool key --window "$win" space
-for _ in $(seq 20); do shot; [ "$(colour 5 200)" = "$table" ] && break; sleep 0.1; done
-[ "$(colour 5 200)" = "$table" ] || fail "the title screen did not go"
-for _ in $(seq 100); do shot; [ "$(colour 379 192)" != "$table" ] && break; sleep 0.1; done
-echo "round dealt"
+leave_title
 
 # The player's turn: the first playable card is lifted at once and stays.
 played=""
