@@ -56,13 +56,11 @@ namespace
 
     Tally play(const Person &who, ScanMethodName method, long turnsWanted, std::uint64_t seed)
     {
-        HeadlessView view;
-        view.setReadingCost(1ms);
-        ClockFoldedRandom random(seed);
-        ScanRoom scan(view);
-        scan.settings.scanMethod = method;
-        scan.settings.secondSwitch = SecondSwitch { SecondSwitch::Kind::Enter, 0, {} };
-        GameForm game(view, random, "/game", scan);
+        SimulatedGame simulated(seed);
+        HeadlessView &view = simulated.view;
+        GameForm &game = simulated.game;
+        simulated.scan.settings.scanMethod = method;
+        simulated.scan.settings.secondSwitch = SecondSwitch { SecondSwitch::Kind::Enter, 0, {} };
         std::mt19937_64 rng(seed * 31 + 7);
         std::normal_distribution<double> reaction(who.meanSeconds, who.spreadSeconds);
         const auto react = [&] { return seconds(std::max(0.05, reaction(rng))); };

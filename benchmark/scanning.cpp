@@ -5,8 +5,6 @@
 #include "methodusers.h"
 #include "switchuser.h"
 
-#include "player/scanroom.h"
-
 #include "app/speeds.h"
 
 #include <cstdio>
@@ -36,12 +34,10 @@ struct Result {
 
 Result play(const User &who, bool adaptive, long turnsWanted, std::uint64_t seed)
 {
-    HeadlessView view;
-    view.setReadingCost(1ms);
-    ClockFoldedRandom random(seed);
-    ScanRoom scan(view);
-    scan.settings.adaptiveScan = adaptive;
-    GameForm game(view, random, "/game", scan);
+    SimulatedGame simulated(seed);
+    HeadlessView &view = simulated.view;
+    GameForm &game = simulated.game;
+    simulated.scan.settings.adaptiveScan = adaptive;
     std::mt19937_64 rng(seed * 31 + 7);
     std::normal_distribution<double> reaction(who.meanSeconds, who.spreadSeconds);
     const auto reactionTime = [&] { return Moment(std::int64_t(std::max(0.05, reaction(rng)) * 1e6)); };

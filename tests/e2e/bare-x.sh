@@ -72,6 +72,18 @@ leave_title() {
   echo "round dealt"
 }
 
+# The place of the player's lifted card, waited for up to 6 s. With nothing to
+# play none is lifted: the key named draws a card, and the place is empty.
+lifted_or_draw() {
+  local slot=""
+  for _ in $(seq 60); do shot; slot=$(lifted); [ -n "$slot" ] && break; sleep 0.1; done
+  if [ -z "$slot" ]; then
+    xdotool key --window "$win" "$1"
+    sleep 4
+  fi
+  echo "$slot"
+}
+
 # Esc must end the game at once, with status 0.
 end_with_esc() {
   xdotool key --window "$win" Escape 2>/dev/null

@@ -17,13 +17,8 @@ leave_title
 
 played=""
 for attempt in $(seq 12); do
-  slot=""
-  for _ in $(seq 40); do shot; slot=$(lifted); [ -n "$slot" ] && break; sleep 0.1; done
-  if [ -z "$slot" ]; then
-    xdotool key --window "$win" space # nothing to play: the key draws
-    sleep 4
-    continue
-  fi
+  slot=$(lifted_or_draw space)
+  [ -n "$slot" ] || continue
   pile=$(region 344 280 71 96)
   xdotool key --window "$win" space
   for _ in $(seq 30); do

@@ -14,13 +14,8 @@ leave_title
 # The player's turn: the first playable card is lifted at once and stays.
 played=""
 for attempt in $(seq 12); do
-  slot=""
-  for _ in $(seq 60); do shot; slot=$(lifted); [ -n "$slot" ] && break; sleep 0.1; done
-  if [ -z "$slot" ]; then
-    xdotool key --window "$win" Return # nothing to play: either switch draws
-    sleep 4
-    continue
-  fi
+  slot=$(lifted_or_draw Return)
+  [ -n "$slot" ] || continue
   sleep 3 # longer than a scan time
   shot
   [ "$(lifted)" = "$slot" ] || fail "the lift moved on its own from place $slot to $(lifted)"
