@@ -17,7 +17,7 @@ namespace
     public:
         std::size_t choose(ScanRoom &room, GameForm &game, const std::vector<Offer> &offers) override
         {
-            room.waitforswitch(game);
+            game.waitforkey(); // holding is the scan here, never the menu's long press
             const int held = game.switches().lastCounted();
             std::size_t on = 0;
             int shown = 1;

@@ -316,6 +316,15 @@ TEST_F(SwitchMenu, AHoldOpensTheMenuAndBackToTheGameGoesOnWhereItWas)
     EXPECT_FALSE(menuOpen());
 }
 
+TEST_F(SwitchMenu, WithInverseScanningAHoldIsTheScanNotTheMenu)
+{
+    scan.settings.scanMethod = ScanMethodName::Inverse;
+    view.holdAt(t0 + 1s, 3500ms); // 9H, then KH from 3 s; let go at 4.5 s
+    game.selection();
+    EXPECT_EQ(game.curcard, "KH");
+    EXPECT_FALSE(menuOpen());
+}
+
 TEST_F(SwitchMenu, SlowerAndFasterChangeTheScanTimeByAQuarterSecond)
 {
     std::vector<int> taken;
