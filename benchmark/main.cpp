@@ -207,7 +207,7 @@ std::vector<double> Bench::reactions(bool literal, std::function<void()> press)
         view_.watchForReaction();
         presser.pressAfter(std::chrono::microseconds(after(pick)));
         try {
-            literal ? literalHeldCard(game_) : game_.selection();
+            literal ? literalHeldCard(game_) : (void)game_.selection();
             progress("a held card ended without the play starting");
         } catch (const Reacted &) {
             out.push_back(std::chrono::duration<double, std::milli>(view_.lastReaction()).count());

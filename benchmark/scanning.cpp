@@ -2,6 +2,7 @@
 // one quick and one slow, each aiming at a card chosen at random among the
 // playable ones (and at a random suit for an eight), with the fixed 2 s scan
 // and with the scan time learnt from their presses.
+#include "methodusers.h"
 #include "switchuser.h"
 
 #include "app/speeds.h"
@@ -33,11 +34,10 @@ struct Result {
 
 Result play(const User &who, bool adaptive, long turnsWanted, std::uint64_t seed)
 {
-    HeadlessView view;
-    view.setReadingCost(1ms);
-    ClockFoldedRandom random(seed);
-    GameForm game(view, random, "/game");
-    game.settings.adaptiveScan = adaptive;
+    SimulatedGame simulated(seed);
+    HeadlessView &view = simulated.view;
+    GameForm &game = simulated.game;
+    simulated.scan.settings.adaptiveScan = adaptive;
     std::mt19937_64 rng(seed * 31 + 7);
     std::normal_distribution<double> reaction(who.meanSeconds, who.spreadSeconds);
     const auto reactionTime = [&] { return Moment(std::int64_t(std::max(0.05, reaction(rng)) * 1e6)); };
@@ -137,5 +137,11 @@ int main(int argc, char **argv)
                 std::chrono::duration<double>(r.learnt).count());
         }
     }
+    std::printf("\nThe scanning methods, each row %ld of the player's turns, seed 2026; the player with involuntary\n"
+                "presses reacts as the quick one and also presses switch 1 at random, once in 5 s on average.\n\n",
+        turns);
+    std::printf("| Switch user            | Scan             | Turns | Choices | Intended | Mean time per turn (s) |\n");
+    std::printf("|------------------------|------------------|-------|---------|----------|------------------------|\n");
+    printMethodRows(turns);
     return 0;
 }

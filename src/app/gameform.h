@@ -1,15 +1,15 @@
 #pragma once
 
-#include "app/settings.h"
+#include "app/scanning.h"
 #include "cards/cardcode.h"
 #include "cards/random.h"
-#include "player/adaptivescan.h"
 #include "table/switchinput.h"
 #include "table/tableview.h"
 
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 
 namespace wildcrest
@@ -30,13 +30,17 @@ constexpr int kComputer = 2;
 //
 //     QtTableView view;                      // or HeadlessView in tests
 //     ClockFoldedRandom random;
-//     GameForm game(view, random, appdir);
+//     ScanRoom scan(view, settings);         // how this player reaches a choice
+//     GameForm game(view, random, appdir, scan);
 //     game.load();                           // before the window is shown
 //     game.activate();                       // returns only by throwing GameEnded
 class GameForm
 {
 public:
+    GameForm(TableView &view, RandomSource &random, std::string appdir, Scanning &scan);
+    // With a scanning room of its own, as the settings' defaults make it.
     GameForm(TableView &view, RandomSource &random, std::string appdir);
+    ~GameForm();
     GameForm(const GameForm &) = delete;
     GameForm &operator=(const GameForm &) = delete;
 
@@ -55,10 +59,6 @@ public:
     std::array<CardCode, kDeckSize + 1> deck; // places 1..52
     std::array<CardCode, kDeckSize + 1> backdeck; // the pile record, oldest first, places 1..52
     std::array<std::array<CardCode, 3>, kHandPlaces + 1> hand; // hand[row][column], rows 1..22
-
-    // How the game is tuned for its player; set before load.
-    Settings settings;
-    AdaptiveScan adaptive;
 
     // Start-up, keys and pacing (app/).
     void load();
@@ -96,20 +96,29 @@ public:
     void redrawcpuhand();
 
     // The two turns (player/, computer/).
-    void selection();
+    TurnOutcome selection();
     char selectsuit(const CardCode &eight);
-    void computerturn();
+    TurnOutcome computerturn();
     int computerchoice() const;
     char computersuit() const;
 
     // Rounds and scoring (scoring/).
     void roundend();
+    void newmatch();
 
     std::string facepath(const CardCode &code) const;
     std::string picturepath(const std::string &name) const;
     TableView &view()
     {
         return view_;
+    }
+    Scanning &scan()
+    {
+        return scan_;
+    }
+    const SwitchInput &switches() const
+    {
+        return switches_;
     }
     // Told after every half of the turn loop, when the turn's card is on the record.
     void onTurnEnd(std::function<void(const GameForm &)> observer)
@@ -118,6 +127,8 @@ public:
     }
 
 private:
+    // Plays with `scan`, or else with `own`, which it keeps.
+    GameForm(TableView &view, RandomSource &random, std::string appdir, std::unique_ptr<Scanning> own, Scanning *scan);
     void reseed();
     void shuffle(int n);
     void drawinto(int column);
@@ -126,16 +137,14 @@ private:
     void travel(Control traveller, Twips targetLeft, Twips targetTop);
     void playplayercard(int slot);
     void showcounter();
-    // The aids of the settings: marking, sounding and speaking what is offered.
-    Moment offerlength(int offer) const;
-    bool framesoffer() const;
-    void showoffer(Control c, const std::string &spoken);
-    void endoffer();
+    void clearmatch();
+    void dealnext();
     void announce(const std::string &text);
-    bool holdoffer(int offer, Control c, const std::string &spoken);
     void turnended();
 
+    std::unique_ptr<Scanning> ownScan_;
     TableView &view_;
+    Scanning &scan_;
     RandomSource &random_;
     std::string appdir_;
     std::function<void(const GameForm &)> turnEnd_;

@@ -3,6 +3,7 @@
 #include "app/qt/settingsdialog.h"
 #include "app/qt/settingsfile.h"
 #include "cards/random.h"
+#include "player/scanroom.h"
 #include "table/qt/qttableview.h"
 
 #include <QApplication>
@@ -67,8 +68,8 @@ int main(int argc, char *argv[])
         QtTableView view(appdir, line.settings.look);
         view.setSwitchWiring(line.settings.wiring());
         ClockFoldedRandom random(std::uint64_t(std::chrono::system_clock::now().time_since_epoch().count()));
-        GameForm game(view, random, appdir);
-        game.settings = line.settings;
+        ScanRoom scan(view, line.settings);
+        GameForm game(view, random, appdir, scan);
         game.load();
         view.show();
         view.activateWindow();

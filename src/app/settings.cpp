@@ -4,6 +4,7 @@
 #include <cmath>
 #include <optional>
 #include <stdexcept>
+#include <utility>
 
 namespace wildcrest
 {
@@ -28,6 +29,15 @@ const std::vector<OptionInfo> &optionTable()
         { "card-style", "standard|large-index", "standard", "large-index: a big rank and suit in the corners of every card" },
         { "four-colour", "on|off", "off", "spades black, hearts red, diamonds blue and clubs green" },
         { "contrast", "standard|high", "standard", "high: a dark table, light text, marked name plates and the strongest offer frame" },
+        { "scan-method",
+            "auto|step|step-dwell|inverse",
+            "auto",
+            "auto: each card offered in turn; step: switch 1 moves, the second switch takes; step-dwell: each press moves, a card left for the scan time is "
+            "taken; inverse: hold to move, let go to take" },
+        { "scan-loops", "0|1..10", "0", "after this many passes with no press the scan rests until the next press; 0 never" },
+        { "prompts", "on|off", "off", "a plain line on the table says what a press will do when nothing is offered" },
+        { "switch-menu", "off|long-press", "off", "long-press: holding the switch opens a menu to pause, change the speed, start a new match or end the game" },
+        { "menu-hold", "SECONDS", "3", "how long the switch is held to open the menu, 1.5 to 10 seconds" },
     };
     return options;
 }
@@ -94,6 +104,30 @@ namespace
         return name + " must be " + choices[0].first + " or " + choices[1].first + ", not \"" + value + "\"";
     }
 
+    bool parseSeconds(const std::string &value, double low, double high, std::chrono::milliseconds &out)
+    {
+        std::size_t used = 0;
+        double seconds = 0;
+        try {
+            seconds = std::stod(value, &used);
+        } catch (const std::logic_error &) {
+            return false;
+        }
+        if (used == 0 || used != value.size() || !std::isfinite(seconds) || seconds < low || seconds > high)
+            return false;
+        out = std::chrono::milliseconds(std::lround(seconds * 1000));
+        return true;
+    }
+
+    std::string secondsText(std::chrono::milliseconds length)
+    {
+        std::string text = std::to_string(length.count() / 1000.0);
+        text.erase(text.find_last_not_of('0') + 1);
+        if (text.back() == '.')
+            text.pop_back();
+        return text;
+    }
+
     std::string onOff(bool on)
     {
         return on ? "on" : "off";
@@ -142,7 +176,35 @@ namespace
         return "none";
     }
 
+    constexpr std::pair<const char *, ScanMethodName> kScanMethods[] = {
+        { "auto", ScanMethodName::Auto },
+        { "step", ScanMethodName::Step },
+        { "step-dwell", ScanMethodName::StepDwell },
+        { "inverse", ScanMethodName::Inverse },
+    };
+
+    std::optional<ScanMethodName> scanMethodNamed(const std::string &value)
+    {
+        for (const auto &[text, method] : kScanMethods)
+            if (value == text)
+                return method;
+        return std::nullopt;
+    }
+
 } // namespace
+
+std::string settingsConflict(const Settings &settings)
+{
+    if (settings.scanMethod == ScanMethodName::Step && settings.secondSwitch.kind == SecondSwitch::Kind::None)
+        return "scan-method=step needs a second switch to take the card on offer: set second-switch as well";
+    return {};
+}
+
+void settleConflict(Settings &settings)
+{
+    if (!settingsConflict(settings).empty())
+        settings.scanMethod = ScanMethodName::Auto;
+}
 
 std::string applySetting(Settings &settings, const std::string &name, const std::string &value)
 {
@@ -151,11 +213,11 @@ std::string applySetting(Settings &settings, const std::string &name, const std:
             settings.adaptiveScan = true;
             return {};
         }
-        double seconds = 0;
-        if (!parseNumber(value, seconds) || seconds < 0.5 || seconds > 10)
+        std::chrono::milliseconds length {};
+        if (!parseSeconds(value, 0.5, 10, length))
             return "scan-time must be a number of seconds from 0.5 to 10, or auto, not \"" + value + "\"";
         settings.adaptiveScan = false;
-        settings.scanTime = std::chrono::milliseconds(std::lround(seconds * 1000));
+        settings.scanTime = length;
         return {};
     }
     if (name == "debounce" || name == "acceptance") {
@@ -190,12 +252,38 @@ std::string applySetting(Settings &settings, const std::string &name, const std:
         return chooseOne(name, value, { { "standard", CardStyle::Standard }, { "large-index", CardStyle::LargeIndex } }, settings.look.cardStyle);
     if (name == "contrast")
         return chooseOne(name, value, { { "standard", Contrast::Standard }, { "high", Contrast::High } }, settings.look.contrast);
+    if (name == "scan-method") {
+        if (const auto method = scanMethodNamed(value))
+            settings.scanMethod = *method;
+        else
+            return "scan-method must be auto, step, step-dwell or inverse, not \"" + value + "\"";
+        return {};
+    }
+    if (name == "menu-hold") {
+        if (!parseSeconds(value, 1.5, 10, settings.menuHold))
+            return "menu-hold must be a number of seconds from 1.5 to 10, not \"" + value + "\"";
+        return {};
+    }
+    if (name == "switch-menu") {
+        if (value != "off" && value != "long-press")
+            return "switch-menu must be off or long-press, not \"" + value + "\"";
+        settings.longPressMenu = value == "long-press";
+        return {};
+    }
+    if (name == "scan-loops") {
+        long n = 0;
+        if (!parseWhole(value, 0, 10, n))
+            return "scan-loops must be 0 (endless) or a whole number of passes from 1 to 10, not \"" + value + "\"";
+        settings.scanLoops = int(n);
+        return {};
+    }
     bool *flag = name == "mouse-switch"  ? &settings.mouseSwitch
         : name == "joystick-switch"      ? &settings.joystickSwitch
         : name == "pause-on-first-offer" ? &settings.pauseOnFirstOffer
         : name == "sound-cue"            ? &settings.soundCue
         : name == "speech"               ? &settings.speech
         : name == "four-colour"          ? &settings.look.fourColour
+        : name == "prompts"              ? &settings.prompts
                                          : nullptr;
     if (!flag)
         return "there is no option " + name;
@@ -209,12 +297,12 @@ std::string settingText(const Settings &settings, const std::string &name)
     if (name == "scan-time") {
         if (settings.adaptiveScan)
             return "auto";
-        std::string text = std::to_string(settings.scanTime.count() / 1000.0);
-        text.erase(text.find_last_not_of('0') + 1);
-        if (text.back() == '.')
-            text.pop_back();
-        return text;
+        return secondsText(settings.scanTime);
     }
+    if (name == "menu-hold")
+        return secondsText(settings.menuHold);
+    if (name == "switch-menu")
+        return settings.longPressMenu ? "long-press" : "off";
     if (name == "debounce")
         return std::to_string(settings.debounce.count());
     if (name == "acceptance")
@@ -241,6 +329,14 @@ std::string settingText(const Settings &settings, const std::string &name)
         return onOff(settings.look.fourColour);
     if (name == "contrast")
         return settings.look.contrast == Contrast::High ? "high" : "standard";
+    if (name == "prompts")
+        return onOff(settings.prompts);
+    if (name == "scan-loops")
+        return std::to_string(settings.scanLoops);
+    if (name == "scan-method")
+        for (const auto &[text, method] : kScanMethods)
+            if (method == settings.scanMethod)
+                return text;
     throw std::invalid_argument("there is no option " + name);
 }
 

@@ -13,6 +13,9 @@ namespace wildcrest
 
 enum class Highlight { Lift, LiftAndFrame };
 
+// The values of the option scan-method.
+enum class ScanMethodName { Auto, Step, StepDwell, Inverse };
+
 // How the switch and the scan are tuned for one player, by the person who sets
 // up the computer. The defaults are the game as it always plays.
 struct Settings {
@@ -28,6 +31,11 @@ struct Settings {
     bool soundCue = false; // a short sound at each new offer
     bool speech = false; // offers and plays are spoken
     TableLook look; // the table's size, the cards' style and the contrast
+    ScanMethodName scanMethod = ScanMethodName::Auto;
+    int scanLoops = 0; // passes without a press before the scan rests; 0: never
+    bool prompts = false; // a plain line says what a press will do when nothing is offered
+    bool longPressMenu = false; // holding the switch for menuHold opens the game's menu
+    std::chrono::milliseconds menuHold { 3000 };
 
     // Which inputs are switches, as these settings say.
     SwitchWiring wiring() const
@@ -49,5 +57,10 @@ const std::vector<OptionInfo> &optionTable();
 std::string applySetting(Settings &settings, const std::string &name, const std::string &value);
 // The text form of an option's current value, as applySetting reads it back.
 std::string settingText(const Settings &settings, const std::string &name);
+// What is wrong with the options taken together (step scanning needs a second
+// switch), or "" when nothing is; the option at fault is named in the text.
+std::string settingsConflict(const Settings &settings);
+// Puts the options at fault back to their defaults.
+void settleConflict(Settings &settings);
 
 } // namespace wildcrest

@@ -12,6 +12,10 @@ using namespace std::chrono_literals;
 // runs at the same speed on every machine.
 constexpr std::chrono::microseconds kPacingDelay = 2000ms;
 
+// The shortest and longest scan time a player can be given.
+constexpr std::chrono::microseconds kShortestScan = 500ms;
+constexpr std::chrono::microseconds kLongestScan = 10000ms;
+
 // One card travelling between deck, hand and pile: a fixed number of steps,
 // each shown at its own moment.
 constexpr int kAnimationSteps = 300;

@@ -11,11 +11,13 @@ namespace wildcrest
 
 void GameForm::load()
 {
-    switches_.retune(settings.debounce, settings.acceptance);
+    scan_.tune(switches_);
     view_.centreWindow();
     view_.setPicture(Image48, picturepath(kCardPicture));
-    for (Control c : { Label6, Label7, Label15, Shape2, Image48, Image49 })
+    for (Control c : { Label6, Label7, Label15, Shape2, Image48, Image49, Label18 })
         view_.setVisible(c, false);
+    for (int k = 1; k <= kMenuItems; ++k)
+        view_.setVisible(menuitem(k), false);
     calibrate();
     gamecount = 1;
     view_.setCaption(Label1, "Round: " + std::to_string(gamecount) + " of 5");
@@ -59,6 +61,11 @@ bool GameForm::pacingdelay(bool offersChoice)
     return pacingdelay(offersChoice, scantime());
 }
 
+Moment GameForm::scantime() const
+{
+    return scan_.scantime();
+}
+
 bool GameForm::pacingdelay(bool offersChoice, Moment length)
 {
     const Moment deadline = view_.now() + length;
@@ -82,13 +89,17 @@ void GameForm::waitforkey()
 
 void GameForm::activate()
 {
-    gamestart();
+    try {
+        gamestart();
+    } catch (const NewMatchWanted &) {
+        newmatch();
+    }
     turnloop();
 }
 
 void GameForm::gamestart()
 {
-    waitforkey();
+    scan_.waitforpress(*this, Await::Title);
     view_.setVisible(Frame1, false);
     newdeck();
     dealround();

@@ -9,9 +9,13 @@ namespace wildcrest
 void GameForm::turnloop()
 {
     for (;;) {
-        if (!half(kPlayer))
-            continue;
-        half(kComputer);
+        try {
+            if (!half(kPlayer))
+                continue;
+            half(kComputer);
+        } catch (const NewMatchWanted &) {
+            newmatch();
+        }
     }
 }
 
@@ -27,11 +31,8 @@ bool GameForm::half(int side)
         hitkey = kFalse; // a press during the computer's turn or an animation picks nothing
     view_.setBackColour(player ? Label2 : Label3, kRed);
     view_.setBackColour(player ? Label3 : Label2, kBlack);
-    if (player)
-        selection();
-    else
-        computerturn();
-    if (reset == kTrue) {
+    const TurnOutcome outcome = player ? selection() : computerturn();
+    if (outcome == TurnOutcome::RoundEnded) {
         turnended();
         return false;
     }

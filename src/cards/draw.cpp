@@ -7,7 +7,7 @@ namespace wildcrest
 void GameForm::playerdraw()
 {
     announce("nothing to play: press the switch to draw a card");
-    waitforkey();
+    scan_.waitforpress(*this, Await::Draw);
     drawinto(kPlayer);
 }
 

@@ -31,14 +31,14 @@ namespace
 
 } // namespace
 
-void GameForm::computerturn()
+TurnOutcome GameForm::computerturn()
 {
-    pacingdelay(false);
+    scan_.pause(*this);
     const int i = computerchoice();
     if (i == 0) {
         announce("the computer draws a card");
         cpudraw();
-        return;
+        return TurnOutcome::Drew;
     }
     if (isEight(hand[i][kComputer])) {
         const char suit = computersuit();
@@ -55,6 +55,7 @@ void GameForm::computerturn()
     movetopile('D', i);
     redrawcpuhand();
     view_.yield();
+    return reset == kTrue ? TurnOutcome::RoundEnded : TurnOutcome::Played;
 }
 
 // The place the computer plays from, 0 to draw: the highest card of the pile's

@@ -4,43 +4,37 @@
 #include "cards/picturepaths.h"
 #include "table/layout.h"
 
+#include <vector>
+
 namespace wildcrest
 {
 
-// The player's whole turn with one switch: the playable cards are lifted one
-// after another in place order, each for one pacing delay, and a press plays
-// the lifted one. Cards that may not be played are never offered.
-void GameForm::selection()
+// The player's whole turn with one switch: the playable cards are offered, lifted,
+// in place order as the player's scanning method offers them, and the one taken
+// is played. Cards that may not be played are never offered.
+TurnOutcome GameForm::selection()
 {
     view_.setKeyPreview(true);
-    std::array<bool, kHandPlaces + 1> playable {};
-    int lastplayable = 0;
-    for (int i = 1; i <= kHandPlaces; ++i) {
-        playable[i] = playableOn(hand[i][kPlayer], curcard);
-        if (playable[i])
-            lastplayable = i;
-    }
-    if (lastplayable == 0) {
+    std::vector<int> slots;
+    for (int i = 1; i <= kHandPlaces; ++i)
+        if (playableOn(hand[i][kPlayer], curcard))
+            slots.push_back(i);
+    if (slots.empty()) {
         playerdraw();
-        return;
+        return TurnOutcome::Drew;
     }
 
-    int offers = 0;
-    for (;;) {
-        for (int i = 1; i <= kHandPlaces; ++i) {
-            if (!hand[i][kPlayer].empty() && playable[i]) {
-                const Control card = playerslot(i);
-                view_.setTop(card, view_.top(card) - kLift);
-                if (holdoffer(++offers, card, cardName(hand[i][kPlayer]))) {
-                    playplayercard(i);
-                    adaptive.endTurn();
-                    return;
-                }
-                view_.setTop(card, view_.top(card) + kLift);
-            }
-            view_.yield();
-        }
+    std::vector<Offer> offers;
+    for (int i : slots) {
+        const Control card = playerslot(i);
+        offers.push_back({ card,
+            cardName(hand[i][kPlayer]),
+            [this, card] { view_.setTop(card, view_.top(card) - kLift); },
+            [this, card] { view_.setTop(card, view_.top(card) + kLift); } });
     }
+    playplayercard(slots[scan_.choose(*this, offers)]);
+    scan_.endTurn();
+    return reset == kTrue ? TurnOutcome::RoundEnded : TurnOutcome::Played;
 }
 
 // The card in `slot` is still lifted; an eight has its suit named before it leaves.

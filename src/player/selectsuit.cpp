@@ -3,6 +3,8 @@
 #include "cards/picturepaths.h"
 #include "table/layout.h"
 
+#include <vector>
+
 namespace wildcrest
 {
 
@@ -16,8 +18,8 @@ namespace
 
 } // namespace
 
-// The pile, framed in red, shows the eight of each suit in turn for one pacing
-// delay; a press names the suit on show.
+// The pile, framed in red, shows the eight of each suit in turn, offered as the
+// player's scanning method offers them; the one taken is the suit named.
 char GameForm::selectsuit(const CardCode &eight)
 {
     const SuitOffer offers[] = {
@@ -29,17 +31,18 @@ char GameForm::selectsuit(const CardCode &eight)
     real8 = eight;
     hitkey = kFalse; // the press that picked the eight must not name a suit too
     view_.setVisible(Shape2, true);
-    int offered = 0;
-    for (;;) {
-        for (const SuitOffer &offer : offers) {
-            view_.setPicture(Image45, picturepath(offer.picture));
-            hitkey = kFalse;
-            if (holdoffer(++offered, Image45, "name a suit: " + suitName(offer.suit))) {
-                view_.setVisible(Shape2, false);
-                return offer.suit;
-            }
-        }
-    }
+    std::vector<Offer> suits;
+    for (const SuitOffer &offer : offers)
+        suits.push_back({ Image45,
+            "name a suit: " + suitName(offer.suit),
+            [this, &offer] {
+                view_.setPicture(Image45, picturepath(offer.picture));
+                hitkey = kFalse;
+            },
+            [] {} });
+    const char suit = offers[scan_.choose(*this, suits)].suit;
+    view_.setVisible(Shape2, false);
+    return suit;
 }
 
 } // namespace wildcrest

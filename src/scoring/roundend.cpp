@@ -42,7 +42,7 @@ void GameForm::roundend()
     announce("the round is over: you have " + std::to_string(playerscore) + ", the computer " + std::to_string(cpuscore));
     const bool matchover = gamecount > 5;
     if (!matchover)
-        waitforkey();
+        scan_.waitforpress(*this, Await::NextRound);
     backdeck = {};
     hand = {};
 
@@ -55,15 +55,40 @@ void GameForm::roundend()
         if (playerscore == cpuscore)
             view_.setVisible(Label15, true);
         announce(playerscore < cpuscore ? "you win the match" : cpuscore < playerscore ? "the computer wins the match" : "the match is a tie");
-        waitforkey();
-        gamecount = 1;
-        playerscore = 0;
-        cpuscore = 0;
-        view_.setCaption(Label4, "0");
-        view_.setCaption(Label5, "0");
-        for (Control c : { Label6, Label7, Label15 })
-            view_.setVisible(c, false);
+        scan_.waitforpress(*this, Await::NewMatch);
+        clearmatch();
     }
+    dealnext();
+}
+
+void GameForm::clearmatch()
+{
+    gamecount = 1;
+    playerscore = 0;
+    cpuscore = 0;
+    view_.setCaption(Label4, "0");
+    view_.setCaption(Label5, "0");
+    for (Control c : { Label6, Label7, Label15 })
+        view_.setVisible(c, false);
+}
+
+// A new match at the player's asking, from wherever the game was: the table is
+// put as a round's end leaves it, and a new match is dealt.
+void GameForm::newmatch()
+{
+    view_.markOffer(std::nullopt);
+    for (Control c : { Frame1, Shape2, Image48, Image49, Label18 })
+        view_.setVisible(c, false);
+    for (int k = 1; k <= kHandPlaces; ++k)
+        view_.setTop(playerslot(k), playerslotRect(k).top);
+    backdeck = {};
+    hand = {};
+    clearmatch();
+    dealnext();
+}
+
+void GameForm::dealnext()
+{
     view_.setCaption(Label1, "Round: " + std::to_string(gamecount) + " of 5");
 
     hitkey = kFalse;

@@ -67,6 +67,13 @@ constexpr Control Label6 = label(6); // "Player Wins!"
 constexpr Control Label7 = label(7); // "Computer Wins!"
 constexpr Control Label15 = label(15); // "Tie Game!"
 constexpr Control Label16 = label(16); // deck counter
+constexpr Control Label18 = label(18); // a plain line on the table: what a press will do
+// The items of the menu the switch opens, top to bottom, hidden until it opens.
+constexpr Control menuitem(int k)
+{
+    return label(18 + k);
+}
+constexpr int kMenuItems = 5;
 constexpr Control Shape2 = shape(2); // red frame round the pile
 
 } // namespace wildcrest

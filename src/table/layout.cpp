@@ -138,6 +138,24 @@ namespace
         l.push_back(result(Label7, { 9120, 4080, 4455, 615 }, "Computer Wins!"));
         l.push_back(result(Label15, { 9120, 4680, 4455, 615 }, "Tie Game!"));
 
+        // What a press will do, when the game waits with nothing on offer; hidden until then.
+        ControlSpec sign = at(Label18, { 120, 5760, 13575, 375 });
+        sign.textColour = kBlack;
+        sign.font = { "Arial", 14.25, true, false };
+        sign.visible = false;
+        l.push_back(sign);
+
+        // The menu the switch opens: large items in a column over the table.
+        for (int k = 1; k <= kMenuItems; ++k) {
+            ControlSpec item = at(menuitem(k), { 3900, 1200 + (k - 1) * 1080, 6000, 735 });
+            item.textColour = kBlack;
+            item.backColour = kWhite;
+            item.border = true;
+            item.font = { "Arial", 24, true, false };
+            item.visible = false;
+            l.push_back(item);
+        }
+
         ControlSpec frame = at(Frame1, { 0, 0, kWindowWidth, kWindowHeight });
         frame.backColour = kWhite;
         l.push_back(frame);

@@ -18,6 +18,7 @@ void SwitchInput::onCounted(Counted counted)
 void SwitchInput::retune(std::chrono::milliseconds debounce, std::chrono::milliseconds acceptance)
 {
     filters_ = { SwitchFilter(debounce, acceptance), SwitchFilter(debounce, acceptance) };
+    down_ = {};
 }
 
 SwitchFilter &SwitchInput::filterOf(int which)
@@ -27,13 +28,17 @@ SwitchFilter &SwitchInput::filterOf(int which)
 
 void SwitchInput::tell(Verdict v, int which, Moment when)
 {
-    if (v == Verdict::Counted && counted_)
+    if (v != Verdict::Counted)
+        return;
+    lastCounted_ = which;
+    if (counted_)
         counted_(which, when);
 }
 
 Verdict SwitchInput::take(const SwitchEvent &e)
 {
     SwitchFilter &filter = filterOf(e.which);
+    down_[e.which == 2 ? 1 : 0] = e.pressed;
     const Verdict v = e.pressed ? filter.press(e.when) : filter.release(e.when);
     tell(v, e.which, e.when);
     return v;

@@ -34,6 +34,16 @@ public:
     std::optional<Moment> acceptanceDue() const;
     // Counts the held presses whose acceptance time has come by `t`.
     void wake(Moment t);
+    // The switch (1 or 2) of the last press that counted; 0 before any.
+    int lastCounted() const
+    {
+        return lastCounted_;
+    }
+    // Whether switch `which` is down now, counted or not.
+    bool down(int which) const
+    {
+        return down_[which == 2 ? 1 : 0];
+    }
 
 private:
     SwitchFilter &filterOf(int which);
@@ -41,6 +51,8 @@ private:
 
     std::array<SwitchFilter, 2> filters_;
     Counted counted_;
+    int lastCounted_ = 0;
+    std::array<bool, 2> down_ {};
 };
 
 } // namespace wildcrest

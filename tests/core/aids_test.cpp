@@ -51,7 +51,7 @@ TEST_F(Aids, WithNothingSetNoAidIsUsed)
 
 TEST_F(Aids, TheScanTimeSetsEveryHoldAndTheComputersPause)
 {
-    game.settings.scanTime = 3500ms;
+    scan.settings.scanTime = 3500ms;
     setHand(kPlayer, { "9H", "2S" });
     watchLifts(1);
     view.pressAt(8s);
@@ -68,7 +68,7 @@ TEST_F(Aids, TheScanTimeSetsEveryHoldAndTheComputersPause)
 
 TEST_F(Aids, TheFirstOfferOfATurnAndOfASuitChoiceCanLastTwiceAsLong)
 {
-    game.settings.pauseOnFirstOffer = true;
+    scan.settings.pauseOnFirstOffer = true;
     setHand(kPlayer, { "9H", "8S" });
     watchLifts(1);
     view.pressAt(4s + 500ms); // the eight, the second offer: the first lasted 4 s
@@ -94,7 +94,7 @@ TEST_F(Aids, TheFirstOfferOfATurnAndOfASuitChoiceCanLastTwiceAsLong)
 
 TEST_F(Aids, AFrameMarksTheOfferAndGoesWithIt)
 {
-    game.settings.highlight = Highlight::LiftAndFrame;
+    scan.settings.highlight = Highlight::LiftAndFrame;
     setHand(kPlayer, { "9H", "2S", "KH" });
     std::vector<std::optional<Control>> marks;
     view.onWait([&](HeadlessView &v, Moment) {
@@ -111,8 +111,8 @@ TEST_F(Aids, AFrameMarksTheOfferAndGoesWithIt)
 
 TEST_F(Aids, EachNewOfferSoundsAndIsSpokenAndSoAreThePlays)
 {
-    game.settings.soundCue = true;
-    game.settings.speech = true;
+    scan.settings.soundCue = true;
+    scan.settings.speech = true;
     setHand(kPlayer, { "9H", "8S" });
     view.pressAt(3s); // the eight
     view.pressAt(3s + 2s + 500ms); // spades
@@ -166,18 +166,19 @@ static Aim playTurns(GameForm &game, HeadlessView &view, double meanSeconds, dou
 
 TEST_F(Aids, TheLearntScanTimeFitsAQuickPlayerAndASlowOne)
 {
-    game.settings.adaptiveScan = true;
+    scan.settings.adaptiveScan = true;
     const Aim quick = playTurns(game, view, 0.6, 0.15, 60);
     EXPECT_GE(quick.intended, 0.95);
-    EXPECT_LE(game.adaptive.current(), 1200ms);
-    EXPECT_GE(game.adaptive.current(), AdaptiveScan::kShortest);
+    EXPECT_LE(scan.adaptive.current(), 1200ms);
+    EXPECT_GE(scan.adaptive.current(), AdaptiveScan::kShortest);
 
-    GameForm slowGame(view, random, "/game");
-    slowGame.settings.adaptiveScan = true;
+    ScanRoom slowScan(view);
+    GameForm slowGame(view, random, "/game", slowScan);
+    slowScan.settings.adaptiveScan = true;
     const Aim slow = playTurns(slowGame, view, 1.8, 0.4, 60);
     EXPECT_GE(slow.intended, 0.93);
-    EXPECT_GE(slowGame.adaptive.current(), 2500ms);
-    EXPECT_LE(slowGame.adaptive.current(), AdaptiveScan::kLongest);
+    EXPECT_GE(slowScan.adaptive.current(), 2500ms);
+    EXPECT_LE(slowScan.adaptive.current(), AdaptiveScan::kLongest);
 
     GameForm fixedGame(view, random, "/game");
     const Aim fixedSlow = playTurns(fixedGame, view, 1.8, 0.4, 60);

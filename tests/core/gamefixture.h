@@ -3,6 +3,7 @@
 #include "app/gameform.h"
 #include "app/speeds.h"
 #include "cards/random.h"
+#include "player/scanroom.h"
 #include "table/headless/headlessview.h"
 #include "table/layout.h"
 
@@ -23,7 +24,8 @@ class GameFixture : public ::testing::Test
 protected:
     HeadlessView view;
     ClockFoldedRandom random { 42 };
-    GameForm game { view, random, "/game" };
+    ScanRoom scan { view };
+    GameForm game { view, random, "/game", scan };
 
     // Puts `cards` into places 1.. of a hand column and empties the rest.
     void setHand(int column, const std::vector<CardCode> &cards)

@@ -96,6 +96,12 @@ TEST(Settings, BadValuesAreRefusedAndLeaveTheSettingAsItWas)
     EXPECT_NE(applySetting(s, "contrast", "dark"), "");
     EXPECT_TRUE(s.look.standardCards());
     EXPECT_EQ(s.look.contrast, Contrast::Standard);
+    for (const char *bad : { "Step", "", "dwell", "step-" })
+        EXPECT_NE(applySetting(s, "scan-method", bad), "") << bad;
+    EXPECT_EQ(s.scanMethod, ScanMethodName::Auto);
+    for (const char *bad : { "11", "-1", "1.5", "", "endless" })
+        EXPECT_NE(applySetting(s, "scan-loops", bad), "") << bad;
+    EXPECT_EQ(s.scanLoops, 0);
     const std::string unknown = applySetting(s, "colour", "red");
     EXPECT_NE(unknown.find("colour"), std::string::npos);
 }

@@ -40,7 +40,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(GameFixture, TheSecondSwitchCountsAsTheSwitchWithItsOwnFilter)
 {
-    game.settings.debounce = 500ms;
+    scan.settings.debounce = 500ms;
     game.load();
     const Moment t0 = view.now();
     view.holdAt(t0 + 1s, 10ms, 1);

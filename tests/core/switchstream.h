@@ -32,8 +32,8 @@ class ScanFixture : public GameFixture
 protected:
     void startScan(std::chrono::milliseconds debounce, std::chrono::milliseconds acceptance)
     {
-        game.settings.debounce = debounce;
-        game.settings.acceptance = acceptance;
+        scan.settings.debounce = debounce;
+        scan.settings.acceptance = acceptance;
         game.load();
         t0 = view.now();
         playersTurnOn5H();

@@ -60,6 +60,30 @@ lifted() {
   done
 }
 
+# A Space leaves the title screen; then the round is dealt.
+leave_title() {
+  xdotool key --window "$win" space
+  for _ in $(seq 20); do shot; [ "$(colour 5 200)" = "$table" ] && break; sleep 0.1; done
+  [ "$(colour 5 200)" = "$table" ] || fail "the title screen did not go"
+  echo "title screen gone"
+  # The deal: seven backs along the computer's row (place 1 is at 824,144).
+  for _ in $(seq 100); do shot; [ "$(colour 859 192)" != "$table" ] && [ "$(colour 379 192)" != "$table" ] && break; sleep 0.1; done
+  [ "$(colour 379 192)" != "$table" ] || fail "the computer's seventh card was not dealt"
+  echo "round dealt"
+}
+
+# The place of the player's lifted card, waited for up to 6 s. With nothing to
+# play none is lifted: the key named draws a card, and the place is empty.
+lifted_or_draw() {
+  local slot=""
+  for _ in $(seq 60); do shot; slot=$(lifted); [ -n "$slot" ] && break; sleep 0.1; done
+  if [ -z "$slot" ]; then
+    xdotool key --window "$win" "$1"
+    sleep 4
+  fi
+  echo "$slot"
+}
+
 # Esc must end the game at once, with status 0.
 end_with_esc() {
   xdotool key --window "$win" Escape 2>/dev/null

@@ -6,6 +6,7 @@
 //
 //     DISPLAY=:5 wildcrest_joystick_on_x      # status 0 once a press played a card
 #include "app/gameform.h"
+#include "app/settings.h"
 #include "cards/random.h"
 #include "joystick/joystickswitch.h"
 #include "joystick/virtualjoystick.h"

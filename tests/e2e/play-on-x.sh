@@ -13,25 +13,12 @@ shot
 [ "$(colour 5 200)" = ffffff ] || fail "no title screen (saw $(colour 5 200))"
 echo "title screen shown"
 
-xdotool key --window "$win" space
-for _ in $(seq 20); do shot; [ "$(colour 5 200)" = "$table" ] && break; sleep 0.1; done
-[ "$(colour 5 200)" = "$table" ] || fail "the title screen did not go"
-echo "title screen gone"
-
-# The deal: seven backs along the computer's row (place 1 is at 824,144).
-for _ in $(seq 100); do shot; [ "$(colour 859 192)" != "$table" ] && [ "$(colour 379 192)" != "$table" ] && break; sleep 0.1; done
-[ "$(colour 379 192)" != "$table" ] || fail "the computer's seventh card was not dealt"
-echo "round dealt"
+leave_title
 
 played=""
 for attempt in $(seq 12); do
-  slot=""
-  for _ in $(seq 40); do shot; slot=$(lifted); [ -n "$slot" ] && break; sleep 0.1; done
-  if [ -z "$slot" ]; then
-    xdotool key --window "$win" space # nothing to play: the key draws
-    sleep 4
-    continue
-  fi
+  slot=$(lifted_or_draw space)
+  [ -n "$slot" ] || continue
   pile=$(region 344 280 71 96)
   xdotool key --window "$win" space
   for _ in $(seq 30); do

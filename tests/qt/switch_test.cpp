@@ -1,5 +1,6 @@
 // What counts as which switch in the window (keys, the mouse, a second switch),
 // and the aids it gives the player: the frame round the offer and a cue.
+#include "table/qt/keyrepeat.h"
 #include "table/qt/offerframe.h"
 #include "testpictures.h"
 
@@ -185,4 +186,26 @@ TEST_F(SwitchTest, CueNeverFailsNorWaits)
     for (int i = 0; i < 5; ++i)
         EXPECT_NO_THROW(view->cue());
     EXPECT_LT(std::chrono::steady_clock::now() - before, 3s);
+}
+
+// The X server repeats a held key as a release and a press with one timestamp,
+// not always marked as a repeat; such a pair is neither, while a real release
+// is told once the key has stayed up a moment, as of its own time.
+TEST_F(SwitchTest, AnUnmarkedRepeatOfAHeldKeyIsNoReleaseAndNoPress)
+{
+    const auto stamped = [](QEvent::Type type, unsigned long stamp) {
+        auto *e = new QKeyEvent(type, Qt::Key_Space, Qt::NoModifier, " ");
+        e->setTimestamp(stamp);
+        return e;
+    };
+    post(view.get(), stamped(QEvent::KeyPress, 1000));
+    post(view.get(), stamped(QEvent::KeyRelease, 1660)); // the repeat pair
+    post(view.get(), stamped(QEvent::KeyPress, 1660));
+    post(view.get(), stamped(QEvent::KeyRelease, 2500)); // really let go
+    EXPECT_EQ(log.seen, (std::vector<std::string> { "key 1 down" })) << "the release waits a moment";
+    view->waitForEvent(view->now() + 2 * KeyRepeats::kGrace);
+    view->yield();
+    EXPECT_EQ(log.seen, (std::vector<std::string> { "key 1 down", "key 1 up" }));
+    post(view.get(), stamped(QEvent::KeyPress, 2600)); // a new press after a real release
+    EXPECT_EQ(log.seen, (std::vector<std::string> { "key 1 down", "key 1 up", "key 1 down" }));
 }

@@ -2,6 +2,7 @@
 // server that takes the connection and never answers must not move an offer
 // off its time nor keep Esc from ending the game.
 #include "app/gameform.h"
+#include "player/scanroom.h"
 #include "realwindow.h"
 #include "silentspeechserver.h"
 #include "table/layout.h"
@@ -26,8 +27,9 @@ TEST(HostileSpeech, ASilentServerMovesNoOfferAndEscStillEndsTheGameAtOnce)
     QtTableView view;
     // AH, 2H, 3H and 4S may be played on the 4H, offered in turn.
     ListedRandom random(sortedDeck());
-    GameForm game(view, random, WILDCREST_GAME_DIR);
-    game.settings.speech = true;
+    ScanRoom scan(view);
+    scan.settings.speech = true;
+    GameForm game(view, random, WILDCREST_GAME_DIR, scan);
     view.show();
     hideAsAtLoad(view);
 
@@ -60,8 +62,8 @@ TEST(HostileSpeech, ASilentServerMovesNoOfferAndEscStillEndsTheGameAtOnce)
     ASSERT_TRUE(ended);
     ASSERT_EQ(offerStarts.size(), 6u);
     // Each offer is held for one scan time, to within 50 ms, although every one of them was to be spoken.
-    const qint64 scan = std::chrono::duration_cast<std::chrono::milliseconds>(game.scantime()).count();
+    const qint64 scanTime = std::chrono::duration_cast<std::chrono::milliseconds>(scan.scantime()).count();
     for (std::size_t i = 1; i < offerStarts.size(); ++i)
-        EXPECT_NEAR(double(offerStarts[i] - offerStarts[i - 1]), double(scan), 50.0) << "offer " << i;
+        EXPECT_NEAR(double(offerStarts[i] - offerStarts[i - 1]), double(scanTime), 50.0) << "offer " << i;
     EXPECT_LT(endedAt - escAt, 100) << "Esc took " << endedAt - escAt << " ms";
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/gameform.h"
+#include "app/speeds.h"
 #include "table/layout.h"
 #include "table/qt/qttableview.h"
 

@@ -3,11 +3,14 @@
 #include "app/qt/settingsdialog.h"
 #include "app/qt/settingsfile.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QTimer>
+#include <QWidget>
 
 #include <gtest/gtest.h>
 
@@ -248,7 +251,12 @@ TEST_F(SettingsTest, EachOptionOnTheCommandLine)
         "--scale=2.5",
         "--card-style=large-index",
         "--four-colour=on",
-        "--contrast=high" });
+        "--contrast=high",
+        "--scan-method=step",
+        "--scan-loops=10",
+        "--prompts=on",
+        "--switch-menu=long-press",
+        "--menu-hold=1.5" });
     EXPECT_EQ(line.then, CommandLine::Then::Play);
     EXPECT_EQ(texts(line.settings),
         (std::vector<std::string> { "scan-time=0.5",
@@ -264,7 +272,12 @@ TEST_F(SettingsTest, EachOptionOnTheCommandLine)
             "scale=2.5",
             "card-style=large-index",
             "four-colour=on",
-            "contrast=high" }));
+            "contrast=high",
+            "scan-method=step",
+            "scan-loops=10",
+            "prompts=on",
+            "switch-menu=long-press",
+            "menu-hold=1.5" }));
     EXPECT_TRUE(run({ "--scan-time=auto" }).settings.adaptiveScan);
     for (const std::string second : { "none", "enter", "right-click", "button:0", "key:F8", "key:Tab", "key:A" })
         EXPECT_EQ(settingText(run({ "--second-switch=" + second }).settings, "second-switch"), second);
@@ -319,7 +332,15 @@ TEST_F(SettingsTest, AWrongOptionEndsWithItsNameAndTheUsage)
              { "--scale=4" },
              { "--card-style=huge" },
              { "--four-colour=maybe" },
-             { "--contrast=dark" } }) {
+             { "--contrast=dark" },
+             { "--scan-method=scan" },
+             { "--scan-method=step" }, // no second switch to take the card
+             { "--scan-loops=11" },
+             { "--scan-loops=-1" },
+             { "--prompts=loud" },
+             { "--switch-menu=on" },
+             { "--menu-hold=1" },
+             { "--menu-hold=10.5" } }) {
         warnings.str("");
         const CommandLine line = run(args);
         EXPECT_EQ(line.then, CommandLine::Then::Exit) << args[0];
@@ -333,11 +354,48 @@ TEST_F(SettingsTest, AWrongOptionEndsWithItsNameAndTheUsage)
     EXPECT_EQ(out.str(), "");
 }
 
+TEST_F(SettingsTest, StepScanningWithoutASecondSwitchIsRefused)
+{
+    writeFile("scan-method=step\nscan-loops=3\n");
+    CommandLine line = run({});
+    EXPECT_EQ(line.then, CommandLine::Then::Play);
+    EXPECT_EQ(line.settings.scanMethod, ScanMethodName::Auto);
+    EXPECT_EQ(line.settings.scanLoops, 3);
+    const std::string said = warnings.str();
+    EXPECT_NE(said.find(path().toStdString()), std::string::npos) << said;
+    EXPECT_NE(said.find("scan-method=step needs a second switch"), std::string::npos) << said;
+
+    warnings.str("");
+    line = run({ "--second-switch=enter" });
+    EXPECT_EQ(line.settings.scanMethod, ScanMethodName::Step) << "the second switch may come from the command line";
+    EXPECT_EQ(warnings.str(), "");
+
+    writeFile("scan-method=step\nsecond-switch=enter\n");
+    line = run({ "--second-switch=none" });
+    EXPECT_EQ(line.then, CommandLine::Then::Exit);
+    EXPECT_EQ(line.status, 2);
+}
+
 TEST_F(SettingsTest, QtsOwnArgumentsAreLeftToIt)
 {
     const CommandLine line = run({ "-platform", "offscreen", "--sound-cue=on" });
     EXPECT_EQ(line.then, CommandLine::Then::Play);
     EXPECT_TRUE(line.settings.soundCue);
+}
+
+TEST_F(SettingsTest, TheDialogWillNotSaveStepScanningWithoutASecondSwitch)
+{
+    Settings chosen;
+    chosen.scanMethod = ScanMethodName::Step;
+    SettingsDialog dialog(path());
+    dialog.setSettings(chosen);
+    QTimer::singleShot(0, [] {
+        if (QWidget *box = QApplication::activeModalWidget())
+            box->close();
+    });
+    dialog.accept();
+    EXPECT_NE(dialog.result(), QDialog::Accepted);
+    EXPECT_FALSE(QFile::exists(path()));
 }
 
 TEST_F(SettingsTest, TheDialogWritesAFileThatReadsBackTheSame)
@@ -357,6 +415,11 @@ TEST_F(SettingsTest, TheDialogWritesAFileThatReadsBackTheSame)
     chosen.look.cardStyle = CardStyle::LargeIndex;
     chosen.look.fourColour = true;
     chosen.look.contrast = Contrast::High;
+    chosen.scanMethod = ScanMethodName::Step;
+    chosen.scanLoops = 4;
+    chosen.prompts = true;
+    chosen.longPressMenu = true;
+    chosen.menuHold = 2500ms;
     {
         SettingsDialog dialog(path());
         dialog.setSettings(chosen);
@@ -373,6 +436,7 @@ TEST_F(SettingsTest, TheDialogWritesAFileThatReadsBackTheSame)
     chosen.adaptiveScan = true;
     chosen.secondSwitch = SecondSwitch { SecondSwitch::Kind::Button, 7, {} };
     chosen.look.fitScale = true;
+    chosen.scanMethod = ScanMethodName::Inverse;
     {
         SettingsDialog dialog(path());
         dialog.setSettings(chosen);

@@ -119,7 +119,25 @@ SettingsDialog::SettingsDialog(QString path, QWidget *parent)
     contrast_ = new QComboBox(this);
     contrast_->addItem("Standard", "standard");
     contrast_->addItem("High: dark table, light text", "high");
+    scanMethod_ = new QComboBox(this);
+    // In the order of ScanMethodName.
+    scanMethod_->addItem("Each card in turn (auto)");
+    scanMethod_->addItem("Switch 1 moves, switch 2 takes (step)");
+    scanMethod_->addItem("Each press moves, waiting takes (step-dwell)");
+    scanMethod_->addItem("Hold to move, let go to take (inverse)");
+    scanLoops_ = new QSpinBox(this);
+    scanLoops_->setRange(0, 10);
+    scanLoops_->setSpecialValueText("Endless");
+    scanLoops_->setSuffix(" passes");
+    prompts_ = new QCheckBox("Say what a press will do", this);
+    switchMenu_ = new QCheckBox("A long press opens the menu", this);
+    menuHold_ = new QDoubleSpinBox(this);
+    menuHold_->setRange(1.5, 10);
+    menuHold_->setDecimals(2);
+    menuHold_->setSingleStep(0.5);
+    menuHold_->setSuffix(" s");
     connect(adaptive_, &QCheckBox::toggled, scanTime_, &QWidget::setDisabled);
+    connect(switchMenu_, &QCheckBox::toggled, menuHold_, &QWidget::setEnabled);
 
     auto *form = new QFormLayout;
     const auto row = [&](const QString &label, const std::string &option, QWidget *field) {
@@ -142,6 +160,11 @@ SettingsDialog::SettingsDialog(QString path, QWidget *parent)
     row("&Highlight:", "highlight", highlight_);
     row("S&ound at each offer:", "sound-cue", soundCue_);
     row("S&peech:", "speech", speech_);
+    row("S&canning:", "scan-method", scanMethod_);
+    row("Scan &loops:", "scan-loops", scanLoops_);
+    row("P&rompts:", "prompts", prompts_);
+    row("Switch m&enu:", "switch-menu", switchMenu_);
+    row("Menu &hold:", "menu-hold", menuHold_);
     row("Table si&ze:", "scale", scale_);
     row("&Cards:", "card-style", cardStyle_);
     row("", "four-colour", fourColour_);
@@ -199,6 +222,12 @@ void SettingsDialog::setSettings(const Settings &s)
     cardStyle_->setCurrentIndex(cardStyle_->findData(QString::fromStdString(settingText(s, "card-style"))));
     fourColour_->setChecked(s.look.fourColour);
     contrast_->setCurrentIndex(contrast_->findData(QString::fromStdString(settingText(s, "contrast"))));
+    scanMethod_->setCurrentIndex(int(s.scanMethod));
+    scanLoops_->setValue(s.scanLoops);
+    prompts_->setChecked(s.prompts);
+    switchMenu_->setChecked(s.longPressMenu);
+    menuHold_->setValue(std::chrono::duration<double>(s.menuHold).count());
+    menuHold_->setEnabled(s.longPressMenu);
     settingsChanged();
 }
 
@@ -224,6 +253,11 @@ Settings SettingsDialog::settings() const
     for (const auto &[name, box] : { std::pair { "scale", scale_ }, std::pair { "card-style", cardStyle_ }, std::pair { "contrast", contrast_ } })
         applySetting(s, name, box->currentData().toString().toStdString());
     s.look.fourColour = fourColour_->isChecked();
+    s.scanMethod = ScanMethodName(scanMethod_->currentIndex());
+    s.scanLoops = scanLoops_->value();
+    s.prompts = prompts_->isChecked();
+    s.longPressMenu = switchMenu_->isChecked();
+    s.menuHold = std::chrono::milliseconds(std::lround(menuHold_->value() * 1000));
     return s;
 }
 
@@ -249,6 +283,11 @@ void SettingsDialog::accept()
     if (second.kind == SecondSwitch::Kind::Key && keyCodeOf(second.key) == 0) {
         QMessageBox::warning(this, windowTitle(), "The second switch's key needs a name as Qt writes it, such as F8 or Tab.");
         secondKey_->setFocus();
+        return;
+    }
+    if (const std::string conflict = settingsConflict(settings()); !conflict.empty()) {
+        QMessageBox::warning(this, windowTitle(), "Step scanning needs a second switch to take the card on offer: choose one, or another way of scanning.");
+        scanMethod_->setFocus();
         return;
     }
     const std::string error = save();

@@ -67,6 +67,11 @@ private:
     QComboBox *cardStyle_;
     QCheckBox *fourColour_;
     QComboBox *contrast_;
+    QComboBox *scanMethod_;
+    QSpinBox *scanLoops_;
+    QCheckBox *prompts_;
+    QCheckBox *switchMenu_;
+    QDoubleSpinBox *menuHold_;
 };
 
 } // namespace wildcrest

@@ -82,7 +82,20 @@ QString settingsFilePath()
     return base + "/wildcrest/wildcrest.conf";
 }
 
-void readSettingsFile(const QString &path, Settings &settings, std::ostream &warnings)
+namespace
+{
+
+    void settleFromFile(const QString &path, Settings &settings, std::ostream &warnings)
+    {
+        if (const std::string conflict = settingsConflict(settings); !conflict.empty()) {
+            warnings << "wildcrest: " << path.toStdString() << ": " << conflict << "; using scan-method=auto" << std::endl;
+            settleConflict(settings);
+        }
+    }
+
+} // namespace
+
+void readSettingsFile(const QString &path, Settings &settings, std::ostream &warnings, bool settle)
 {
     const QFileInfo info(path);
     if (!info.exists())
@@ -120,6 +133,8 @@ void readSettingsFile(const QString &path, Settings &settings, std::ostream &war
     }
     if (garbled)
         warnings << where << "some of it is not settings (lines of name=value); that part is left out" << std::endl;
+    if (settle)
+        settleFromFile(path, settings, warnings);
 }
 
 std::string writeSettingsFile(const QString &path, const Settings &settings)
@@ -206,9 +221,16 @@ CommandLine readCommandLine(const std::vector<std::string> &args, std::ostream &
             return fail("--" + name + ": " + error);
     }
     line.file = settingsFilePath();
-    readSettingsFile(line.file, line.settings, err);
-    for (const auto &[name, value] : given)
+    readSettingsFile(line.file, line.settings, err, false);
+    bool namesTheScan = false;
+    for (const auto &[name, value] : given) {
         applySetting(line.settings, name, value);
+        namesTheScan = namesTheScan || name == "scan-method" || name == "second-switch";
+    }
+    // A conflict the command line made stops it; one left from the file is told as the file's.
+    if (const std::string conflict = settingsConflict(line.settings); !conflict.empty() && namesTheScan)
+        return fail(conflict);
+    settleFromFile(line.file, line.settings, err);
     return line;
 }
 

@@ -20,8 +20,11 @@ QString settingsFilePath();
 
 // Takes every good value of the INI file at `path` over `settings`. A file that
 // is not there changes nothing; a bad value, an unknown key or an unreadable
-// file is told once on `warnings`, and the setting keeps what it had.
-void readSettingsFile(const QString &path, Settings &settings, std::ostream &warnings);
+// file is told once on `warnings`, and the setting keeps what it had. Options
+// that cannot go together (step scanning without a second switch) are told and
+// put back to their defaults, unless `settle` is false because the command
+// line may still mend them.
+void readSettingsFile(const QString &path, Settings &settings, std::ostream &warnings, bool settle = true);
 
 // Writes every option to the file, making its folder; returns what went wrong, or "".
 std::string writeSettingsFile(const QString &path, const Settings &settings);

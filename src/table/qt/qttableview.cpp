@@ -359,7 +359,9 @@ bool QtTableView::filterSwitch(QEvent *event)
         return true;
     }
     const std::optional<SwitchEvent> e = keys_.switchOf(event, now());
-    if (e)
+    if (e && e->source == SwitchSource::Key)
+        keyRepeats_.take(*e, static_cast<const QKeyEvent *>(event)->timestamp());
+    else if (e)
         report(*e);
     switch (event->type()) {
     case QEvent::KeyPress:
@@ -390,6 +392,7 @@ void QtTableView::joystickButton(int button, bool pressed)
 
 void QtTableView::releaseAll()
 {
+    keyRepeats_.flush();
     for (int which = 1; which <= 2; ++which)
         if (held_[which - 1])
             report(SwitchEvent { which, false, now(), SwitchSource::Key });

@@ -2,6 +2,7 @@
 
 #include "table/look.h"
 #include "table/qt/beep.h"
+#include "table/qt/keyrepeat.h"
 #include "table/qt/speech.h"
 #include "table/qt/switchkeys.h"
 #include "table/tablenames.h"
@@ -146,6 +147,7 @@ private:
     Bell bell_;
     Speech speech_;
     SwitchKeys keys_;
+    KeyRepeats keyRepeats_ { [this](const SwitchEvent &e) { report(e); } };
     std::unique_ptr<JoystickSwitch> joysticks_;
     std::array<bool, 2> held_ {}; // switch 1 and 2 are down
     OfferFrame *offerFrame_ = nullptr;

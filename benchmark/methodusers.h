@@ -1,0 +1,32 @@
+#pragma once
+
+#include "app/gameform.h"
+#include "cards/random.h"
+#include "player/scanroom.h"
+#include "table/headless/headlessview.h"
+
+#include <chrono>
+#include <cstdint>
+
+namespace wildcrest::simulation
+{
+
+// A game on the virtual clock for a simulated switch user; set its scanning
+// room before the game loads.
+struct SimulatedGame {
+    explicit SimulatedGame(std::uint64_t seed)
+        : random(seed)
+    {
+        view.setReadingCost(std::chrono::milliseconds(1));
+    }
+    HeadlessView view;
+    ClockFoldedRandom random;
+    ScanRoom scan { view };
+    GameForm game { view, random, "/game", scan };
+};
+
+// Prints the rows of the scanning methods (step, step-dwell, inverse, and auto
+// for the player with involuntary presses) against simulated switch users.
+void printMethodRows(long turns);
+
+} // namespace wildcrest::simulation

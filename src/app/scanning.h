@@ -1,0 +1,64 @@
+#pragma once
+
+#include "table/controls.h"
+#include "table/switchevent.h"
+
+#include <cstddef>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace wildcrest
+{
+
+class GameForm;
+class SwitchInput;
+
+// One possibility offered to the switch: how it is put on show and taken off,
+// which control it is, and its name as speech says it.
+struct Offer {
+    Control marked;
+    std::string spoken;
+    std::function<void()> show;
+    std::function<void()> hide;
+};
+
+// What a press will do when the game waits with nothing on offer.
+enum class Await { Title, Draw, NextRound, NewMatch };
+
+// How the turn ended: a card played, a card drawn, or the round over (the next
+// one dealt, the player to move).
+enum class TurnOutcome { Played, Drew, RoundEnded };
+
+// Thrown out of a wait when the player asks for a new match from the menu; the
+// turn loop catches it and deals a new match.
+struct NewMatchWanted {
+};
+
+// The scanning room: how offers are presented, held and taken, and how the
+// game waits for the switch. The game object holds the rules; everything about
+// how this player reaches a choice lives behind this interface.
+//
+//     const std::size_t taken = scan.choose(game, offers); // offers[taken] is still shown
+class Scanning
+{
+public:
+    virtual ~Scanning() = default;
+
+    // Gives the switches the debounce and acceptance of this player.
+    virtual void tune(SwitchInput &switches) const = 0;
+    // The length of one pacing delay for this player.
+    virtual Moment scantime() const = 0;
+    // Offers `offers` until one is taken and returns its index; it stays on show.
+    virtual std::size_t choose(GameForm &game, const std::vector<Offer> &offers) = 0;
+    // Waits for a press of either switch, with nothing on offer.
+    virtual void waitforpress(GameForm &game, Await what) = 0;
+    // The computer's pause before it plays: nothing is offered, no press counts.
+    virtual void pause(GameForm &game) = 0;
+    // Says the text when the player has speech.
+    virtual void announce(const std::string &text) = 0;
+    // The player's turn is over.
+    virtual void endTurn() = 0;
+};
+
+} // namespace wildcrest

@@ -1,0 +1,51 @@
+#include "app/gameform.h"
+#include "player/scanmethod.h"
+#include "player/scanroom.h"
+
+namespace wildcrest
+{
+
+namespace
+{
+
+    // Each offer held for the scan time in turn; a press takes the one on show.
+    // With `loops` set, the scan rests after that many passes without a press,
+    // and the next press starts it again from the first offer.
+    class AutoScan : public ScanMethod
+    {
+    public:
+        explicit AutoScan(int loops)
+            : loops_(loops)
+        {
+        }
+
+        std::size_t choose(ScanRoom &room, GameForm &game, const std::vector<Offer> &offers) override
+        {
+            int offered = 0;
+            for (int passes = 0;; ++passes) {
+                if (loops_ > 0 && passes == loops_) {
+                    room.rest(game);
+                    passes = 0;
+                    offered = 0;
+                }
+                for (std::size_t i = 0; i < offers.size(); ++i) {
+                    if (room.hold(game, ++offered, offers[i]))
+                        return i;
+                    offers[i].hide();
+                    room.view().yield();
+                }
+            }
+        }
+
+    private:
+        int loops_;
+    };
+
+} // namespace
+
+std::unique_ptr<ScanMethod> makeAutoScan(int loops)
+{
+    return std::make_unique<AutoScan>(loops);
+}
+
+} // namespace wildcrest

@@ -1,0 +1,184 @@
+#include "player/scanroom.h"
+
+#include "app/gameform.h"
+#include "table/switchinput.h"
+
+#include <algorithm>
+
+namespace wildcrest
+{
+
+ScanRoom::ScanRoom(TableView &view, Settings settings)
+    : settings(std::move(settings))
+    , view_(view)
+{
+}
+
+void ScanRoom::tune(SwitchInput &switches) const
+{
+    switches.retune(settings.debounce, settings.acceptance);
+}
+
+Moment ScanRoom::scantime() const
+{
+    const Moment base = settings.adaptiveScan ? adaptive.current() : Moment(settings.scanTime);
+    return std::clamp(base + speedShift_, Moment(kShortestScan), Moment(kLongestScan));
+}
+
+// The first offer of a turn or of a suit choice may be held twice as long, so
+// the player can find it.
+Moment ScanRoom::offerlength(int offer) const
+{
+    return offer == 1 && settings.pauseOnFirstOffer ? 2 * scantime() : scantime();
+}
+
+std::unique_ptr<ScanMethod> ScanRoom::method() const
+{
+    switch (settings.scanMethod) {
+    case ScanMethodName::Step:
+        return makeStepScan();
+    case ScanMethodName::StepDwell:
+        return makeStepDwellScan();
+    case ScanMethodName::Inverse:
+        return makeInverseScan();
+    case ScanMethodName::Auto:
+        break;
+    }
+    return makeAutoScan(settings.scanLoops);
+}
+
+std::size_t ScanRoom::choose(GameForm &game, const std::vector<Offer> &offers)
+{
+    return method()->choose(*this, game, offers);
+}
+
+// High contrast always frames the offer: it is that look's strongest mark.
+bool ScanRoom::framesoffer() const
+{
+    return settings.highlight == Highlight::LiftAndFrame || settings.look.contrast == Contrast::High;
+}
+
+void ScanRoom::present(const Offer &offer)
+{
+    offer.show();
+    // A screen reader, when one listens, speaks what takes the focus.
+    view_.focusOffer(offer.marked);
+    if (framesoffer())
+        view_.markOffer(offer.marked);
+    if (settings.soundCue)
+        view_.cue();
+    announce(offer.spoken);
+}
+
+void ScanRoom::unmark()
+{
+    view_.focusOffer(std::nullopt);
+    if (framesoffer())
+        view_.markOffer(std::nullopt);
+}
+
+void ScanRoom::withdraw(const Offer &offer)
+{
+    unmark();
+    offer.hide();
+}
+
+void ScanRoom::waitforswitch(GameForm &game)
+{
+    game.hitkey = kFalse;
+    await(game, Moment::max());
+}
+
+bool ScanRoom::await(GameForm &game, Moment length)
+{
+    Moment deadline = length == Moment::max() ? length : view_.now() + length;
+    view_.yield();
+    for (;;) {
+        if (game.hitkey == kTrue) {
+            const Moment pressed = view_.now();
+            pressedAt_ = pressed;
+            if (!settings.longPressMenu || menuOpen_)
+                return true;
+            if (releasedBeforeMenu(game))
+                return true;
+            game.hitkey = kFalse;
+            if (deadline != Moment::max())
+                deadline += view_.now() - pressed;
+        }
+        if (view_.now() >= deadline)
+            return false;
+        game.sleepuntil(deadline);
+    }
+}
+
+bool ScanRoom::releasedBeforeMenu(GameForm &game)
+{
+    const int which = game.switches().lastCounted();
+    const Moment opens = view_.now() + settings.menuHold;
+    while (game.switches().down(which)) {
+        if (view_.now() >= opens) {
+            openmenu(game);
+            return false;
+        }
+        game.sleepuntil(opens);
+    }
+    return true;
+}
+
+// Tells the learnt scan time when the press came.
+bool ScanRoom::hold(GameForm &game, int offer, const Offer &shown)
+{
+    present(shown);
+    const Moment start = view_.now();
+    const bool taken = await(game, offerlength(offer));
+    if (taken)
+        adaptive.pressed(pressedAt_ - start, offer > 1);
+    unmark();
+    return taken;
+}
+
+void ScanRoom::rest(GameForm &game)
+{
+    const std::string sign = "Press to see your cards again";
+    view_.setCaption(Label18, sign);
+    view_.setVisible(Label18, true);
+    announce(sign);
+    waitforswitch(game);
+    view_.setVisible(Label18, false);
+    game.hitkey = kFalse;
+}
+
+void ScanRoom::waitforpress(GameForm &game, Await what)
+{
+    const char *line = what == Await::Draw ? "Press to draw a card"
+        : what == Await::NextRound         ? "Press for the next round"
+        : what == Await::NewMatch          ? "Press for a new match"
+                                           : nullptr;
+    const bool prompt = settings.prompts && line;
+    if (prompt) {
+        view_.setCaption(Label18, line);
+        view_.setVisible(Label18, true);
+        announce(line);
+    }
+    waitforswitch(game);
+    if (prompt)
+        view_.setVisible(Label18, false);
+}
+
+void ScanRoom::pause(GameForm &game)
+{
+    game.pacingdelay(false, scantime());
+}
+
+void ScanRoom::announce(const std::string &text)
+{
+    if (settings.speech)
+        view_.say(text);
+}
+
+void ScanRoom::endTurn()
+{
+    adaptive.endTurn();
+}
+
+} // namespace wildcrest

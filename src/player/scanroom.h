@@ -1,0 +1,78 @@
+#pragma once
+
+#include "app/scanning.h"
+#include "app/settings.h"
+#include "player/adaptivescan.h"
+#include "player/scanmethod.h"
+#include "table/tableview.h"
+
+#include <memory>
+
+namespace wildcrest
+{
+
+// The scanning room of one player: the settings that shape the scan, the scan
+// time learnt from the presses, the aids that mark, sound and speak an offer,
+// and the scanning method the settings name.
+//
+//     ScanRoom scan(view, settings);
+//     GameForm game(view, random, appdir, scan);
+class ScanRoom : public Scanning
+{
+public:
+    explicit ScanRoom(TableView &view, Settings settings = {});
+
+    // How the game is tuned for its player; set before the game's load.
+    Settings settings;
+    AdaptiveScan adaptive;
+
+    void tune(SwitchInput &switches) const override;
+    Moment scantime() const override;
+    std::size_t choose(GameForm &game, const std::vector<Offer> &offers) override;
+    void waitforpress(GameForm &game, Await what) override;
+    void pause(GameForm &game) override;
+    void announce(const std::string &text) override;
+    void endTurn() override;
+
+    // For the methods: an offer is put on show with the aids, and taken off
+    // again; the mark alone comes off a taken offer, which stays on show.
+    void present(const Offer &offer);
+    void withdraw(const Offer &offer);
+    void unmark();
+    // Whether the offer gets a frame: asked for, or the high-contrast look.
+    bool framesoffer() const;
+    // Sleeps until a press of either switch counts.
+    void waitforswitch(GameForm &game);
+    // Waits up to `length` (Moment::max(): without limit) for a press; says
+    // whether one came. With the long-press menu, a press is complete only
+    // when the switch comes up before the menu's hold; held that long, it opens
+    // the menu instead, counts for nothing, and the time it took is not counted.
+    bool await(GameForm &game, Moment length);
+    // How long offer number `offer` of a choice is held.
+    Moment offerlength(int offer) const;
+    // Holds offer number `offer` for its time; says whether a press took it.
+    bool hold(GameForm &game, int offer, const Offer &shown);
+    // The scan has rested: a plain sign says so until a press starts it again.
+    void rest(GameForm &game);
+    TableView &view()
+    {
+        return view_;
+    }
+
+private:
+    std::unique_ptr<ScanMethod> method() const;
+    // The press just counted is held: true when it comes up before the menu's
+    // hold, false when the menu opened (and has closed again).
+    bool releasedBeforeMenu(GameForm &game);
+    void openmenu(GameForm &game);
+    // Offers the items as menu entries, with the player's scanning; returns the index taken.
+    std::size_t menuchoice(GameForm &game, const std::vector<std::string> &items);
+
+    bool menuOpen_ = false;
+    Moment pressedAt_ {}; // when the last press that await saw came
+    Moment speedShift_ { 0 }; // Slower and Faster in the menu, for this run
+
+    TableView &view_;
+};
+
+} // namespace wildcrest

@@ -1,0 +1,43 @@
+#include "app/gameform.h"
+#include "player/scanmethod.h"
+#include "player/scanroom.h"
+
+namespace wildcrest
+{
+
+namespace
+{
+
+    // One switch, no timing of a press: nothing is on show until the first
+    // press, each press moves to the next offer, and an offer left for the scan
+    // time after the last press is taken. Nothing is taken without a press.
+    class StepDwellScan : public ScanMethod
+    {
+    public:
+        std::size_t choose(ScanRoom &room, GameForm &game, const std::vector<Offer> &offers) override
+        {
+            room.waitforswitch(game);
+            std::size_t on = 0;
+            int shown = 1;
+            for (;;) {
+                room.present(offers[on]);
+                game.hitkey = kFalse;
+                if (!room.await(game, room.offerlength(shown))) {
+                    room.unmark();
+                    return on;
+                }
+                room.withdraw(offers[on]);
+                on = (on + 1) % offers.size();
+                ++shown;
+            }
+        }
+    };
+
+} // namespace
+
+std::unique_ptr<ScanMethod> makeStepDwellScan()
+{
+    return std::make_unique<StepDwellScan>();
+}
+
+} // namespace wildcrest

@@ -1,0 +1,84 @@
+#include "app/gameform.h"
+#include "app/speeds.h"
+#include "player/scanroom.h"
+#include "table/layout.h"
+
+#include <algorithm>
+#include <cstdio>
+
+namespace wildcrest
+{
+
+namespace
+{
+
+    constexpr Moment kSpeedStep = std::chrono::milliseconds(250);
+
+    std::string secondsText(Moment length)
+    {
+        char text[32];
+        std::snprintf(text, sizeof text, "%.2f seconds", std::chrono::duration<double>(length).count());
+        return text;
+    }
+
+} // namespace
+
+// The menu the player opens by holding the switch: it stands on the table in
+// large text and is scanned as the cards are. The game stands still meanwhile.
+void ScanRoom::openmenu(GameForm &game)
+{
+    menuOpen_ = true;
+    game.hitkey = kFalse; // the hold that opened the menu takes nothing in it
+    struct Closing {
+        ScanRoom &room;
+        ~Closing()
+        {
+            room.menuOpen_ = false;
+            for (int k = 1; k <= kMenuItems; ++k)
+                room.view_.setVisible(menuitem(k), false);
+        }
+    } closing { *this };
+    announce("menu");
+    for (;;) {
+        const std::size_t taken = menuchoice(game, { "Back to the game", "Slower", "Faster", "New match", "End the game" });
+        switch (taken) {
+        case 0:
+            return;
+        case 1:
+        case 2:
+            // Kept within the scan times a player can have, so the other way always answers at once.
+            speedShift_ =
+                std::clamp(scantime() + (taken == 1 ? kSpeedStep : -kSpeedStep), Moment(kShortestScan), Moment(kLongestScan)) - (scantime() - speedShift_);
+            announce("each offer now lasts " + secondsText(scantime()));
+            break;
+        case 3:
+            throw NewMatchWanted {};
+        default:
+            if (menuchoice(game, { "End the game", "Back to the game" }) == 0) {
+                view_.closeWindow();
+                view_.yield();
+            }
+            return;
+        }
+    }
+}
+
+std::size_t ScanRoom::menuchoice(GameForm &game, const std::vector<std::string> &items)
+{
+    std::vector<Offer> offers;
+    for (int k = 1; k <= kMenuItems; ++k)
+        view_.setVisible(menuitem(k), k <= int(items.size()));
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        const Control item = menuitem(int(i) + 1);
+        const Twips top = specOf(item).rect.top;
+        view_.setCaption(item, items[i]);
+        view_.setTop(item, top);
+        offers.push_back({ item, items[i], [this, item, top] { view_.setTop(item, top - kLift); }, [this, item, top] { view_.setTop(item, top); } });
+    }
+    const std::size_t taken = method()->choose(*this, game, offers);
+    offers[taken].hide();
+    game.hitkey = kFalse;
+    return taken;
+}
+
+} // namespace wildcrest

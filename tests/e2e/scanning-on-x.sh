@@ -1,0 +1,66 @@
+#!/usr/bin/env bash
+# The scanning methods and the switch's menu in the real window, with real keys
+# on a bare X server: step scanning with two keys (Space moves the lift, Return
+# takes the card) plays a card, and nothing moves on its own; then a long press
+# of Space opens the menu, and "End the game", asked twice, ends with status 0.
+set -uo pipefail
+
+game=${1:?usage: scanning-on-x.sh path/to/wildcrest}
+source "$(dirname "$0")/bare-x.sh"
+start_game scanning "$game" --scan-method=step --second-switch=enter --switch-menu=long-press --menu-hold=1.5
+
+leave_title
+
+# The player's turn: the first playable card is lifted at once and stays.
+played=""
+for attempt in $(seq 12); do
+  slot=$(lifted_or_draw Return)
+  [ -n "$slot" ] || continue
+  sleep 3 # longer than a scan time
+  shot
+  [ "$(lifted)" = "$slot" ] || fail "the lift moved on its own from place $slot to $(lifted)"
+  xdotool key --window "$win" space
+  sleep 0.5; shot
+  moved=$(lifted)
+  [ -n "$moved" ] || fail "switch 1 took the card instead of moving the lift"
+  echo "place $slot lifted and still after 3 s; switch 1 moved the lift to place $moved"
+  pile=$(region 344 280 71 96)
+  xdotool key --window "$win" Return
+  for _ in $(seq 40); do
+    sleep 0.1; shot
+    [ "$(region 344 280 71 96)" != "$pile" ] && [ -z "$(lifted)" ] && { played=$moved; break; }
+    # An eight: hearts is on offer on the pile; Return names it.
+    [ "$(region 344 280 71 96)" != "$pile" ] && [ -n "$(lifted)" ] && { sleep 0.5; xdotool key --window "$win" Return; pile=$(region 344 280 71 96); }
+  done
+  [ -n "$played" ] && break
+done
+[ -n "$played" ] || fail "step scanning did not play a card"
+echo "switch 2 played the card from place $played onto the pile"
+
+# A long press (the X server repeats the held key) opens the menu at any wait.
+for _ in $(seq 100); do shot; [ -n "$(lifted)" ] && break; sleep 0.1; done
+# The left end of a menu item, clear of its text: white while the item shows.
+menu_item_white() { [ "$(colour 280 $1)" = ffffff ]; }
+xdotool keydown --window "$win" space
+sleep 2.2
+xdotool keyup --window "$win" space
+sleep 0.3; shot
+menu_item_white 170 || fail "no menu after a long press"
+echo "a long press opened the menu"
+# Step scanning in the menu too: four moves to "End the game", Return takes it.
+for _ in 1 2 3 4; do xdotool key --window "$win" space; sleep 0.3; done
+xdotool key --window "$win" Return
+sleep 0.5; shot
+menu_item_white 170 || fail "no question after End the game"
+menu_item_white 250 && fail "the question shows more than its two items"
+menu_item_white 390 && fail "the question shows more than its two items"
+echo "End the game asks once more"
+xdotool key --window "$win" Return 2>/dev/null # the window may be gone before the key comes up
+for _ in $(seq 50); do kill -0 "$game_pid" 2>/dev/null || break; sleep 0.1; done
+kill -0 "$game_pid" 2>/dev/null && fail "End the game did not end the game"
+wait "$game_pid"
+status=$?
+game_pid=""
+[ "$status" -eq 0 ] || fail "the game ended with status $status"
+echo "End the game ended the game with status 0"
+echo "1 passed, 0 failed"
