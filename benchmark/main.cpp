@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Wildcrest's real times beside the literal design, in one run and one table:
 // the pacing delay, CPU while waiting, the card animation, the reaction to a
 // press, the same for a joystick, memory through a match and start-up, at table

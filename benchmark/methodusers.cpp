@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The scanning methods against simulated switch users on the virtual clock. A
 // user aims at a card chosen at random among the playable ones (and a random
 // suit for an eight) and reacts to what is on show after a reaction time drawn

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How well the scan fits a player: simulated switch users on the virtual clock,
 // one quick and one slow, each aiming at a card chosen at random among the
 // playable ones (and at a random suit for an eight), with the fixed 2 s scan

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installing Wildcrest as a desktop program, and packaging it for Debian.
 #
 # The game looks for its pictures beside its real executable, so the two are

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs every fuzzer (or those named) for as long as asked, over its seed corpus.
 # A crash or hang is written to crash-*/timeout-* in the current folder: mend it,
 # then keep the input in tests/fuzz/corpus/<fuzzer>/ as a regression case.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Takes the README's screenshots from the real game on a private X server,
 # driven by real key events, and stores them small in docs/. Run it again
 # whenever the look changes:

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Shared by ./play and ./check: installs what the build needs (Debian 12
 # packages), then configures and builds. Quick when nothing changed.
 set -euo pipefail

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Lists the project's source files that lack their licence line, or with --add
 # puts it at the top of each (after a #! line). Run from anywhere in the checkout.
 #   scripts/spdx.sh          # exit 1 and the list when any file lacks it

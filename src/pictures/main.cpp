@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Draws every picture the game shows: the files the game reads beside its
 // executable into the first directory, the window's own pictures (compiled into
 // the executable) into the second.

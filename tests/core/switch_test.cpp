@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The switch event stream in the game: every source filtered alike, the second
 // switch, and the try-out's verdicts and suggested debounce.
 #include "switchstream.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a screen reader is told the table's controls are.
 #include "table/layout.h"
 #include "table/tablenames.h"

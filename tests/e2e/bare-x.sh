@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sourced by the tests that play the real game on a bare X server: starts
 # Xvfb on a free display (no window manager) and the game on it, finds its
 # window, and gives the screen readers. Call: start_game NAME path/to/wildcrest [args]

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The mouse as the switch and the frame round the offer, in the real game on a
 # bare X server: a real click (through XTEST, as a switch interface that sends
 # clicks makes it) takes the title screen away, the lifted card has a black and

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The real game when its surroundings go away: the X server killed mid-game, and
 # the signals of a session logging out or of Ctrl-C. Each ends the game quickly,
 # with a short message or by the signal's own default, never a core, and with

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A joystick button plays a card in the real window on a bare X server: the
 # program given puts the game together with an SDL virtual joystick (which can
 # only live inside the game's own process) and presses its button whenever

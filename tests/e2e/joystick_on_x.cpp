@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real window on a real X server takes a press of a joystick button and
 // plays the lifted card. The joystick is one of SDL's virtual joysticks, so it
 // lives in this program: the game is put together here as main() does it,

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Plays the real game on a bare X server with real key events and looks at the
 # screen: the title screen goes at the first key, the round is dealt, a card is
 # lifted and, at a press, played onto the pile; Esc then ends the game with 0.

@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Reads the running game through AT-SPI, as a screen reader does.
 
 Usage: read-table.py WINDOW_ID

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The scanning methods and the switch's menu in the real window, with real keys
 # on a bare X server: step scanning with two keys (Space moves the lift, Return
 # takes the card) plays a card, and nothing moves on its own; then a long press

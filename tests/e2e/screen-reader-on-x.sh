@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The game as a screen reader sees it, on a bare X server with its own session
 # bus and the AT-SPI registry: the names of the table's controls and the focus
 # following the scan, read through AT-SPI (read-table.py).

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # What the game reads and opens, checked on the real game: it takes its pictures
 # only by their fixed names from beside its real executable (never from the
 # folder it is started in), and it opens no network socket, only local ones

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The game as a native Wayland client, under a headless weston: it reaches its
 # title screen with its caption, its application id (the desktop entry's name,
 # by which a compositor finds the icon) and a fixed size, read off the Wayland

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any command line (arguments split at NUL bytes): parsed without a crash, and
 // its answer is always one the program can act on.
 #include "app/qt/settingsfile.h"

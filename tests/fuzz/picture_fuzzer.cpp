@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any bytes as a picture file: the check of a bitmap's size and the decoder
 // behind it end without a crash, and a bitmap they pass holds all its rows.
 #include "table/qt/picturefile.h"

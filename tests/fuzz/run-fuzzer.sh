@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs one fuzzer over its seed corpus: a fixed number of runs (as ./check does)
 # or for a number of seconds. New inputs it finds go to a scratch folder; a
 # crash is written to crash-* in the current folder and fails the run.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any bytes as the settings file: read without a crash, a hang or a leak, and
 // whatever is taken is a value the game can use and writes back the same.
 #include "app/qt/settingsfile.h"

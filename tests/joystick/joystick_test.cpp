@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Joysticks and gamepads as switches: SDL's own joystick code, fed by SDL's
 // virtual joysticks, into the game on the headless view's virtual clock.
 #include "joystick/joystickswitch.h"

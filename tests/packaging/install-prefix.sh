@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the build into a fresh prefix, checks what lands where, and starts
 # the installed game through bin/wildcrest and through a symbolic link in
 # another directory: each must find its pictures and be waiting at the title

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package, installs it on this machine with apt-get, starts
 # the installed game and checks it is waiting at its title screen, then
 # removes the package again. Needs root (or sudo); changes the system, so

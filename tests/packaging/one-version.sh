@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The version comes from the build alone: --version, the newest release of the
 # metainfo and the manual page's header all say the build's version.
 # Call: one-version.sh path/to/wildcrest metainfo.xml wildcrest.6 VERSION

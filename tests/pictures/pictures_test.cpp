@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Checks the pictures as the game will load them: from the game's directory, and
 // the window's own from where they are compiled in from.
 #include <QFile>

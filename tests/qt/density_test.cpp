@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window on a screen of twice the pixel density.
 #include "table/qt/controlwidgets.h"
 #include "testpictures.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Keys, closing and the event pump the game's loops run on.
 #include "testpictures.h"
 

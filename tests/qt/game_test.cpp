@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real game, started from a copy of its directory.
 #include <QDir>
 #include <QFile>

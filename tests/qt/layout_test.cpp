@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window and its controls as created from the layout.
 #include "table/qt/colours.h"
 #include "table/qt/controlwidgets.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The table at every scale, in high contrast, and as a screen reader is told it.
 #include "table/qt/contrast.h"
 #include "table/qt/controlwidgets.h"

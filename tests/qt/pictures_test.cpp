@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pictures: loaded fresh from disk, drawn as they are, refused when broken.
 #include "table/qt/controlwidgets.h"
 #include "table/qt/picturefile.h"

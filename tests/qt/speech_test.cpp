@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Speech through speech-dispatcher, in a test program of its own: the speech
 // library's own allocations are told apart from ours by a full unwind. Servers
 // that are missing, silent or slow never hold the game up.

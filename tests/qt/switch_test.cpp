@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What counts as which switch in the window (keys, the mouse, a second switch),
 // and the aids it gives the player: the frame round the offer and a cue.
 #include "table/qt/keyrepeat.h"

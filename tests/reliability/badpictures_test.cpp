@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Damaged, missing and misplaced pictures: the game ends with a clear message
 // naming the file and a non-zero status, never a crash or a hang.
 #include "gamecopy.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game in the real window among surroundings that misbehave: a speech
 // server that takes the connection and never answers must not move an offer
 // off its time nor keep Esc from ending the game.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Storms of key presses in the real window: the game takes exactly one play
 // for a storm and goes on answering a single press at once.
 #include "realwindow.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings file, the command line over it, and the dialog that writes the file.
 #include "app/qt/desktop.h"
 #include "app/qt/settingsdialog.h"

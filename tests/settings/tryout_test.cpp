@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The switch try-out panel of the settings dialog: what it takes, how it tells
 // each press, and that it writes nothing.
 #include "app/qt/settingsdialog.h"

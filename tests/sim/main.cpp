@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // wildcrest-sim: plays whole matches headless on the virtual clock and prints
 // the state after every turn as one JSON line. See the README for its input.
 #include "statejson.h"

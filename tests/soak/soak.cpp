@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // wildcrest-soak: plays match after match headless, with a simulated switch
 // user whose presses come at random moments (long silences, one press an
 // offer, storms of presses during animations and waits), and checks the game's

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/qt/switchtryout.h"
 
 #include "joystick/joystickswitch.h"
