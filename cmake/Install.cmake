@@ -74,8 +74,10 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # plugins, the font of the window's text, and the bell it rings.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-liberation, sound-theme-freedesktop")
-# Without it the game runs through XWayland on a Wayland desktop.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
+# Without the first the game runs through XWayland on a Wayland desktop; the
+# second has Qt's own words (the settings dialog's Save and Cancel) in the
+# player's language.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland, qt6-translations-l10n")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION TRUE)
 set(CPACK_SOURCE_GENERATOR "")
 include(CPack)

@@ -113,6 +113,11 @@ public:
     {
         return view_;
     }
+    // The words of the table's language.
+    const Wording &words() const
+    {
+        return view_.words();
+    }
     Scanning &scan()
     {
         return scan_;
@@ -141,6 +146,7 @@ private:
     void clearmatch();
     void dealnext();
     void announce(const std::string &text);
+    std::string roundcaption() const;
     void turnended();
 
     std::unique_ptr<Scanning> ownScan_;

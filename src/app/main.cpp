@@ -4,11 +4,13 @@
 #include "app/qt/settingsdialog.h"
 #include "app/qt/settingsfile.h"
 #include "cards/random.h"
+#include "language/qt/qtwording.h"
 #include "player/scanroom.h"
 #include "table/qt/qttableview.h"
 
 #include <QApplication>
 #include <QGuiApplication>
+#include <QLocale>
 #include <QMessageBox>
 
 #include <chrono>
@@ -55,6 +57,11 @@ int main(int argc, char *argv[])
     // The window's application id on Wayland (its class on X): the desktop entry's
     // name, by which the compositor finds the icon.
     QGuiApplication::setDesktopFileName(WILDCREST_APP_ID);
+    QtWording words(chosenLanguage(line.settings.language, QLocale::system().uiLanguages()));
+    words.install();
+    // Numbers in the settings dialog as the language writes them ("2,50 s").
+    if (words.language() != "en")
+        QLocale::setDefault(QLocale(QString::fromStdString(words.language())));
 
     if (line.then == CommandLine::Then::EditSettings) {
         SettingsDialog dialog(line.file);
@@ -66,7 +73,7 @@ int main(int argc, char *argv[])
     const std::string appdir = QCoreApplication::applicationDirPath().toStdString();
 
     try {
-        QtTableView view(appdir, line.settings.look);
+        QtTableView view(appdir, line.settings.look, words);
         view.setSwitchWiring(line.settings.wiring());
         ClockFoldedRandom random(std::uint64_t(std::chrono::system_clock::now().time_since_epoch().count()));
         ScanRoom scan(view, line.settings);

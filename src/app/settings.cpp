@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/settings.h"
 
+#include "language/wording.h"
+
+#include <algorithm>
 #include <cctype>
 #include <cmath>
 #include <optional>
@@ -13,32 +16,46 @@ namespace wildcrest
 const std::vector<OptionInfo> &optionTable()
 {
     static const std::vector<OptionInfo> options {
-        { "scan-time", "SECONDS|auto", "2", "how long each card and suit is offered, 0.5 to 10 seconds; auto learns it from the player's presses" },
-        { "mouse-switch", "on|off", "on", "a left click anywhere on the window is the switch too" },
-        { "joystick-switch", "on|off", "on", "any button of any joystick or gamepad is the switch too" },
+        { "scan-time",
+            "SECONDS|auto",
+            "2",
+            WILDCREST_TEXT("Options", "how long each card and suit is offered, 0.5 to 10 seconds; auto learns it from the player's presses") },
+        { "mouse-switch", "on|off", "on", WILDCREST_TEXT("Options", "a left click anywhere on the window is the switch too") },
+        { "joystick-switch", "on|off", "on", WILDCREST_TEXT("Options", "any button of any joystick or gamepad is the switch too") },
         { "second-switch",
             "none|enter|right-click|button:N|key:NAME",
             "none",
-            "a second switch: Return or Enter, the right button, joystick button N (0 to 31), or the key Qt names NAME (key:F8)" },
-        { "debounce", "MILLISECONDS", "0", "presses that follow the last one within this time are ignored, 0 to 2000" },
-        { "acceptance", "MILLISECONDS", "0", "a press counts only once the switch is held this long, 0 to 2000" },
-        { "pause-on-first-offer", "on|off", "off", "the first offer of a turn and of a suit choice lasts twice the scan time" },
-        { "highlight", "lift|lift+frame", "lift", "how the offered card is marked: lifted, or lifted and framed" },
-        { "sound-cue", "on|off", "off", "a short sound at each new offer" },
-        { "speech", "on|off", "off", "offered cards and suits, the computer's plays and the results are spoken" },
-        { "scale", "1|1.5|2|2.5|3|fit", "1", "the whole table drawn this many times larger; fit: the largest that fits the screen" },
-        { "card-style", "standard|large-index", "standard", "large-index: a big rank and suit in the corners of every card" },
-        { "four-colour", "on|off", "off", "spades black, hearts red, diamonds blue and clubs green" },
-        { "contrast", "standard|high", "standard", "high: a dark table, light text, marked name plates and the strongest offer frame" },
+            WILDCREST_TEXT("Options", "a second switch: Return or Enter, the right button, joystick button N (0 to 31), or the key Qt names NAME (key:F8)") },
+        { "debounce", "MILLISECONDS", "0", WILDCREST_TEXT("Options", "presses that follow the last one within this time are ignored, 0 to 2000") },
+        { "acceptance", "MILLISECONDS", "0", WILDCREST_TEXT("Options", "a press counts only once the switch is held this long, 0 to 2000") },
+        { "pause-on-first-offer", "on|off", "off", WILDCREST_TEXT("Options", "the first offer of a turn and of a suit choice lasts twice the scan time") },
+        { "highlight", "lift|lift+frame", "lift", WILDCREST_TEXT("Options", "how the offered card is marked: lifted, or lifted and framed") },
+        { "sound-cue", "on|off", "off", WILDCREST_TEXT("Options", "a short sound at each new offer") },
+        { "speech", "on|off", "off", WILDCREST_TEXT("Options", "offered cards and suits, the computer's plays and the results are spoken") },
+        { "scale", "1|1.5|2|2.5|3|fit", "1", WILDCREST_TEXT("Options", "the whole table drawn this many times larger; fit: the largest that fits the screen") },
+        { "card-style", "standard|large-index", "standard", WILDCREST_TEXT("Options", "large-index: a big rank and suit in the corners of every card") },
+        { "four-colour", "on|off", "off", WILDCREST_TEXT("Options", "spades black, hearts red, diamonds blue and clubs green") },
+        { "contrast",
+            "standard|high",
+            "standard",
+            WILDCREST_TEXT("Options", "high: a dark table, light text, marked name plates and the strongest offer frame") },
         { "scan-method",
             "auto|step|step-dwell|inverse",
             "auto",
-            "auto: each card offered in turn; step: switch 1 moves, the second switch takes; step-dwell: each press moves, a card left for the scan time is "
-            "taken; inverse: hold to move, let go to take" },
-        { "scan-loops", "0|1..10", "0", "after this many passes with no press the scan rests until the next press; 0 never" },
-        { "prompts", "on|off", "off", "a plain line on the table says what a press will do when nothing is offered" },
-        { "switch-menu", "off|long-press", "off", "long-press: holding the switch opens a menu to pause, change the speed, start a new match or end the game" },
-        { "menu-hold", "SECONDS", "3", "how long the switch is held to open the menu, 1.5 to 10 seconds" },
+            WILDCREST_TEXT("Options",
+                "auto: each card offered in turn; step: switch 1 moves, the second switch takes; step-dwell: each press moves, a card left for the scan "
+                "time is taken; inverse: hold to move, let go to take") },
+        { "scan-loops", "0|1..10", "0", WILDCREST_TEXT("Options", "after this many passes with no press the scan rests until the next press; 0 never") },
+        { "prompts", "on|off", "off", WILDCREST_TEXT("Options", "a plain line on the table says what a press will do when nothing is offered") },
+        { "switch-menu",
+            "off|long-press",
+            "off",
+            WILDCREST_TEXT("Options", "long-press: holding the switch opens a menu to pause, change the speed, start a new match or end the game") },
+        { "menu-hold", "SECONDS", "3", WILDCREST_TEXT("Options", "how long the switch is held to open the menu, 1.5 to 10 seconds") },
+        { "language",
+            "auto|en|de|fr|es|nl",
+            "auto",
+            WILDCREST_TEXT("Options", "the language of the table, the speech and the settings; auto: the desktop's, or English") },
     };
     return options;
 }
@@ -271,6 +288,13 @@ std::string applySetting(Settings &settings, const std::string &name, const std:
         settings.longPressMenu = value == "long-press";
         return {};
     }
+    if (name == "language") {
+        const auto &known = gameLanguages();
+        if (value != "auto" && std::find(known.begin(), known.end(), value) == known.end())
+            return "language must be auto, en, de, fr, es or nl, not \"" + value + "\"";
+        settings.language = value;
+        return {};
+    }
     if (name == "scan-loops") {
         long n = 0;
         if (!parseWhole(value, 0, 10, n))
@@ -334,6 +358,8 @@ std::string settingText(const Settings &settings, const std::string &name)
         return onOff(settings.prompts);
     if (name == "scan-loops")
         return std::to_string(settings.scanLoops);
+    if (name == "language")
+        return settings.language;
     if (name == "scan-method")
         for (const auto &[text, method] : kScanMethods)
             if (method == settings.scanMethod)

@@ -2,8 +2,8 @@
 #pragma once
 
 #include "app/speeds.h"
-#include "table/switchevent.h"
 #include "table/look.h"
+#include "table/switchevent.h"
 
 #include <chrono>
 #include <string>
@@ -37,6 +37,7 @@ struct Settings {
     bool prompts = false; // a plain line says what a press will do when nothing is offered
     bool longPressMenu = false; // holding the switch for menuHold opens the game's menu
     std::chrono::milliseconds menuHold { 3000 };
+    std::string language = "auto"; // the words shown and spoken: auto follows the desktop
 
     // Which inputs are switches, as these settings say.
     SwitchWiring wiring() const

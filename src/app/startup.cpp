@@ -21,7 +21,13 @@ void GameForm::load()
         view_.setVisible(menuitem(k), false);
     calibrate();
     gamecount = 1;
-    view_.setCaption(Label1, "Round: " + std::to_string(gamecount) + " of 5");
+    view_.setCaption(Label1, roundcaption());
+}
+
+// "Round: 2 of 5".
+std::string GameForm::roundcaption() const
+{
+    return fill(words().translate("Table", "Round: %1 of 5"), { std::to_string(gamecount) });
 }
 
 // Counts the clock readings the machine makes in one clock second. The pacing

@@ -4,28 +4,77 @@
 namespace wildcrest
 {
 
-std::string suitName(char suit)
+namespace
+{
+
+    // Each rank's name has the suit in it, since languages put the two together
+    // in their own order ("Herz-Acht", "hartenacht", "huit de cœur").
+    constexpr const char *kBareNames[] = {
+        WILDCREST_TEXT("Cards", "ace of %1"),
+        WILDCREST_TEXT("Cards", "two of %1"),
+        WILDCREST_TEXT("Cards", "three of %1"),
+        WILDCREST_TEXT("Cards", "four of %1"),
+        WILDCREST_TEXT("Cards", "five of %1"),
+        WILDCREST_TEXT("Cards", "six of %1"),
+        WILDCREST_TEXT("Cards", "seven of %1"),
+        WILDCREST_TEXT("Cards", "eight of %1"),
+        WILDCREST_TEXT("Cards", "nine of %1"),
+        WILDCREST_TEXT("Cards", "ten of %1"),
+        WILDCREST_TEXT("Cards", "jack of %1"),
+        WILDCREST_TEXT("Cards", "queen of %1"),
+        WILDCREST_TEXT("Cards", "king of %1"),
+    };
+
+    // With the article each language gives the card in a sentence.
+    constexpr const char *kNamesInASentence[] = {
+        WILDCREST_TEXT("Cards", "the ace of %1"),
+        WILDCREST_TEXT("Cards", "the two of %1"),
+        WILDCREST_TEXT("Cards", "the three of %1"),
+        WILDCREST_TEXT("Cards", "the four of %1"),
+        WILDCREST_TEXT("Cards", "the five of %1"),
+        WILDCREST_TEXT("Cards", "the six of %1"),
+        WILDCREST_TEXT("Cards", "the seven of %1"),
+        WILDCREST_TEXT("Cards", "the eight of %1"),
+        WILDCREST_TEXT("Cards", "the nine of %1"),
+        WILDCREST_TEXT("Cards", "the ten of %1"),
+        WILDCREST_TEXT("Cards", "the jack of %1"),
+        WILDCREST_TEXT("Cards", "the queen of %1"),
+        WILDCREST_TEXT("Cards", "the king of %1"),
+    };
+
+    std::string named(const CardCode &code, const Wording &words, const char *const (&names)[13])
+    {
+        for (std::size_t i = 0; i < kRanks.size(); ++i)
+            if (kRanks[i] == rankOf(code))
+                return fill(words.translate("Cards", names[i]), { suitName(suitOf(code), words) });
+        return code;
+    }
+
+} // namespace
+
+std::string suitName(char suit, const Wording &words)
 {
     switch (suit) {
     case 'S':
-        return "spades";
+        return words.translate("Cards", "spades");
     case 'C':
-        return "clubs";
+        return words.translate("Cards", "clubs");
     case 'H':
-        return "hearts";
+        return words.translate("Cards", "hearts");
     case 'D':
-        return "diamonds";
+        return words.translate("Cards", "diamonds");
     }
     return "?";
 }
 
-std::string cardName(const CardCode &code)
+std::string cardName(const CardCode &code, const Wording &words)
 {
-    static const char *const ranks[] = { "ace", "two", "three", "four", "five", "six", "seven", "eight", "nine", "ten", "jack", "queen", "king" };
-    for (std::size_t i = 0; i < kRanks.size(); ++i)
-        if (kRanks[i] == rankOf(code))
-            return std::string(ranks[i]) + " of " + suitName(suitOf(code));
-    return code;
+    return named(code, words, kBareNames);
+}
+
+std::string theCard(const CardCode &code, const Wording &words)
+{
+    return named(code, words, kNamesInASentence);
 }
 
 } // namespace wildcrest

@@ -2,14 +2,18 @@
 #pragma once
 
 #include "cards/cardcode.h"
+#include "language/wording.h"
 
 #include <string>
 
 namespace wildcrest
 {
 
-// How a card and a suit are spoken: "seven of hearts", "hearts".
-std::string cardName(const CardCode &code);
-std::string suitName(char suit);
+// "eight of clubs", as a label or a list names a card.
+std::string cardName(const CardCode &code, const Wording &words = englishWording());
+// "the eight of clubs", as a sentence names it ("the computer plays %1").
+std::string theCard(const CardCode &code, const Wording &words = englishWording());
+// "clubs".
+std::string suitName(char suit, const Wording &words = englishWording());
 
 } // namespace wildcrest

@@ -7,7 +7,7 @@ namespace wildcrest
 
 void GameForm::playerdraw()
 {
-    announce("nothing to play: press the switch to draw a card");
+    announce(words().translate("Speech", "nothing to play: press the switch to draw a card"));
     scan_.waitforpress(*this, Await::Draw);
     drawinto(kPlayer);
 }
@@ -33,7 +33,7 @@ void GameForm::drawinto(int column)
 
     hand[p][column] = deck[deckplace];
     if (column == kPlayer)
-        announce("you draw the " + cardName(hand[p][column]));
+        announce(fill(words().translate("Speech", "you draw %1"), { theCard(hand[p][column], words()) }));
     deck[deckplace].clear();
     ++deckplace;
     if (deckplace > kDeckSize || deck[deckplace].empty()) {

@@ -37,7 +37,7 @@ TurnOutcome GameForm::computerturn()
     scan_.pause(*this);
     const int i = computerchoice();
     if (i == 0) {
-        announce("the computer draws a card");
+        announce(words().translate("Speech", "the computer draws a card"));
         cpudraw();
         return TurnOutcome::Drew;
     }
@@ -45,9 +45,9 @@ TurnOutcome GameForm::computerturn()
         const char suit = computersuit();
         real8 = hand[i][kComputer];
         hand[i][kComputer] = std::string { '8', suit };
-        announce("the computer plays the " + cardName(real8) + " and names " + suitName(suit));
+        announce(fill(words().translate("Speech", "the computer plays %1 and names %2"), { theCard(real8, words()), suitName(suit, words()) }));
     } else {
-        announce("the computer plays the " + cardName(hand[i][kComputer]));
+        announce(fill(words().translate("Speech", "the computer plays %1"), { theCard(hand[i][kComputer], words()) }));
     }
     view_.setPicture(cpuslot(i), picturepath(kEmptyPicture));
     view_.setPicture(Image45, facepath(hand[i][kComputer]));

@@ -140,7 +140,7 @@ bool ScanRoom::hold(GameForm &game, int offer, const Offer &shown)
 
 void ScanRoom::rest(GameForm &game)
 {
-    const std::string sign = "Press to see your cards again";
+    const std::string sign = view_.words().translate("Prompts", "Press to see your cards again");
     view_.setCaption(Label18, sign);
     view_.setVisible(Label18, true);
     announce(sign);
@@ -151,11 +151,12 @@ void ScanRoom::rest(GameForm &game)
 
 void ScanRoom::waitforpress(GameForm &game, Await what)
 {
-    const char *line = what == Await::Draw ? "Press to draw a card"
-        : what == Await::NextRound         ? "Press for the next round"
-        : what == Await::NewMatch          ? "Press for a new match"
-                                           : nullptr;
-    const bool prompt = settings.prompts && line;
+    const Wording &words = view_.words();
+    const std::string line = what == Await::Draw ? words.translate("Prompts", "Press to draw a card")
+        : what == Await::NextRound               ? words.translate("Prompts", "Press for the next round")
+        : what == Await::NewMatch                ? words.translate("Prompts", "Press for a new match")
+                                                 : std::string();
+    const bool prompt = settings.prompts && !line.empty();
     if (prompt) {
         view_.setCaption(Label18, line);
         view_.setVisible(Label18, true);

@@ -29,7 +29,7 @@ TurnOutcome GameForm::selection()
     for (int i : slots) {
         const Control card = playerslot(i);
         offers.push_back({ card,
-            cardName(hand[i][kPlayer]),
+            cardName(hand[i][kPlayer], words()),
             [this, card] { view_.setTop(card, view_.top(card) - kLift); },
             [this, card] { view_.setTop(card, view_.top(card) + kLift); } });
     }

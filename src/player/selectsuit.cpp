@@ -35,7 +35,7 @@ char GameForm::selectsuit(const CardCode &eight)
     std::vector<Offer> suits;
     for (const SuitOffer &offer : offers)
         suits.push_back({ Image45,
-            "name a suit: " + suitName(offer.suit),
+            fill(words().translate("Speech", "name a suit: %1"), { suitName(offer.suit, words()) }),
             [this, &offer] {
                 view_.setPicture(Image45, picturepath(offer.picture));
                 hitkey = kFalse;

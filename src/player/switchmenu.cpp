@@ -15,13 +15,6 @@ namespace
 
     constexpr Moment kSpeedStep = std::chrono::milliseconds(250);
 
-    std::string secondsText(Moment length)
-    {
-        char text[32];
-        std::snprintf(text, sizeof text, "%.2f seconds", std::chrono::duration<double>(length).count());
-        return text;
-    }
-
 } // namespace
 
 // The menu the player opens by holding the switch: it stands on the table in
@@ -39,9 +32,15 @@ void ScanRoom::openmenu(GameForm &game)
                 room.view_.setVisible(menuitem(k), false);
         }
     } closing { *this };
-    announce("menu");
+    const Wording &words = view_.words();
+    announce(words.translate("Speech", "menu"));
     for (;;) {
-        const std::size_t taken = menuchoice(game, { "Back to the game", "Slower", "Faster", "New match", "End the game" });
+        const std::size_t taken = menuchoice(game,
+            { words.translate("Menu", "Back to the game"),
+                words.translate("Menu", "Slower"),
+                words.translate("Menu", "Faster"),
+                words.translate("Menu", "New match"),
+                words.translate("Menu", "End the game") });
         switch (taken) {
         case 0:
             return;
@@ -50,12 +49,13 @@ void ScanRoom::openmenu(GameForm &game)
             // Kept within the scan times a player can have, so the other way always answers at once.
             speedShift_ =
                 std::clamp(scantime() + (taken == 1 ? kSpeedStep : -kSpeedStep), Moment(kShortestScan), Moment(kLongestScan)) - (scantime() - speedShift_);
-            announce("each offer now lasts " + secondsText(scantime()));
+            announce(
+                fill(words.translate("Speech", "each offer now lasts %1 seconds"), { words.decimal(std::chrono::duration<double>(scantime()).count(), 2) }));
             break;
         case 3:
             throw NewMatchWanted {};
         default:
-            if (menuchoice(game, { "End the game", "Back to the game" }) == 0) {
+            if (menuchoice(game, { words.translate("Menu", "End the game"), words.translate("Menu", "Back to the game") }) == 0) {
                 view_.closeWindow();
                 view_.yield();
             }

@@ -40,7 +40,7 @@ void GameForm::roundend()
         if (!hand[k][kComputer].empty())
             view_.setPicture(cpuslot(k), facepath(hand[k][kComputer]));
 
-    announce("the round is over: you have " + std::to_string(playerscore) + ", the computer " + std::to_string(cpuscore));
+    announce(fill(words().translate("Speech", "the round is over: you have %1, the computer %2"), { std::to_string(playerscore), std::to_string(cpuscore) }));
     const bool matchover = gamecount > 5;
     if (!matchover)
         scan_.waitforpress(*this, Await::NextRound);
@@ -55,7 +55,9 @@ void GameForm::roundend()
             view_.setVisible(Label7, true);
         if (playerscore == cpuscore)
             view_.setVisible(Label15, true);
-        announce(playerscore < cpuscore ? "you win the match" : cpuscore < playerscore ? "the computer wins the match" : "the match is a tie");
+        announce(playerscore < cpuscore  ? words().translate("Speech", "you win the match")
+                : cpuscore < playerscore ? words().translate("Speech", "the computer wins the match")
+                                         : words().translate("Speech", "the match is a tie"));
         scan_.waitforpress(*this, Await::NewMatch);
         clearmatch();
     }
@@ -90,7 +92,7 @@ void GameForm::newmatch()
 
 void GameForm::dealnext()
 {
-    view_.setCaption(Label1, "Round: " + std::to_string(gamecount) + " of 5");
+    view_.setCaption(Label1, roundcaption());
 
     hitkey = kFalse;
     curcard.clear();

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "table/layout.h"
 
+#include "language/wording.h"
+
 #include <stdexcept>
 
 namespace wildcrest
@@ -110,12 +112,12 @@ namespace
         l.push_back(outline(Shape2, { 5040, 4080, 1335, 1695 }, kRed));
 
         ControlSpec round = at(Label1, { 120, 0, 13575, 495 });
-        round.caption = "START";
+        round.caption = WILDCREST_TEXT("Table", "START");
         round.textColour = kSystemWindowText;
         round.font = kPlateFont;
         l.push_back(round);
-        l.push_back(plate(Label2, { 720, 5040, 2295, 495 }, "Player", Align::Centre));
-        l.push_back(plate(Label3, { 720, 4320, 2295, 495 }, "Computer", Align::Centre));
+        l.push_back(plate(Label2, { 720, 5040, 2295, 495 }, WILDCREST_TEXT("Table", "Player"), Align::Centre));
+        l.push_back(plate(Label3, { 720, 4320, 2295, 495 }, WILDCREST_TEXT("Table", "Computer"), Align::Centre));
         l.push_back(plate(Label4, { 3120, 5040, 975, 495 }, "0", Align::Left));
         l.push_back(plate(Label5, { 3120, 4320, 975, 495 }, "0", Align::Left));
 
@@ -135,9 +137,9 @@ namespace
 
         l.push_back(picture(Image48, { 6120, 1560, 1095, 1455 }));
         l.push_back(picture(Image49, { 6120, 6840, 1095, 1455 }));
-        l.push_back(result(Label6, { 9000, 5280, 4455, 615 }, "Player Wins!"));
-        l.push_back(result(Label7, { 9120, 4080, 4455, 615 }, "Computer Wins!"));
-        l.push_back(result(Label15, { 9120, 4680, 4455, 615 }, "Tie Game!"));
+        l.push_back(result(Label6, { 9000, 5280, 4455, 615 }, WILDCREST_TEXT("Table", "Player Wins!")));
+        l.push_back(result(Label7, { 9120, 4080, 4455, 615 }, WILDCREST_TEXT("Table", "Computer Wins!")));
+        l.push_back(result(Label15, { 9120, 4680, 4455, 615 }, WILDCREST_TEXT("Table", "Tie Game!")));
 
         // What a press will do, when the game waits with nothing on offer; hidden until then.
         ControlSpec sign = at(Label18, { 120, 5760, 13575, 375 });
@@ -168,15 +170,18 @@ namespace
         l.push_back(titlePicture(image(55), { 12120, 3480, 1065, 1440 }, "8S.bmp"));
         l.push_back(titlePicture(image(53), { 1080, 3960, 1065, 1440 }, "8D.bmp"));
         l.push_back(titlePicture(image(54), { 11640, 3960, 1065, 1440 }, "8H.bmp"));
-        l.push_back(titleText(label(11), { 0, 3960, 13815, 735 }, "[Press any key to start]", { "Arial", 24, true, false }, kRed));
+        l.push_back(titleText(label(11), { 0, 3960, 13815, 735 }, WILDCREST_TEXT("Table", "[Press any key to start]"), { "Arial", 24, true, false }, kRed));
         l.push_back(titlePicture(image(50), { 5160, 5040, 3570, 3000 }, "Logo.bmp"));
-        l.push_back(titleText(label(9), { 0, 7440, 13815, 495 }, "A game of eights for players who use one switch", kCreditBoldFont));
+        l.push_back(titleText(label(9), { 0, 7440, 13815, 495 }, WILDCREST_TEXT("Table", "A game of eights for players who use one switch"), kCreditBoldFont));
         l.back().backColour = kSystemWindowBackground;
-        l.push_back(titleText(label(8), { 0, 7800, 13815, 375 }, "Any key that types a character, a click or a controller button is the switch", kCreditFont));
-        l.push_back(titleText(label(13), { 0, 8160, 13815, 375 }, "To set it up for a player: wildcrest --settings", kCreditFont));
-        l.push_back(titleText(label(14), { 0, 8520, 13815, 375 }, "Esc ends the game at any time", kCreditFont));
+        l.push_back(titleText(label(8),
+            { 0, 7800, 13815, 375 },
+            WILDCREST_TEXT("Table", "Any key that types a character, a click or a controller button is the switch"),
+            kCreditFont));
+        l.push_back(titleText(label(13), { 0, 8160, 13815, 375 }, WILDCREST_TEXT("Table", "To set it up for a player: wildcrest --settings"), kCreditFont));
+        l.push_back(titleText(label(14), { 0, 8520, 13815, 375 }, WILDCREST_TEXT("Table", "Esc ends the game at any time"), kCreditFont));
         l.push_back(titlePicture(image(56), { 9960, 6000, 2700, 750 }, "Banner.bmp"));
-        l.push_back(titleText(label(17), { 9480, 6720, 3735, 375 }, "one switch, every card", kCreditBoldFont));
+        l.push_back(titleText(label(17), { 9480, 6720, 3735, 375 }, WILDCREST_TEXT("Table", "one switch, every card"), kCreditBoldFont));
 
         return l;
     }

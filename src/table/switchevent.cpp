@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "table/switchevent.h"
 
+#include "language/wording.h"
+
 namespace wildcrest
 {
 
@@ -8,11 +10,11 @@ std::string sourceName(SwitchSource source)
 {
     switch (source) {
     case SwitchSource::Key:
-        return "key";
+        return WILDCREST_TEXT("SwitchTryOut", "key");
     case SwitchSource::Mouse:
-        return "mouse";
+        return WILDCREST_TEXT("SwitchTryOut", "mouse");
     case SwitchSource::Joystick:
-        return "joystick";
+        return WILDCREST_TEXT("SwitchTryOut", "joystick");
     }
     return "switch";
 }

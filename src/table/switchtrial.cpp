@@ -19,21 +19,22 @@ namespace
     constexpr double kJump = 3.0;
 } // namespace
 
-std::string verdictText(const TriedPress &press)
+std::string verdictText(const TriedPress &press, const Wording &words)
 {
     switch (press.verdict) {
     case Verdict::Counted:
-        return "counted";
+        return words.translate("SwitchTryOut", "counted");
     case Verdict::WithinDebounce:
-        return "ignored: within debounce";
+        return words.translate("SwitchTryOut", "ignored: within debounce");
     case Verdict::ReleasedEarly:
-        return "ignored: released after " + std::to_string(ms(press.held)) + " ms, acceptance " + std::to_string(press.acceptance.count()) + " ms";
+        return fill(words.translate("SwitchTryOut", "ignored: released after %1 ms, acceptance %2 ms"),
+            { std::to_string(ms(press.held)), std::to_string(press.acceptance.count()) });
     case Verdict::AlreadyHeld:
-        return "ignored: the switch was already down";
+        return words.translate("SwitchTryOut", "ignored: the switch was already down");
     case Verdict::None:
         break;
     }
-    return "not counted";
+    return words.translate("SwitchTryOut", "not counted");
 }
 
 SwitchTrial::SwitchTrial(std::chrono::milliseconds debounce, std::chrono::milliseconds acceptance)

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "language/wording.h"
+
 #include "table/switchfilter.h"
 
 #include <array>
@@ -24,7 +26,7 @@ struct TriedPress {
 
 // The filter's verdict as the person setting up reads it: "counted",
 // "ignored: within debounce", "ignored: released after 80 ms, acceptance 150 ms".
-std::string verdictText(const TriedPress &press);
+std::string verdictText(const TriedPress &press, const Wording &words = englishWording());
 
 // Tries the player's switches out under a debounce and an acceptance time: the
 // game's own filter judges every press, and after a dozen presses the gaps

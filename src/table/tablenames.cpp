@@ -24,11 +24,6 @@ namespace
         return stem.size() == 2 && ranks.find(stem[0]) != std::string::npos && suits.find(stem[1]) != std::string::npos;
     }
 
-    std::string cards(int n)
-    {
-        return std::to_string(n) + (n == 1 ? " card" : " cards");
-    }
-
 } // namespace
 
 void TableNames::picture(Control c, const std::string &path)
@@ -66,7 +61,7 @@ std::string TableNames::shown(Control c) const
 std::string TableNames::captionOf(Control c) const
 {
     const auto it = captions_.find(c);
-    return it == captions_.end() ? specOf(c).caption : it->second;
+    return it == captions_.end() ? words_.translate("Table", specOf(c).caption.c_str()) : it->second;
 }
 
 int TableNames::countShown(int first, int last) const
@@ -78,64 +73,75 @@ int TableNames::countShown(int first, int last) const
     return n;
 }
 
-std::string TableNames::handName(Control c, int place, int count, const std::string &owner) const
+std::string TableNames::say(const char *english) const
+{
+    return words_.translate("Table", english);
+}
+
+std::string TableNames::cards(int n) const
+{
+    return n == 1 ? words_.translate("Table", "%n card", nullptr, n) : words_.translate("Table", "%n cards", nullptr, n);
+}
+
+std::string TableNames::handName(Control c, int place, int count, bool players) const
 {
     const std::string card = shown(c);
+    const std::string owner = players ? say(WILDCREST_TEXT("Table", "Your hand")) : say(WILDCREST_TEXT("Table", "Computer's hand"));
     if (card.empty())
-        return owner + ", empty place";
-    std::string name = owner + ", card " + std::to_string(place) + " of " + std::to_string(count);
-    return card == "back" ? name : name + ": " + cardName(card);
+        return fill(words_.translate("Table", "%1, empty place"), { owner });
+    const std::string name = fill(words_.translate("Table", "%1, card %2 of %3"), { owner, std::to_string(place), std::to_string(count) });
+    return card == "back" ? name : fill(words_.translate("Table", "%1: %2"), { name, cardName(card, words_) });
 }
 
 std::string TableNames::nameOf(Control c) const
 {
     if (c.kind == ControlKind::Image && c.number >= 1 && c.number <= 22)
-        return handName(c, c.number, countShown(1, 22), "Your hand");
+        return handName(c, c.number, countShown(1, 22), true);
     if (c.kind == ControlKind::Image && c.number >= 23 && c.number <= 44)
-        return handName(c, c.number - 22, countShown(23, 44), "Computer's hand");
+        return handName(c, c.number - 22, countShown(23, 44), false);
     if (c == shape(3))
-        return "Your hand: " + cards(countShown(1, 22));
+        return fill(words_.translate("Table", "Your hand: %1"), { cards(countShown(1, 22)) });
     if (c == shape(4))
-        return "Computer's hand: " + cards(countShown(23, 44));
+        return fill(words_.translate("Table", "Computer's hand: %1"), { cards(countShown(23, 44)) });
     if (c == Image45) {
         const std::string card = shown(c);
         if (offered_ == Image45 && card.size() == 2)
-            return "Name a suit: " + suitName(card[1]);
+            return fill(words_.translate("Table", "Name a suit: %1"), { suitName(card[1], words_) });
         if (card.size() != 2)
-            return "Pile: empty";
+            return words_.translate("Table", "Pile: empty");
         if (card[0] == '8') // an eight on the pile always shows the suit it named
-            return "Pile: eight, " + suitName(card[1]) + " named";
-        return "Pile: " + cardName(card);
+            return fill(words_.translate("Table", "Pile: eight, %1 named"), { suitName(card[1], words_) });
+        return fill(words_.translate("Table", "Pile: %1"), { cardName(card, words_) });
     }
     if (c == Image46 || c == Label16) // the second back behind is the same deck
-        return "Deck: " + cards(std::stoi("0" + captionOf(Label16)));
+        return fill(words_.translate("Table", "Deck: %1"), { cards(std::stoi("0" + captionOf(Label16))) });
     if (c == Image48 || c == Image49)
-        return "Card on its way";
+        return words_.translate("Table", "Card on its way");
     if (c == Label1) {
         std::string text = captionOf(Label1);
         const std::size_t colon = text.find(':');
         if (colon != std::string::npos)
-            text.erase(colon, 1);
+            text.erase(colon > 0 && text[colon - 1] == ' ' ? colon - 1 : colon, colon > 0 && text[colon - 1] == ' ' ? 2 : 1);
         return text;
     }
     if (c == Label2 || c == Label3) {
         const auto it = turn_.find(c);
-        const std::string who = c == Label2 ? "Player" : "Computer";
-        return it != turn_.end() && it->second ? who + ", to play" : who;
+        const std::string who = c == Label2 ? say(WILDCREST_TEXT("Table", "Player")) : say(WILDCREST_TEXT("Table", "Computer"));
+        return it != turn_.end() && it->second ? fill(words_.translate("Table", "%1, to play"), { who }) : who;
     }
     if (c == Label4)
-        return "Player " + captionOf(Label4) + ", Computer " + captionOf(Label5);
+        return fill(words_.translate("Table", "Player %1, Computer %2"), { captionOf(Label4), captionOf(Label5) });
     if (c == Label5)
-        return "Computer " + captionOf(Label5) + ", Player " + captionOf(Label4);
+        return fill(words_.translate("Table", "Computer %1, Player %2"), { captionOf(Label5), captionOf(Label4) });
     if (c == image(51))
         return "Wildcrest";
     if (c == image(50))
-        return "The Wildcrest crest";
+        return words_.translate("Table", "The Wildcrest crest");
     if (c == image(56))
-        return "One switch. Every card.";
+        return words_.translate("Table", "One switch. Every card.");
     if (c.kind == ControlKind::Image) {
         const std::string card = shown(c);
-        return card.size() == 2 ? cardName(card) : std::string();
+        return card.size() == 2 ? cardName(card, words_) : std::string();
     }
     return {};
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "language/wording.h"
 #include "table/controls.h"
 
 #include <map>
@@ -16,6 +17,11 @@ namespace wildcrest
 class TableNames
 {
 public:
+    explicit TableNames(const Wording &words = englishWording())
+        : words_(words)
+    {
+    }
+
     void picture(Control c, const std::string &path);
     void caption(Control c, const std::string &text);
     void backColour(Control c, Colour colour);
@@ -32,7 +38,11 @@ private:
     std::string shown(Control c) const;
     std::string captionOf(Control c) const;
     int countShown(int first, int last) const;
-    std::string handName(Control c, int first, int count, const std::string &owner) const;
+    std::string handName(Control c, int place, int count, bool players) const;
+    std::string cards(int n) const;
+    std::string say(const char *english) const;
+
+    const Wording &words_;
 
     std::map<Control, std::string> pictures_;
     std::map<Control, std::string> captions_;

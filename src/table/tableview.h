@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "language/wording.h"
 #include "table/controls.h"
 #include "table/switchevent.h"
 
@@ -91,6 +92,12 @@ public:
     virtual void say(const std::string &text)
     {
         (void)text;
+    }
+    // The words of the table's language, in which the game writes its captions
+    // and speaks.
+    virtual const Wording &words() const
+    {
+        return englishWording();
     }
 
     // Processes every pending event (switch events included) and returns at once.

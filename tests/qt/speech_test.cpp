@@ -5,8 +5,10 @@
 #include "silentspeechserver.h"
 #include "table/qt/speech.h"
 
+#include <algorithm>
 #include <chrono>
 #include <string>
+#include <strings.h>
 
 using namespace wildcrest;
 using namespace std::chrono_literals;
@@ -66,4 +68,27 @@ TEST_F(SpeechServerTest, AServerThatNeverAnswersHoldsNothingUp)
     EXPECT_LT(longest, 50ms);
     // The Speech goes a moment after it is asked to, its thread left in the server.
     EXPECT_LT(Clock::now() - started, 1500ms);
+}
+
+TEST_F(SpeechServerTest, TheTextsAreSpokenInTheGamesLanguage)
+{
+    server.listenAndAnswer();
+    {
+        Speech speech;
+        speech.setLanguage("de");
+        speech.say("Herz-Sieben");
+        EXPECT_TRUE(speech.settled(10s));
+        speech.say("Farbe wünschen: Pik");
+        EXPECT_TRUE(speech.settled(10s));
+        EXPECT_TRUE(speech.available());
+    }
+    const std::vector<std::string> lines = server.lines();
+    // The protocol's words are the same in any case.
+    const auto at = [&](const std::string &line) {
+        return std::find_if(lines.begin(), lines.end(), [&](const std::string &sent) { return ::strcasecmp(sent.c_str(), line.c_str()) == 0; }) - lines.begin();
+    };
+    ASSERT_LT(at("SET SELF LANGUAGE de"), std::ptrdiff_t(lines.size())) << ::testing::PrintToString(lines);
+    EXPECT_LT(at("SET SELF LANGUAGE de"), at("SPEAK"));
+    EXPECT_LT(at("Herz-Sieben"), at("Farbe wünschen: Pik"));
+    EXPECT_LT(at("Farbe wünschen: Pik"), std::ptrdiff_t(lines.size()));
 }

@@ -3,6 +3,7 @@
 #include "app/qt/desktop.h"
 #include "app/qt/settingsdialog.h"
 #include "app/qt/settingsfile.h"
+#include "language/qt/qtwording.h"
 
 #include <QApplication>
 #include <QDir>
@@ -257,7 +258,8 @@ TEST_F(SettingsTest, EachOptionOnTheCommandLine)
         "--scan-loops=10",
         "--prompts=on",
         "--switch-menu=long-press",
-        "--menu-hold=1.5" });
+        "--menu-hold=1.5",
+        "--language=nl" });
     EXPECT_EQ(line.then, CommandLine::Then::Play);
     EXPECT_EQ(texts(line.settings),
         (std::vector<std::string> { "scan-time=0.5",
@@ -278,7 +280,8 @@ TEST_F(SettingsTest, EachOptionOnTheCommandLine)
             "scan-loops=10",
             "prompts=on",
             "switch-menu=long-press",
-            "menu-hold=1.5" }));
+            "menu-hold=1.5",
+            "language=nl" }));
     EXPECT_TRUE(run({ "--scan-time=auto" }).settings.adaptiveScan);
     for (const std::string second : { "none", "enter", "right-click", "button:0", "key:F8", "key:Tab", "key:A" })
         EXPECT_EQ(settingText(run({ "--second-switch=" + second }).settings, "second-switch"), second);
@@ -315,6 +318,42 @@ TEST_F(SettingsTest, HelpAndVersionAnswerAndEnd)
     EXPECT_EQ(warnings.str(), "");
 }
 
+TEST_F(SettingsTest, TheUsageIsToldInTheLanguageOfTheCommandLineOrTheFile)
+{
+    run({ "--help" });
+    const std::string english = out.str();
+    for (const char *language : { "de", "fr", "es", "nl" }) {
+        SCOPED_TRACE(language);
+        const QtWording words(language);
+        out.str("");
+        run({ "--language=" + std::string(language), "--help" });
+        const std::string usage = out.str();
+        EXPECT_NE(usage, english);
+        EXPECT_EQ(usage.back(), '\n');
+        for (const OptionInfo &option : optionTable()) {
+            EXPECT_NE(usage.find("--" + option.name + "=" + option.values + "\n"), std::string::npos) << option.name;
+            const std::string help = words.translate("Options", option.help.c_str());
+            EXPECT_NE(help, option.help);
+            EXPECT_NE(usage.find(help), std::string::npos) << option.name;
+        }
+    }
+
+    // The file's language, when the command line names none; a mistake is still told in English.
+    writeFile("language=fr\n");
+    out.str("");
+    run({ "--help" });
+    const std::string french = out.str();
+    EXPECT_NE(french, english);
+    warnings.str("");
+    const CommandLine line = run({ "--colour=red" });
+    EXPECT_EQ(line.status, 2);
+    EXPECT_EQ(warnings.str().rfind("wildcrest: unknown option --colour=red\n\n", 0), 0u) << warnings.str();
+    EXPECT_NE(warnings.str().find(french), std::string::npos);
+    out.str("");
+    run({ "--language=en", "--help" });
+    EXPECT_EQ(out.str(), english);
+}
+
 TEST_F(SettingsTest, AWrongOptionEndsWithItsNameAndTheUsage)
 {
     for (const std::vector<std::string> &args : std::vector<std::vector<std::string>> { { "--colour=red" },
@@ -341,7 +380,9 @@ TEST_F(SettingsTest, AWrongOptionEndsWithItsNameAndTheUsage)
              { "--prompts=loud" },
              { "--switch-menu=on" },
              { "--menu-hold=1" },
-             { "--menu-hold=10.5" } }) {
+             { "--menu-hold=10.5" },
+             { "--language=pt" },
+             { "--language=DE" } }) {
         warnings.str("");
         const CommandLine line = run(args);
         EXPECT_EQ(line.then, CommandLine::Then::Exit) << args[0];
@@ -416,6 +457,7 @@ TEST_F(SettingsTest, TheDialogWritesAFileThatReadsBackTheSame)
     chosen.look.cardStyle = CardStyle::LargeIndex;
     chosen.look.fourColour = true;
     chosen.look.contrast = Contrast::High;
+    chosen.language = "fr";
     chosen.scanMethod = ScanMethodName::Step;
     chosen.scanLoops = 4;
     chosen.prompts = true;

@@ -7,6 +7,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QDoubleSpinBox>
 #include <QFile>
@@ -34,7 +35,7 @@ namespace
     {
         for (const OptionInfo &option : optionTable())
             if (option.name == name) {
-                QString help = QString::fromStdString(option.help);
+                QString help = QCoreApplication::translate("Options", option.help.c_str());
                 help[0] = help[0].toUpper();
                 return help + ".";
             }
@@ -46,7 +47,7 @@ namespace
         auto *box = new QSpinBox(parent);
         box->setRange(0, 2000);
         box->setSingleStep(50);
-        box->setSuffix(" ms");
+        box->setSuffix(QCoreApplication::translate("SettingsDialog", " ms"));
         return box;
     }
 
@@ -71,30 +72,30 @@ SettingsDialog::SettingsDialog(QString path, QWidget *parent)
     , path_(std::move(path))
     , onOpen_(fileContents(path_))
 {
-    setWindowTitle("Wildcrest settings");
+    setWindowTitle(tr("Wildcrest settings"));
 
     scanTime_ = new QDoubleSpinBox(this);
     scanTime_->setRange(0.5, 10);
     scanTime_->setDecimals(2);
     scanTime_->setSingleStep(0.25);
-    scanTime_->setSuffix(" s");
-    adaptive_ = new QCheckBox("Learn it from the player's presses", this);
+    scanTime_->setSuffix(tr(" s"));
+    adaptive_ = new QCheckBox(tr("Learn it from the player's presses"), this);
     tryOut_ = new SwitchTryOut(this);
-    mouseSwitch_ = new QCheckBox("A left click is the switch", this);
-    joystickSwitch_ = new QCheckBox("Any joystick or gamepad button is the switch", this);
+    mouseSwitch_ = new QCheckBox(tr("A left click is the switch"), this);
+    joystickSwitch_ = new QCheckBox(tr("Any joystick or gamepad button is the switch"), this);
     secondSwitch_ = new QComboBox(this);
     // In the order of SecondSwitch::Kind.
-    secondSwitch_->addItem("None");
-    secondSwitch_->addItem("Return or Enter");
-    secondSwitch_->addItem("Right click");
-    secondSwitch_->addItem("Joystick button");
-    secondSwitch_->addItem("Key");
+    secondSwitch_->addItem(tr("None"));
+    secondSwitch_->addItem(tr("Return or Enter"));
+    secondSwitch_->addItem(tr("Right click"));
+    secondSwitch_->addItem(tr("Joystick button"));
+    secondSwitch_->addItem(tr("Key"));
     secondButton_ = new QSpinBox(this);
     secondButton_->setRange(0, 31);
-    secondButton_->setAccessibleName("Joystick button number");
+    secondButton_->setAccessibleName(tr("Joystick button number"));
     secondKey_ = new QLineEdit(this);
     secondKey_->setPlaceholderText("F8");
-    secondKey_->setAccessibleName("Key name");
+    secondKey_->setAccessibleName(tr("Key name"));
     auto *second = new QWidget(this);
     auto *secondRow = new QHBoxLayout(second);
     secondRow->setContentsMargins(0, 0, 0, 0);
@@ -103,42 +104,52 @@ SettingsDialog::SettingsDialog(QString path, QWidget *parent)
     secondRow->addWidget(secondKey_);
     debounce_ = milliseconds(this);
     acceptance_ = milliseconds(this);
-    pauseOnFirstOffer_ = new QCheckBox("Twice as long", this);
+    pauseOnFirstOffer_ = new QCheckBox(tr("Twice as long"), this);
     highlight_ = new QComboBox(this);
-    highlight_->addItem("Lifted", "lift");
-    highlight_->addItem("Lifted and framed", "lift+frame");
-    soundCue_ = new QCheckBox("A short sound", this);
-    speech_ = new QCheckBox("Speak offers, plays and results", this);
+    highlight_->addItem(tr("Lifted"), "lift");
+    highlight_->addItem(tr("Lifted and framed"), "lift+frame");
+    soundCue_ = new QCheckBox(tr("A short sound"), this);
+    speech_ = new QCheckBox(tr("Speak offers, plays and results"), this);
     scale_ = new QComboBox(this);
     for (double scale : kTableScales)
         scale_->addItem(QString::fromStdString(scaleText(scale)) + " \u00D7", QString::fromStdString(scaleText(scale)));
-    scale_->addItem("As large as the screen allows", "fit");
+    scale_->addItem(tr("As large as the screen allows"), "fit");
     cardStyle_ = new QComboBox(this);
-    cardStyle_->addItem("Standard", "standard");
-    cardStyle_->addItem("Large rank and suit in the corners", "large-index");
-    fourColour_ = new QCheckBox("Four colours: diamonds blue, clubs green", this);
+    cardStyle_->addItem(tr("Standard"), "standard");
+    cardStyle_->addItem(tr("Large rank and suit in the corners"), "large-index");
+    fourColour_ = new QCheckBox(tr("Four colours: diamonds blue, clubs green"), this);
     contrast_ = new QComboBox(this);
-    contrast_->addItem("Standard", "standard");
-    contrast_->addItem("High: dark table, light text", "high");
+    contrast_->addItem(tr("Standard"), "standard");
+    contrast_->addItem(tr("High: dark table, light text"), "high");
     scanMethod_ = new QComboBox(this);
     // In the order of ScanMethodName.
-    scanMethod_->addItem("Each card in turn (auto)");
-    scanMethod_->addItem("Switch 1 moves, switch 2 takes (step)");
-    scanMethod_->addItem("Each press moves, waiting takes (step-dwell)");
-    scanMethod_->addItem("Hold to move, let go to take (inverse)");
+    scanMethod_->addItem(tr("Each card in turn (auto)"));
+    scanMethod_->addItem(tr("Switch 1 moves, switch 2 takes (step)"));
+    scanMethod_->addItem(tr("Each press moves, waiting takes (step-dwell)"));
+    scanMethod_->addItem(tr("Hold to move, let go to take (inverse)"));
     scanLoops_ = new QSpinBox(this);
     scanLoops_->setRange(0, 10);
-    scanLoops_->setSpecialValueText("Endless");
-    scanLoops_->setSuffix(" passes");
-    prompts_ = new QCheckBox("Say what a press will do", this);
-    switchMenu_ = new QCheckBox("A long press opens the menu", this);
+    scanLoops_->setSpecialValueText(tr("Endless"));
+    scanLoops_->setSuffix(tr(" passes"));
+    prompts_ = new QCheckBox(tr("Say what a press will do"), this);
+    switchMenu_ = new QCheckBox(tr("A long press opens the menu"), this);
     menuHold_ = new QDoubleSpinBox(this);
     menuHold_->setRange(1.5, 10);
     menuHold_->setDecimals(2);
     menuHold_->setSingleStep(0.5);
-    menuHold_->setSuffix(" s");
+    menuHold_->setSuffix(tr(" s"));
     connect(adaptive_, &QCheckBox::toggled, scanTime_, &QWidget::setDisabled);
     connect(switchMenu_, &QCheckBox::toggled, menuHold_, &QWidget::setEnabled);
+
+    language_ = new QComboBox(this);
+    language_->addItem(tr("The desktop's language"), "auto");
+    // Each language by its own name, as its speakers look for it.
+    for (const auto &[code, name] : { std::pair { "en", "English" },
+             std::pair { "de", "Deutsch" },
+             std::pair { "fr", "Français" },
+             std::pair { "es", "Español" },
+             std::pair { "nl", "Nederlands" } })
+        language_->addItem(QString::fromUtf8(name), QString::fromLatin1(code));
 
     auto *form = new QFormLayout;
     const auto row = [&](const QString &label, const std::string &option, QWidget *field) {
@@ -150,33 +161,34 @@ SettingsDialog::SettingsDialog(QString path, QWidget *parent)
         title->setToolTip(help);
         form->addRow(title, field);
     };
-    row("&Scan time:", "scan-time", scanTime_);
+    row(tr("&Scan time:"), "scan-time", scanTime_);
     row("", "scan-time", adaptive_);
-    row("&Mouse:", "mouse-switch", mouseSwitch_);
-    row("&Joystick:", "joystick-switch", joystickSwitch_);
-    row("Second s&witch:", "second-switch", second);
-    row("&Debounce:", "debounce", debounce_);
-    row("&Acceptance time:", "acceptance", acceptance_);
-    row("&First offer:", "pause-on-first-offer", pauseOnFirstOffer_);
-    row("&Highlight:", "highlight", highlight_);
-    row("S&ound at each offer:", "sound-cue", soundCue_);
-    row("S&peech:", "speech", speech_);
-    row("S&canning:", "scan-method", scanMethod_);
-    row("Scan &loops:", "scan-loops", scanLoops_);
-    row("P&rompts:", "prompts", prompts_);
-    row("Switch m&enu:", "switch-menu", switchMenu_);
-    row("Menu &hold:", "menu-hold", menuHold_);
-    row("Table si&ze:", "scale", scale_);
-    row("&Cards:", "card-style", cardStyle_);
+    row(tr("&Mouse:"), "mouse-switch", mouseSwitch_);
+    row(tr("&Joystick:"), "joystick-switch", joystickSwitch_);
+    row(tr("Second s&witch:"), "second-switch", second);
+    row(tr("&Debounce:"), "debounce", debounce_);
+    row(tr("&Acceptance time:"), "acceptance", acceptance_);
+    row(tr("&First offer:"), "pause-on-first-offer", pauseOnFirstOffer_);
+    row(tr("&Highlight:"), "highlight", highlight_);
+    row(tr("S&ound at each offer:"), "sound-cue", soundCue_);
+    row(tr("S&peech:"), "speech", speech_);
+    row(tr("S&canning:"), "scan-method", scanMethod_);
+    row(tr("Scan &loops:"), "scan-loops", scanLoops_);
+    row(tr("P&rompts:"), "prompts", prompts_);
+    row(tr("Switch m&enu:"), "switch-menu", switchMenu_);
+    row(tr("Menu &hold:"), "menu-hold", menuHold_);
+    row(tr("Table si&ze:"), "scale", scale_);
+    row(tr("&Cards:"), "card-style", cardStyle_);
     row("", "four-colour", fourColour_);
-    row("Co&ntrast:", "contrast", contrast_);
+    row(tr("Co&ntrast:"), "contrast", contrast_);
+    row(tr("Lan&guage:"), "language", language_);
 
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Save | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
     auto *layout = new QVBoxLayout(this);
-    auto *where = new QLabel("For the player, saved in " + path_.toHtmlEscaped() + ". Options given on the command line win over these.", this);
+    auto *where = new QLabel(tr("For the player, saved in %1. Options given on the command line win over these.").arg(path_.toHtmlEscaped()), this);
     where->setWordWrap(true);
     layout->addWidget(where);
     layout->addWidget(tryOut_);
@@ -223,6 +235,7 @@ void SettingsDialog::setSettings(const Settings &s)
     cardStyle_->setCurrentIndex(cardStyle_->findData(QString::fromStdString(settingText(s, "card-style"))));
     fourColour_->setChecked(s.look.fourColour);
     contrast_->setCurrentIndex(contrast_->findData(QString::fromStdString(settingText(s, "contrast"))));
+    language_->setCurrentIndex(language_->findData(QString::fromStdString(settingText(s, "language"))));
     scanMethod_->setCurrentIndex(int(s.scanMethod));
     scanLoops_->setValue(s.scanLoops);
     prompts_->setChecked(s.prompts);
@@ -251,7 +264,8 @@ Settings SettingsDialog::settings() const
     s.soundCue = soundCue_->isChecked();
     s.speech = speech_->isChecked();
     // The lists hold only values the options take.
-    for (const auto &[name, box] : { std::pair { "scale", scale_ }, std::pair { "card-style", cardStyle_ }, std::pair { "contrast", contrast_ } })
+    for (const auto &[name, box] :
+        { std::pair { "scale", scale_ }, std::pair { "card-style", cardStyle_ }, std::pair { "contrast", contrast_ }, std::pair { "language", language_ } })
         applySetting(s, name, box->currentData().toString().toStdString());
     s.look.fourColour = fourColour_->isChecked();
     s.scanMethod = ScanMethodName(scanMethod_->currentIndex());
@@ -268,9 +282,10 @@ std::string SettingsDialog::save()
     const std::optional<QByteArray> now = fileContents(path_);
     if (now != onOpen_) {
         onOpen_ = now;
-        return "The settings file " + path_.toStdString()
-            + " was changed by something else while this dialog was open. Save again to replace it with the settings shown here, or Cancel to keep it as it is "
-              "now.";
+        return tr("The settings file %1 was changed by something else while this dialog was open. Save again to replace it with the settings shown "
+                  "here, or Cancel to keep it as it is now.")
+            .arg(path_)
+            .toStdString();
     }
     std::string error = writeSettingsFile(path_, settings());
     if (error.empty())
@@ -282,12 +297,12 @@ void SettingsDialog::accept()
 {
     const SecondSwitch second = settings().secondSwitch;
     if (second.kind == SecondSwitch::Kind::Key && keyCodeOf(second.key) == 0) {
-        QMessageBox::warning(this, windowTitle(), "The second switch's key needs a name as Qt writes it, such as F8 or Tab.");
+        QMessageBox::warning(this, windowTitle(), tr("The second switch's key needs a name as Qt writes it, such as F8 or Tab."));
         secondKey_->setFocus();
         return;
     }
     if (const std::string conflict = settingsConflict(settings()); !conflict.empty()) {
-        QMessageBox::warning(this, windowTitle(), "Step scanning needs a second switch to take the card on offer: choose one, or another way of scanning.");
+        QMessageBox::warning(this, windowTitle(), tr("Step scanning needs a second switch to take the card on offer: choose one, or another way of scanning."));
         scanMethod_->setFocus();
         return;
     }

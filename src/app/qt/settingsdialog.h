@@ -3,6 +3,7 @@
 
 #include "app/settings.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QString>
 
@@ -28,6 +29,8 @@ class SwitchTryOut;
 //     dialog.exec();
 class SettingsDialog : public QDialog
 {
+    Q_DECLARE_TR_FUNCTIONS(SettingsDialog)
+
 public:
     explicit SettingsDialog(QString path, QWidget *parent = nullptr);
 
@@ -68,6 +71,7 @@ private:
     QComboBox *cardStyle_;
     QCheckBox *fourColour_;
     QComboBox *contrast_;
+    QComboBox *language_;
     QComboBox *scanMethod_;
     QSpinBox *scanLoops_;
     QCheckBox *prompts_;

@@ -1,11 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/qt/settingsfile.h"
 
+#include "language/qt/qtwording.h"
+
 #include "table/qt/keyname.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLocale>
 #include <QRegularExpression>
 #include <QSettings>
 #include <QStringList>
@@ -153,36 +156,53 @@ std::string writeSettingsFile(const QString &path, const Settings &settings)
     return {};
 }
 
-std::string usageText()
+std::string usageText(const Wording &words)
 {
     std::ostringstream text;
-    text << "Usage: wildcrest [--OPTION=VALUE]...\n"
-            "       wildcrest --settings | --help | --version\n"
-            "\n"
-            "A card game played with one switch: each choice is offered in turn and one\n"
-            "press of any key, a click or any joystick button takes it. Esc ends the game.\n"
-            "\n"
-            "Options (also read from "
-         << settingsFilePath().toStdString() << ",\nwhere the command line wins):\n";
+    text << words.translate("Usage",
+        "Usage: wildcrest [--OPTION=VALUE]...\n"
+        "       wildcrest --settings | --help | --version\n"
+        "\n"
+        "A card game played with one switch: each choice is offered in turn and one\n"
+        "press of any key, a click or any joystick button takes it. Esc ends the game.\n")
+         << "\n"
+         << fill(words.translate("Usage", "Options (also read from %1,\nwhere the command line wins):"), { settingsFilePath().toStdString() }) << "\n";
     for (const OptionInfo &option : optionTable()) {
         text << "  --" << option.name << "=" << option.values << "\n"
-             << "      " << option.help << " (default " << option.defaultValue << ")\n";
+             << "      " << fill(words.translate("Usage", "%1 (default %2)"), { words.translate("Options", option.help.c_str()), option.defaultValue }) << "\n";
     }
     text << "  --settings\n"
-            "      open the settings dialog, which writes that file\n"
-            "  --help\n"
-            "      show this text\n"
-            "  --version\n"
-            "      show the version\n";
+         << "      " << words.translate("Usage", "open the settings dialog, which writes that file") << "\n"
+         << "  --help\n"
+         << "      " << words.translate("Usage", "show this text") << "\n"
+         << "  --version\n"
+         << "      " << words.translate("Usage", "show the version") << "\n";
     return text.str();
 }
+
+namespace
+{
+
+    // The language to tell the usage in: the command line's, the settings file's, or the desktop's.
+    QtWording usageWording(const std::vector<std::string> &args)
+    {
+        Settings settings;
+        std::ostringstream ignored;
+        readSettingsFile(settingsFilePath(), settings, ignored, false);
+        for (const std::string &arg : args)
+            if (arg.rfind("--language=", 0) == 0)
+                applySetting(settings, "language", arg.substr(11));
+        return QtWording(chosenLanguage(settings.language, QLocale::system().uiLanguages()));
+    }
+
+} // namespace
 
 CommandLine readCommandLine(const std::vector<std::string> &args, std::ostream &out, std::ostream &err)
 {
     CommandLine line;
     std::vector<std::pair<std::string, std::string>> given;
     const auto fail = [&](const std::string &message) {
-        err << "wildcrest: " << message << "\n\n" << usageText();
+        err << "wildcrest: " << message << "\n\n" << usageText(usageWording(args));
         line.then = CommandLine::Then::Exit;
         line.status = 2;
         return line;
@@ -191,7 +211,7 @@ CommandLine readCommandLine(const std::vector<std::string> &args, std::ostream &
         if (arg.rfind("--", 0) != 0)
             continue; // Qt's own (-platform offscreen, ...)
         if (arg == "--help") {
-            out << usageText();
+            out << usageText(usageWording(args));
             line.then = CommandLine::Then::Exit;
             line.status = 0;
             return line;

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "app/settings.h"
+#include "language/wording.h"
 
 #include <QString>
 
@@ -46,6 +47,6 @@ struct CommandLine {
 CommandLine readCommandLine(const std::vector<std::string> &args, std::ostream &out, std::ostream &err);
 
 // The usage text: every option with its values, default and meaning.
-std::string usageText();
+std::string usageText(const Wording &words = englishWording());
 
 } // namespace wildcrest

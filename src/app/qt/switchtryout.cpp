@@ -2,6 +2,7 @@
 #include "app/qt/switchtryout.h"
 
 #include "joystick/joystickswitch.h"
+#include "language/qt/qtwording.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -17,20 +18,21 @@ namespace
 {
     QString milliseconds(Moment t)
     {
-        return QString::number(std::chrono::duration_cast<std::chrono::milliseconds>(t).count()) + " ms";
+        return SwitchTryOut::tr("%1 ms").arg(std::chrono::duration_cast<std::chrono::milliseconds>(t).count());
     }
 
     // `button`: the joystick button of a joystick's press, -1 otherwise.
     QString lineOf(const TriedPress &press, int button)
     {
-        QString line = QString::fromStdString(sourceName(press.source));
+        QString line = SwitchTryOut::tr(sourceName(press.source).c_str());
         if (press.source == SwitchSource::Joystick && button >= 0)
-            line += " button " + QString::number(button);
-        line += ", switch " + QString::number(press.which);
+            line = SwitchTryOut::tr("%1 button %2").arg(line).arg(button);
+        line = SwitchTryOut::tr("%1, switch %2").arg(line).arg(press.which);
         if (press.verdict != Verdict::AlreadyHeld)
-            line += ", held " + milliseconds(press.held);
-        line += press.sinceLast ? ", " + milliseconds(*press.sinceLast) + " since the last" : QString(", the first");
-        return line + ": " + QString::fromStdString(verdictText(press));
+            line = SwitchTryOut::tr("%1, held %2").arg(line, milliseconds(press.held));
+        line =
+            press.sinceLast ? SwitchTryOut::tr("%1, %2 since the last").arg(line, milliseconds(*press.sinceLast)) : SwitchTryOut::tr("%1, the first").arg(line);
+        return SwitchTryOut::tr("%1: %2").arg(line, QString::fromStdString(verdictText(press, InstalledWording())));
     }
 } // namespace
 
@@ -39,9 +41,9 @@ SwitchTryOut::SwitchTryOut(QWidget *parent)
 {
     setFrameShape(QFrame::StyledPanel);
     setFocusPolicy(Qt::StrongFocus);
-    auto *heading = new QLabel("<b>Press the player's switch</b>", this);
-    auto *hint = new QLabel("Keys and clicks here, and any joystick button, are shown as the game would take them "
-                            "under the debounce and acceptance set below. Tab leaves this panel.",
+    auto *heading = new QLabel("<b>" + tr("Press the player's switch") + "</b>", this);
+    auto *hint = new QLabel(tr("Keys and clicks here, and any joystick button, are shown as the game would take them "
+                               "under the debounce and acceptance set below. Tab leaves this panel."),
         this);
     hint->setWordWrap(true);
     list_ = new QListWidget(this);
@@ -52,10 +54,10 @@ SwitchTryOut::SwitchTryOut(QWidget *parent)
     list_->setAlternatingRowColors(true);
     list_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     list_->setResizeMode(QListView::Adjust);
-    list_->setAccessibleName("Presses seen");
-    suggestion_ = new QLabel(QString("After %1 presses a debounce is suggested from the bounces seen.").arg(SwitchTrial::kPressesForSuggestion), this);
+    list_->setAccessibleName(tr("Presses seen"));
+    suggestion_ = new QLabel(tr("After %1 presses a debounce is suggested from the bounces seen.").arg(SwitchTrial::kPressesForSuggestion), this);
     suggestion_->setWordWrap(true);
-    useSuggestion_ = new QPushButton("Use this debounce", this);
+    useSuggestion_ = new QPushButton(tr("Use this debounce"), this);
     useSuggestion_->hide();
     connect(useSuggestion_, &QPushButton::clicked, this, [this] {
         if (use_ && trial_.suggestion())
@@ -126,13 +128,13 @@ void SwitchTryOut::take(const SwitchEvent &e)
     }
     const auto debounce = trial_.suggestion();
     if (!debounce) {
-        suggestion_->setText(QString("After %1 presses a debounce is suggested from the bounces seen.").arg(SwitchTrial::kPressesForSuggestion));
+        suggestion_->setText(tr("After %1 presses a debounce is suggested from the bounces seen.").arg(SwitchTrial::kPressesForSuggestion));
         useSuggestion_->hide();
     } else if (debounce->count() == 0) {
-        suggestion_->setText(QString("No bounces in %1 presses: no debounce is needed.").arg(trial_.presses()));
+        suggestion_->setText(tr("No bounces in %1 presses: no debounce is needed.").arg(trial_.presses()));
         useSuggestion_->hide();
     } else {
-        suggestion_->setText(QString("Bounces up to %1 in %2 presses: a debounce of %3 ms is suggested.")
+        suggestion_->setText(tr("Bounces up to %1 in %2 presses: a debounce of %3 ms is suggested.")
                                  .arg(milliseconds(trial_.longestBounce()))
                                  .arg(trial_.presses())
                                  .arg(debounce->count()));

@@ -5,6 +5,7 @@
 #include "table/qt/switchkeys.h"
 #include "table/switchtrial.h"
 
+#include <QCoreApplication>
 #include <QFrame>
 
 #include <array>
@@ -32,6 +33,8 @@ class JoystickSwitch;
 //     connect(tryout, ..., [](milliseconds debounce) { ... });  // via onSuggestion
 class SwitchTryOut : public QFrame
 {
+    Q_DECLARE_TR_FUNCTIONS(SwitchTryOut)
+
 public:
     explicit SwitchTryOut(QWidget *parent = nullptr);
     ~SwitchTryOut() override;

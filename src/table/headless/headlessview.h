@@ -98,6 +98,15 @@ public:
     void markOffer(std::optional<Control> c) override;
     void cue() override;
     void say(const std::string &text) override;
+    const Wording &words() const override
+    {
+        return *words_;
+    }
+    // The language the game writes and speaks in; `words` must outlive the view.
+    void setWords(const Wording &words)
+    {
+        words_ = &words;
+    }
     std::optional<Control> offerMark() const;
     int cues() const;
     const std::vector<std::string> &spoken() const;
@@ -139,6 +148,7 @@ private:
     std::optional<Control> offerMark_;
     int cues_ = 0;
     std::vector<std::string> spoken_;
+    const Wording *words_ = &englishWording();
     std::function<void(const HeadlessView &)> callObserver_;
     long endAtCall_ = -1;
     int endCode_ = 27;

@@ -26,11 +26,14 @@
 namespace wildcrest
 {
 
-QtTableView::QtTableView(std::string pictureDir, const TableLook &look)
+QtTableView::QtTableView(std::string pictureDir, const TableLook &look, const Wording &words)
     : QWidget(nullptr,
         Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
     , look_(look)
+    , words_(words)
+    , names_(words)
 {
+    speech_.setLanguage(words.language());
     if (pictureDir.empty())
         pictureDir = QCoreApplication::applicationDirPath().toStdString();
     if (look_.fitScale) {
@@ -65,6 +68,13 @@ QtTableView::QtTableView(std::string pictureDir, const TableLook &look)
 QtTableView::~QtTableView()
 {
     qApp->removeEventFilter(this);
+}
+
+ControlSpec QtTableView::inLanguage(ControlSpec spec) const
+{
+    if (!spec.caption.empty())
+        spec.caption = words_.translate("Table", spec.caption.c_str());
+    return spec;
 }
 
 std::string QtTableView::builtInPicturePath(const std::string &name)
@@ -114,7 +124,7 @@ void QtTableView::createControls(const std::string &pictureDir)
             break;
         }
         case ControlKind::Label:
-            w = makeLabel(entry, parent, look_.scale, contrast);
+            w = makeLabel(inLanguage(entry), parent, look_.scale, contrast);
             break;
         case ControlKind::Shape:
             w = new OutlineWidget(parent,
@@ -229,7 +239,7 @@ void QtTableView::setBackColour(Control c, Colour colour)
         else
             turnMarked_.erase(c);
         const auto caption = captions_.find(c);
-        setCaption(c, caption == captions_.end() ? specOf(c).caption : caption->second);
+        setCaption(c, caption == captions_.end() ? inLanguage(specOf(c)).caption : caption->second);
     }
     nameControls();
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "table/layout.h"
 #include "table/look.h"
 #include "table/qt/beep.h"
 #include "table/qt/keyrepeat.h"
@@ -41,8 +42,9 @@ public:
     // compiled in for the default look; for another `look` (its scale, the
     // cards' style, the contrast, and the screen's density) they are those drawn
     // for it in `pictureDir`, empty meaning the executable's directory.
-    // Throws PictureError when one of them cannot be loaded.
-    explicit QtTableView(std::string pictureDir = {}, const TableLook &look = {});
+    // Captions and speech are in the language of `words`, which must outlive
+    // the view. Throws PictureError when one of them cannot be loaded.
+    explicit QtTableView(std::string pictureDir = {}, const TableLook &look = {}, const Wording &words = englishWording());
     ~QtTableView() override;
 
     using QWidget::setVisible;
@@ -65,6 +67,10 @@ public:
     void focusOffer(std::optional<Control> c) override;
     void cue() override;
     void say(const std::string &text) override;
+    const Wording &words() const override
+    {
+        return words_;
+    }
     void yield() override;
     void waitForEvent(Moment deadline) override;
     void waitForEvent() override;
@@ -135,9 +141,12 @@ private:
     void releaseAll();
     void placeOfferFrame();
     void endIfClosed();
+    // The layout's entry with its caption in the table's language.
+    ControlSpec inLanguage(ControlSpec spec) const;
 
     TableLook look_;
     double pictureScale_ = 1;
+    const Wording &words_;
     TableNames names_;
     std::map<Control, Placed> controls_;
     SwitchHandler switchHandler_;

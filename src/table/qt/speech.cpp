@@ -19,6 +19,7 @@ struct Speech::Shared {
     mutable std::mutex mutex;
     mutable std::condition_variable changed;
     std::optional<std::string> pending; // handed over, not yet begun
+    std::string language;
     bool speaking = false;
     bool stopping = false;
     bool failed = false;
@@ -52,12 +53,16 @@ namespace
             if (shared->stopping)
                 break;
             const std::string text = std::move(*shared->pending);
+            const std::string language = shared->language;
             shared->pending.reset();
             shared->speaking = true;
             lock.unlock();
 
-            if (!connection && !shared->failed)
+            if (!connection && !shared->failed) {
                 connection = open();
+                if (connection && !language.empty())
+                    spd_set_language(connection, language.c_str());
+            }
             bool lost = !connection;
             if (connection) {
                 spd_cancel(connection);
@@ -115,6 +120,12 @@ void Speech::say(const std::string &text)
         std::thread(speak, shared_).detach();
     }
     shared_->changed.notify_all();
+}
+
+void Speech::setLanguage(const std::string &language)
+{
+    std::lock_guard lock(shared_->mutex);
+    shared_->language = language;
 }
 
 bool Speech::available() const

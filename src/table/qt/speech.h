@@ -26,6 +26,9 @@ public:
     // Cuts short whatever is still being spoken and says `text`; a text not yet
     // begun is replaced by the newer one. Never waits for the server.
     void say(const std::string &text);
+    // The language the texts are spoken in ("de"), as speech-dispatcher names
+    // it; "" leaves the server's own.
+    void setLanguage(const std::string &language);
     // False once the connection could not be had.
     bool available() const;
     // Waits until everything handed over has been said or given up, or the time

@@ -1,0 +1,806 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE">
+<context>
+    <name>Cards</name>
+    <message>
+        <source>ace of %1</source>
+        <translation>%1-Ass</translation>
+    </message>
+    <message>
+        <source>two of %1</source>
+        <translation>%1-Zwei</translation>
+    </message>
+    <message>
+        <source>three of %1</source>
+        <translation>%1-Drei</translation>
+    </message>
+    <message>
+        <source>four of %1</source>
+        <translation>%1-Vier</translation>
+    </message>
+    <message>
+        <source>five of %1</source>
+        <translation>%1-Fünf</translation>
+    </message>
+    <message>
+        <source>six of %1</source>
+        <translation>%1-Sechs</translation>
+    </message>
+    <message>
+        <source>seven of %1</source>
+        <translation>%1-Sieben</translation>
+    </message>
+    <message>
+        <source>eight of %1</source>
+        <translation>%1-Acht</translation>
+    </message>
+    <message>
+        <source>nine of %1</source>
+        <translation>%1-Neun</translation>
+    </message>
+    <message>
+        <source>ten of %1</source>
+        <translation>%1-Zehn</translation>
+    </message>
+    <message>
+        <source>jack of %1</source>
+        <translation>%1-Bube</translation>
+    </message>
+    <message>
+        <source>queen of %1</source>
+        <translation>%1-Dame</translation>
+    </message>
+    <message>
+        <source>king of %1</source>
+        <translation>%1-König</translation>
+    </message>
+    <message>
+        <source>the ace of %1</source>
+        <translation>das %1-Ass</translation>
+    </message>
+    <message>
+        <source>the two of %1</source>
+        <translation>die %1-Zwei</translation>
+    </message>
+    <message>
+        <source>the three of %1</source>
+        <translation>die %1-Drei</translation>
+    </message>
+    <message>
+        <source>the four of %1</source>
+        <translation>die %1-Vier</translation>
+    </message>
+    <message>
+        <source>the five of %1</source>
+        <translation>die %1-Fünf</translation>
+    </message>
+    <message>
+        <source>the six of %1</source>
+        <translation>die %1-Sechs</translation>
+    </message>
+    <message>
+        <source>the seven of %1</source>
+        <translation>die %1-Sieben</translation>
+    </message>
+    <message>
+        <source>the eight of %1</source>
+        <translation>die %1-Acht</translation>
+    </message>
+    <message>
+        <source>the nine of %1</source>
+        <translation>die %1-Neun</translation>
+    </message>
+    <message>
+        <source>the ten of %1</source>
+        <translation>die %1-Zehn</translation>
+    </message>
+    <message>
+        <source>the jack of %1</source>
+        <translation>den %1-Buben</translation>
+    </message>
+    <message>
+        <source>the queen of %1</source>
+        <translation>die %1-Dame</translation>
+    </message>
+    <message>
+        <source>the king of %1</source>
+        <translation>den %1-König</translation>
+    </message>
+    <message>
+        <source>spades</source>
+        <translation>Pik</translation>
+    </message>
+    <message>
+        <source>clubs</source>
+        <translation>Kreuz</translation>
+    </message>
+    <message>
+        <source>hearts</source>
+        <translation>Herz</translation>
+    </message>
+    <message>
+        <source>diamonds</source>
+        <translation>Karo</translation>
+    </message>
+</context>
+<context>
+    <name>Menu</name>
+    <message>
+        <source>Back to the game</source>
+        <translation>Zurück zum Spiel</translation>
+    </message>
+    <message>
+        <source>Slower</source>
+        <translation>Langsamer</translation>
+    </message>
+    <message>
+        <source>Faster</source>
+        <translation>Schneller</translation>
+    </message>
+    <message>
+        <source>New match</source>
+        <translation>Neue Partie</translation>
+    </message>
+    <message>
+        <source>End the game</source>
+        <translation>Spiel beenden</translation>
+    </message>
+</context>
+<context>
+    <name>Numbers</name>
+    <message>
+        <source>.</source>
+        <comment>decimal point</comment>
+        <translation>,</translation>
+    </message>
+</context>
+<context>
+    <name>Options</name>
+    <message>
+        <source>how long each card and suit is offered, 0.5 to 10 seconds; auto learns it from the player&apos;s presses</source>
+        <translation>wie lange jede Karte und Farbe angeboten wird, 0.5 bis 10 Sekunden; auto: lernt die Zeit aus den Tastendrücken des Spielers</translation>
+    </message>
+    <message>
+        <source>a left click anywhere on the window is the switch too</source>
+        <translation>ein Linksklick irgendwo ins Fenster zählt ebenfalls als Taster</translation>
+    </message>
+    <message>
+        <source>any button of any joystick or gamepad is the switch too</source>
+        <translation>jede Taste jedes Joysticks oder Gamepads zählt ebenfalls als Taster</translation>
+    </message>
+    <message>
+        <source>a second switch: Return or Enter, the right button, joystick button N (0 to 31), or the key Qt names NAME (key:F8)</source>
+        <translation>ein zweiter Taster: die Eingabetaste (Return oder Enter), die rechte Maustaste, Joystick-Taste N (0 bis 31) oder die Taste, die Qt NAME nennt (key:F8)</translation>
+    </message>
+    <message>
+        <source>presses that follow the last one within this time are ignored, 0 to 2000</source>
+        <translation>Tastendrücke, die innerhalb dieser Zeit auf den letzten folgen, werden ignoriert, 0 bis 2000</translation>
+    </message>
+    <message>
+        <source>a press counts only once the switch is held this long, 0 to 2000</source>
+        <translation>ein Tastendruck zählt erst, wenn der Taster so lange gedrückt bleibt, 0 bis 2000</translation>
+    </message>
+    <message>
+        <source>the first offer of a turn and of a suit choice lasts twice the scan time</source>
+        <translation>das erste Angebot eines Zuges und einer Farbwahl dauert doppelt so lange wie die Scanzeit</translation>
+    </message>
+    <message>
+        <source>how the offered card is marked: lifted, or lifted and framed</source>
+        <translation>wie die angebotene Karte markiert wird: angehoben oder angehoben und umrahmt</translation>
+    </message>
+    <message>
+        <source>a short sound at each new offer</source>
+        <translation>ein kurzer Ton bei jedem neuen Angebot</translation>
+    </message>
+    <message>
+        <source>offered cards and suits, the computer&apos;s plays and the results are spoken</source>
+        <translation>angebotene Karten und Farben, die Züge des Computers und die Ergebnisse werden angesagt</translation>
+    </message>
+    <message>
+        <source>the whole table drawn this many times larger; fit: the largest that fits the screen</source>
+        <translation>der ganze Tisch wird so viele Male größer gezeichnet; fit: so groß, wie es der Bildschirm zulässt</translation>
+    </message>
+    <message>
+        <source>large-index: a big rank and suit in the corners of every card</source>
+        <translation>large-index: Wert und Farbe groß in den Ecken jeder Karte</translation>
+    </message>
+    <message>
+        <source>spades black, hearts red, diamonds blue and clubs green</source>
+        <translation>Pik schwarz, Herz rot, Karo blau und Kreuz grün</translation>
+    </message>
+    <message>
+        <source>high: a dark table, light text, marked name plates and the strongest offer frame</source>
+        <translation>high: ein dunkler Tisch, heller Text, markierte Namensschilder und der kräftigste Rahmen um das Angebot</translation>
+    </message>
+    <message>
+        <source>auto: each card offered in turn; step: switch 1 moves, the second switch takes; step-dwell: each press moves, a card left for the scan time is taken; inverse: hold to move, let go to take</source>
+        <translation>auto: jede Karte wird der Reihe nach angeboten; step: Taster 1 rückt weiter, der zweite Taster wählt; step-dwell: jeder Tastendruck rückt weiter, eine Karte, die die Scanzeit lang stehen bleibt, wird gewählt; inverse: halten, um weiterzurücken, loslassen, um zu wählen</translation>
+    </message>
+    <message>
+        <source>after this many passes with no press the scan rests until the next press; 0 never</source>
+        <translation>nach so vielen Durchläufen ohne Tastendruck pausiert das Scannen bis zum nächsten Tastendruck; 0: nie</translation>
+    </message>
+    <message>
+        <source>a plain line on the table says what a press will do when nothing is offered</source>
+        <translation>eine schlichte Zeile auf dem Tisch sagt, was ein Tastendruck bewirkt, wenn nichts angeboten wird</translation>
+    </message>
+    <message>
+        <source>long-press: holding the switch opens a menu to pause, change the speed, start a new match or end the game</source>
+        <translation>long-press: langes Halten des Tasters öffnet ein Menü zum Pausieren, Ändern des Tempos, Starten einer neuen Partie oder Beenden des Spiels</translation>
+    </message>
+    <message>
+        <source>how long the switch is held to open the menu, 1.5 to 10 seconds</source>
+        <translation>wie lange der Taster gehalten werden muss, um das Menü zu öffnen, 1.5 bis 10 Sekunden</translation>
+    </message>
+    <message>
+        <source>the language of the table, the speech and the settings; auto: the desktop&apos;s, or English</source>
+        <translation>die Sprache von Tisch, Sprachausgabe und Einstellungen; auto: die des Desktops, sonst Englisch</translation>
+    </message>
+</context>
+<context>
+    <name>Prompts</name>
+    <message>
+        <source>Press to see your cards again</source>
+        <translation>Drücken, um deine Karten wieder zu sehen</translation>
+    </message>
+    <message>
+        <source>Press to draw a card</source>
+        <translation>Drücken, um eine Karte zu ziehen</translation>
+    </message>
+    <message>
+        <source>Press for the next round</source>
+        <translation>Drücken für die nächste Runde</translation>
+    </message>
+    <message>
+        <source>Press for a new match</source>
+        <translation>Drücken für eine neue Partie</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsDialog</name>
+    <message>
+        <source> ms</source>
+        <translation> ms</translation>
+    </message>
+    <message>
+        <source>Wildcrest settings</source>
+        <translation>Wildcrest-Einstellungen</translation>
+    </message>
+    <message>
+        <source> s</source>
+        <translation> s</translation>
+    </message>
+    <message>
+        <source>Learn it from the player&apos;s presses</source>
+        <translation>Aus den Tastendrücken des Spielers lernen</translation>
+    </message>
+    <message>
+        <source>A left click is the switch</source>
+        <translation>Ein Linksklick zählt als Taster</translation>
+    </message>
+    <message>
+        <source>Any joystick or gamepad button is the switch</source>
+        <translation>Jede Joystick- oder Gamepad-Taste zählt als Taster</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Keiner</translation>
+    </message>
+    <message>
+        <source>Return or Enter</source>
+        <translation>Eingabetaste (Return oder Enter)</translation>
+    </message>
+    <message>
+        <source>Right click</source>
+        <translation>Rechtsklick</translation>
+    </message>
+    <message>
+        <source>Joystick button</source>
+        <translation>Joystick-Taste</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>Taste</translation>
+    </message>
+    <message>
+        <source>Joystick button number</source>
+        <translation>Nummer der Joystick-Taste</translation>
+    </message>
+    <message>
+        <source>Key name</source>
+        <translation>Tastenname</translation>
+    </message>
+    <message>
+        <source>Twice as long</source>
+        <translation>Doppelt so lange</translation>
+    </message>
+    <message>
+        <source>Lifted</source>
+        <translation>Angehoben</translation>
+    </message>
+    <message>
+        <source>Lifted and framed</source>
+        <translation>Angehoben und umrahmt</translation>
+    </message>
+    <message>
+        <source>A short sound</source>
+        <translation>Ein kurzer Ton</translation>
+    </message>
+    <message>
+        <source>Speak offers, plays and results</source>
+        <translation>Angebote, Züge und Ergebnisse ansagen</translation>
+    </message>
+    <message>
+        <source>As large as the screen allows</source>
+        <translation>So groß, wie es der Bildschirm zulässt</translation>
+    </message>
+    <message>
+        <source>Standard</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>Large rank and suit in the corners</source>
+        <translation>Wert und Farbe groß in den Ecken</translation>
+    </message>
+    <message>
+        <source>Four colours: diamonds blue, clubs green</source>
+        <translation>Vier Farben: Karo blau, Kreuz grün</translation>
+    </message>
+    <message>
+        <source>High: dark table, light text</source>
+        <translation>Hoch: dunkler Tisch, heller Text</translation>
+    </message>
+    <message>
+        <source>Each card in turn (auto)</source>
+        <translation>Jede Karte der Reihe nach (auto)</translation>
+    </message>
+    <message>
+        <source>Switch 1 moves, switch 2 takes (step)</source>
+        <translation>Taster 1 rückt weiter, Taster 2 wählt (step)</translation>
+    </message>
+    <message>
+        <source>Each press moves, waiting takes (step-dwell)</source>
+        <translation>Jeder Druck rückt weiter, Warten wählt (step-dwell)</translation>
+    </message>
+    <message>
+        <source>Hold to move, let go to take (inverse)</source>
+        <translation>Halten rückt weiter, Loslassen wählt (inverse)</translation>
+    </message>
+    <message>
+        <source>Endless</source>
+        <translation>Endlos</translation>
+    </message>
+    <message>
+        <source> passes</source>
+        <translation> Durchläufe</translation>
+    </message>
+    <message>
+        <source>Say what a press will do</source>
+        <translation>Anzeigen, was ein Tastendruck bewirkt</translation>
+    </message>
+    <message>
+        <source>A long press opens the menu</source>
+        <translation>Langes Drücken öffnet das Menü</translation>
+    </message>
+    <message>
+        <source>The desktop&apos;s language</source>
+        <translation>Sprache des Desktops</translation>
+    </message>
+    <message>
+        <source>&amp;Scan time:</source>
+        <translation>&amp;Scanzeit:</translation>
+    </message>
+    <message>
+        <source>&amp;Mouse:</source>
+        <translation>&amp;Maus:</translation>
+    </message>
+    <message>
+        <source>&amp;Joystick:</source>
+        <translation>&amp;Joystick:</translation>
+    </message>
+    <message>
+        <source>Second s&amp;witch:</source>
+        <translation>&amp;Zweiter Taster:</translation>
+    </message>
+    <message>
+        <source>&amp;Debounce:</source>
+        <translation>&amp;Entprellung:</translation>
+    </message>
+    <message>
+        <source>&amp;Acceptance time:</source>
+        <translation>&amp;Akzeptanzzeit:</translation>
+    </message>
+    <message>
+        <source>&amp;First offer:</source>
+        <translation>E&amp;rstes Angebot:</translation>
+    </message>
+    <message>
+        <source>&amp;Highlight:</source>
+        <translation>&amp;Hervorhebung:</translation>
+    </message>
+    <message>
+        <source>S&amp;ound at each offer:</source>
+        <translation>&amp;Ton bei jedem Angebot:</translation>
+    </message>
+    <message>
+        <source>S&amp;peech:</source>
+        <translation>Sprachaus&amp;gabe:</translation>
+    </message>
+    <message>
+        <source>S&amp;canning:</source>
+        <translation>S&amp;canmethode:</translation>
+    </message>
+    <message>
+        <source>Scan &amp;loops:</source>
+        <translation>Scan-&amp;Durchläufe:</translation>
+    </message>
+    <message>
+        <source>P&amp;rompts:</source>
+        <translation>Hi&amp;nweise:</translation>
+    </message>
+    <message>
+        <source>Switch m&amp;enu:</source>
+        <translation>Menü ü&amp;ber Taster:</translation>
+    </message>
+    <message>
+        <source>Menu &amp;hold:</source>
+        <translation>Menü-Ha&amp;ltedauer:</translation>
+    </message>
+    <message>
+        <source>Table si&amp;ze:</source>
+        <translation>T&amp;ischgröße:</translation>
+    </message>
+    <message>
+        <source>&amp;Cards:</source>
+        <translation>&amp;Karten:</translation>
+    </message>
+    <message>
+        <source>Co&amp;ntrast:</source>
+        <translation>K&amp;ontrast:</translation>
+    </message>
+    <message>
+        <source>Lan&amp;guage:</source>
+        <translation>S&amp;prache:</translation>
+    </message>
+    <message>
+        <source>For the player, saved in %1. Options given on the command line win over these.</source>
+        <translation>Einstellungen für den Spieler, gespeichert in %1. Auf der Befehlszeile angegebene Optionen haben Vorrang.</translation>
+    </message>
+    <message>
+        <source>The settings file %1 was changed by something else while this dialog was open. Save again to replace it with the settings shown here, or Cancel to keep it as it is now.</source>
+        <translation>Die Einstellungsdatei %1 wurde von anderer Seite geändert, während dieser Dialog geöffnet war. Speichern Sie erneut, um sie durch die hier gezeigten Einstellungen zu ersetzen, oder wählen Sie Abbrechen, um sie so zu belassen, wie sie jetzt ist.</translation>
+    </message>
+    <message>
+        <source>The second switch&apos;s key needs a name as Qt writes it, such as F8 or Tab.</source>
+        <translation>Die Taste des zweiten Tasters braucht einen Namen, wie Qt ihn schreibt, etwa F8 oder Tab.</translation>
+    </message>
+    <message>
+        <source>Step scanning needs a second switch to take the card on offer: choose one, or another way of scanning.</source>
+        <translation>Schrittweises Scannen braucht einen zweiten Taster, der die angebotene Karte wählt: Wählen Sie einen aus oder eine andere Scanmethode.</translation>
+    </message>
+</context>
+<context>
+    <name>Speech</name>
+    <message>
+        <source>nothing to play: press the switch to draw a card</source>
+        <translation>keine passende Karte: drück den Taster, um eine Karte zu ziehen</translation>
+    </message>
+    <message>
+        <source>you draw %1</source>
+        <translation>du ziehst %1</translation>
+    </message>
+    <message>
+        <source>the computer draws a card</source>
+        <translation>der Computer zieht eine Karte</translation>
+    </message>
+    <message>
+        <source>the computer plays %1 and names %2</source>
+        <translation>der Computer spielt %1 und wünscht sich %2</translation>
+    </message>
+    <message>
+        <source>the computer plays %1</source>
+        <translation>der Computer spielt %1</translation>
+    </message>
+    <message>
+        <source>name a suit: %1</source>
+        <translation>Farbe wünschen: %1</translation>
+    </message>
+    <message>
+        <source>the round is over: you have %1, the computer %2</source>
+        <translation>die Runde ist vorbei: du hast %1, der Computer %2</translation>
+    </message>
+    <message>
+        <source>you win the match</source>
+        <translation>du gewinnst die Partie</translation>
+    </message>
+    <message>
+        <source>the computer wins the match</source>
+        <translation>der Computer gewinnt die Partie</translation>
+    </message>
+    <message>
+        <source>the match is a tie</source>
+        <translation>die Partie endet unentschieden</translation>
+    </message>
+    <message>
+        <source>menu</source>
+        <translation>Menü</translation>
+    </message>
+    <message>
+        <source>each offer now lasts %1 seconds</source>
+        <translation>jetzt %1 Sekunden für jede Auswahl</translation>
+    </message>
+</context>
+<context>
+    <name>SwitchTryOut</name>
+    <message>
+        <source>%1 ms</source>
+        <translation>%1 ms</translation>
+    </message>
+    <message>
+        <source>%1 button %2</source>
+        <translation>%1-Taste %2</translation>
+    </message>
+    <message>
+        <source>%1, switch %2</source>
+        <translation>%1, Taster %2</translation>
+    </message>
+    <message>
+        <source>%1, held %2</source>
+        <translation>%1, %2 gehalten</translation>
+    </message>
+    <message>
+        <source>%1, %2 since the last</source>
+        <translation>%1, %2 nach dem letzten</translation>
+    </message>
+    <message>
+        <source>%1, the first</source>
+        <translation>%1, der erste</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Press the player&apos;s switch</source>
+        <translation>Drücken Sie den Taster des Spielers</translation>
+    </message>
+    <message>
+        <source>Keys and clicks here, and any joystick button, are shown as the game would take them under the debounce and acceptance set below. Tab leaves this panel.</source>
+        <translation>Tastendrücke und Klicks hier sowie jede Joystick-Taste werden so angezeigt, wie das Spiel sie mit der unten eingestellten Entprellung und Akzeptanzzeit werten würde. Tab verlässt diesen Bereich.</translation>
+    </message>
+    <message>
+        <source>Presses seen</source>
+        <translation>Erkannte Tastendrücke</translation>
+    </message>
+    <message>
+        <source>After %1 presses a debounce is suggested from the bounces seen.</source>
+        <translation>Nach %1 Tastendrücken wird anhand des erkannten Prellens eine Entprellzeit vorgeschlagen.</translation>
+    </message>
+    <message>
+        <source>Use this debounce</source>
+        <translation>Diese Entprellzeit übernehmen</translation>
+    </message>
+    <message>
+        <source>No bounces in %1 presses: no debounce is needed.</source>
+        <translation>Kein Prellen bei %1 Tastendrücken: keine Entprellung nötig.</translation>
+    </message>
+    <message>
+        <source>Bounces up to %1 in %2 presses: a debounce of %3 ms is suggested.</source>
+        <translation>Prellen bis zu %1 bei %2 Tastendrücken: vorgeschlagen wird eine Entprellzeit von %3 ms.</translation>
+    </message>
+    <message>
+        <source>key</source>
+        <translation>Taste</translation>
+    </message>
+    <message>
+        <source>mouse</source>
+        <translation>Maus</translation>
+    </message>
+    <message>
+        <source>joystick</source>
+        <translation>Joystick</translation>
+    </message>
+    <message>
+        <source>counted</source>
+        <translation>gezählt</translation>
+    </message>
+    <message>
+        <source>ignored: within debounce</source>
+        <translation>ignoriert: innerhalb der Entprellzeit</translation>
+    </message>
+    <message>
+        <source>ignored: released after %1 ms, acceptance %2 ms</source>
+        <translation>ignoriert: nach %1 ms losgelassen, Akzeptanzzeit %2 ms</translation>
+    </message>
+    <message>
+        <source>ignored: the switch was already down</source>
+        <translation>ignoriert: der Taster war schon gedrückt</translation>
+    </message>
+    <message>
+        <source>not counted</source>
+        <translation>nicht gezählt</translation>
+    </message>
+</context>
+<context>
+    <name>Table</name>
+    <message>
+        <source>Round: %1 of 5</source>
+        <translation>Runde: %1 von 5</translation>
+    </message>
+    <message>
+        <source>START</source>
+        <translation>START</translation>
+    </message>
+    <message>
+        <source>Player</source>
+        <translation>Spieler</translation>
+    </message>
+    <message>
+        <source>Computer</source>
+        <translation>Computer</translation>
+    </message>
+    <message>
+        <source>Player Wins!</source>
+        <translation>Spieler siegt!</translation>
+    </message>
+    <message>
+        <source>Computer Wins!</source>
+        <translation>Computer siegt!</translation>
+    </message>
+    <message>
+        <source>Tie Game!</source>
+        <translation>Unentschieden!</translation>
+    </message>
+    <message>
+        <source>[Press any key to start]</source>
+        <translation>[Drück eine beliebige Taste zum Starten]</translation>
+    </message>
+    <message>
+        <source>A game of eights for players who use one switch</source>
+        <translation>Ein Kartenspiel mit wilden Achten für alle, die mit einem Taster spielen</translation>
+    </message>
+    <message>
+        <source>Any key that types a character, a click or a controller button is the switch</source>
+        <translation>Taster ist jede Zeichentaste, jeder Klick und jede Controller-Taste</translation>
+    </message>
+    <message>
+        <source>To set it up for a player: wildcrest --settings</source>
+        <translation>Zum Einrichten für einen Spieler: wildcrest --settings</translation>
+    </message>
+    <message>
+        <source>Esc ends the game at any time</source>
+        <translation>Esc beendet das Spiel jederzeit</translation>
+    </message>
+    <message>
+        <source>one switch, every card</source>
+        <translation>ein Taster, jede Karte</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n card</source>
+        <translation>
+            <numerusform>%n Karte</numerusform>
+            <numerusform>%n Karte</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n cards</source>
+        <translation>
+            <numerusform>%n Karte</numerusform>
+            <numerusform>%n Karten</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Your hand</source>
+        <translation>Dein Blatt</translation>
+    </message>
+    <message>
+        <source>Computer&apos;s hand</source>
+        <translation>Blatt des Computers</translation>
+    </message>
+    <message>
+        <source>%1, empty place</source>
+        <translation>%1, leerer Platz</translation>
+    </message>
+    <message>
+        <source>%1, card %2 of %3</source>
+        <translation>%1, Karte %2 von %3</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Your hand: %1</source>
+        <translation>Dein Blatt: %1</translation>
+    </message>
+    <message>
+        <source>Computer&apos;s hand: %1</source>
+        <translation>Blatt des Computers: %1</translation>
+    </message>
+    <message>
+        <source>Name a suit: %1</source>
+        <translation>Farbe wünschen: %1</translation>
+    </message>
+    <message>
+        <source>Pile: empty</source>
+        <translation>Ablagestapel: leer</translation>
+    </message>
+    <message>
+        <source>Pile: eight, %1 named</source>
+        <translation>Ablagestapel: Acht, %1 gewünscht</translation>
+    </message>
+    <message>
+        <source>Pile: %1</source>
+        <translation>Ablagestapel: %1</translation>
+    </message>
+    <message>
+        <source>Deck: %1</source>
+        <translation>Nachziehstapel: %1</translation>
+    </message>
+    <message>
+        <source>Card on its way</source>
+        <translation>Karte unterwegs</translation>
+    </message>
+    <message>
+        <source>%1, to play</source>
+        <translation>%1, am Zug</translation>
+    </message>
+    <message>
+        <source>Player %1, Computer %2</source>
+        <translation>Spieler %1, Computer %2</translation>
+    </message>
+    <message>
+        <source>Computer %1, Player %2</source>
+        <translation>Computer %1, Spieler %2</translation>
+    </message>
+    <message>
+        <source>The Wildcrest crest</source>
+        <translation>Das Wildcrest-Wappen</translation>
+    </message>
+    <message>
+        <source>One switch. Every card.</source>
+        <translation>Ein Taster. Jede Karte.</translation>
+    </message>
+</context>
+<context>
+    <name>Usage</name>
+    <message>
+        <source>Usage: wildcrest [--OPTION=VALUE]...
+       wildcrest --settings | --help | --version
+
+A card game played with one switch: each choice is offered in turn and one
+press of any key, a click or any joystick button takes it. Esc ends the game.
+</source>
+        <translation>Aufruf: wildcrest [--OPTION=VALUE]...
+        wildcrest --settings | --help | --version
+
+Ein Kartenspiel, das mit einem einzigen Taster gespielt wird: Jede Wahl wird
+der Reihe nach angeboten, und ein Druck auf eine beliebige Taste, ein Klick
+oder eine beliebige Joystick-Taste wählt sie. Esc beendet das Spiel.
+</translation>
+    </message>
+    <message>
+        <source>Options (also read from %1,
+where the command line wins):</source>
+        <translation>Optionen (werden auch aus %1 gelesen,
+wobei die Befehlszeile Vorrang hat):</translation>
+    </message>
+    <message>
+        <source>%1 (default %2)</source>
+        <translation>%1 (Standard: %2)</translation>
+    </message>
+    <message>
+        <source>open the settings dialog, which writes that file</source>
+        <translation>öffnet den Einstellungsdialog, der diese Datei schreibt</translation>
+    </message>
+    <message>
+        <source>show this text</source>
+        <translation>zeigt diesen Text an</translation>
+    </message>
+    <message>
+        <source>show the version</source>
+        <translation>zeigt die Version an</translation>
+    </message>
+</context>
+</TS>

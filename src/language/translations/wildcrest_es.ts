@@ -1,0 +1,806 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es_ES">
+<context>
+    <name>Cards</name>
+    <message>
+        <source>ace of %1</source>
+        <translation>as de %1</translation>
+    </message>
+    <message>
+        <source>two of %1</source>
+        <translation>dos de %1</translation>
+    </message>
+    <message>
+        <source>three of %1</source>
+        <translation>tres de %1</translation>
+    </message>
+    <message>
+        <source>four of %1</source>
+        <translation>cuatro de %1</translation>
+    </message>
+    <message>
+        <source>five of %1</source>
+        <translation>cinco de %1</translation>
+    </message>
+    <message>
+        <source>six of %1</source>
+        <translation>seis de %1</translation>
+    </message>
+    <message>
+        <source>seven of %1</source>
+        <translation>siete de %1</translation>
+    </message>
+    <message>
+        <source>eight of %1</source>
+        <translation>ocho de %1</translation>
+    </message>
+    <message>
+        <source>nine of %1</source>
+        <translation>nueve de %1</translation>
+    </message>
+    <message>
+        <source>ten of %1</source>
+        <translation>diez de %1</translation>
+    </message>
+    <message>
+        <source>jack of %1</source>
+        <translation>jota de %1</translation>
+    </message>
+    <message>
+        <source>queen of %1</source>
+        <translation>reina de %1</translation>
+    </message>
+    <message>
+        <source>king of %1</source>
+        <translation>rey de %1</translation>
+    </message>
+    <message>
+        <source>the ace of %1</source>
+        <translation>el as de %1</translation>
+    </message>
+    <message>
+        <source>the two of %1</source>
+        <translation>el dos de %1</translation>
+    </message>
+    <message>
+        <source>the three of %1</source>
+        <translation>el tres de %1</translation>
+    </message>
+    <message>
+        <source>the four of %1</source>
+        <translation>el cuatro de %1</translation>
+    </message>
+    <message>
+        <source>the five of %1</source>
+        <translation>el cinco de %1</translation>
+    </message>
+    <message>
+        <source>the six of %1</source>
+        <translation>el seis de %1</translation>
+    </message>
+    <message>
+        <source>the seven of %1</source>
+        <translation>el siete de %1</translation>
+    </message>
+    <message>
+        <source>the eight of %1</source>
+        <translation>el ocho de %1</translation>
+    </message>
+    <message>
+        <source>the nine of %1</source>
+        <translation>el nueve de %1</translation>
+    </message>
+    <message>
+        <source>the ten of %1</source>
+        <translation>el diez de %1</translation>
+    </message>
+    <message>
+        <source>the jack of %1</source>
+        <translation>la jota de %1</translation>
+    </message>
+    <message>
+        <source>the queen of %1</source>
+        <translation>la reina de %1</translation>
+    </message>
+    <message>
+        <source>the king of %1</source>
+        <translation>el rey de %1</translation>
+    </message>
+    <message>
+        <source>spades</source>
+        <translation>picas</translation>
+    </message>
+    <message>
+        <source>clubs</source>
+        <translation>tréboles</translation>
+    </message>
+    <message>
+        <source>hearts</source>
+        <translation>corazones</translation>
+    </message>
+    <message>
+        <source>diamonds</source>
+        <translation>diamantes</translation>
+    </message>
+</context>
+<context>
+    <name>Menu</name>
+    <message>
+        <source>Back to the game</source>
+        <translation>Volver al juego</translation>
+    </message>
+    <message>
+        <source>Slower</source>
+        <translation>Más lento</translation>
+    </message>
+    <message>
+        <source>Faster</source>
+        <translation>Más rápido</translation>
+    </message>
+    <message>
+        <source>New match</source>
+        <translation>Nueva partida</translation>
+    </message>
+    <message>
+        <source>End the game</source>
+        <translation>Salir del juego</translation>
+    </message>
+</context>
+<context>
+    <name>Numbers</name>
+    <message>
+        <source>.</source>
+        <comment>decimal point</comment>
+        <translation>,</translation>
+    </message>
+</context>
+<context>
+    <name>Options</name>
+    <message>
+        <source>how long each card and suit is offered, 0.5 to 10 seconds; auto learns it from the player&apos;s presses</source>
+        <translation>cuánto tiempo se ofrece cada carta y cada palo, de 0.5 a 10 segundos; auto lo aprende de las pulsaciones del jugador</translation>
+    </message>
+    <message>
+        <source>a left click anywhere on the window is the switch too</source>
+        <translation>un clic izquierdo en cualquier parte de la ventana también sirve de pulsador</translation>
+    </message>
+    <message>
+        <source>any button of any joystick or gamepad is the switch too</source>
+        <translation>cualquier botón de cualquier joystick o mando también sirve de pulsador</translation>
+    </message>
+    <message>
+        <source>a second switch: Return or Enter, the right button, joystick button N (0 to 31), or the key Qt names NAME (key:F8)</source>
+        <translation>un segundo pulsador: Intro (la principal o la del teclado numérico), el botón derecho del ratón, el botón N del joystick (de 0 a 31) o la tecla que Qt llama NAME (key:F8)</translation>
+    </message>
+    <message>
+        <source>presses that follow the last one within this time are ignored, 0 to 2000</source>
+        <translation>se ignoran las pulsaciones que siguen a la anterior dentro de este tiempo, de 0 a 2000</translation>
+    </message>
+    <message>
+        <source>a press counts only once the switch is held this long, 0 to 2000</source>
+        <translation>una pulsación solo cuenta si el pulsador se mantiene pulsado este tiempo, de 0 a 2000</translation>
+    </message>
+    <message>
+        <source>the first offer of a turn and of a suit choice lasts twice the scan time</source>
+        <translation>la primera opción de un turno y de una elección de palo dura el doble del tiempo de barrido</translation>
+    </message>
+    <message>
+        <source>how the offered card is marked: lifted, or lifted and framed</source>
+        <translation>cómo se marca la carta ofrecida: levantada, o levantada y enmarcada</translation>
+    </message>
+    <message>
+        <source>a short sound at each new offer</source>
+        <translation>un sonido corto con cada nueva opción</translation>
+    </message>
+    <message>
+        <source>offered cards and suits, the computer&apos;s plays and the results are spoken</source>
+        <translation>se leen en voz alta las cartas y los palos ofrecidos, las jugadas del ordenador y los resultados</translation>
+    </message>
+    <message>
+        <source>the whole table drawn this many times larger; fit: the largest that fits the screen</source>
+        <translation>toda la mesa se dibuja este número de veces más grande; fit: lo más grande que quepa en la pantalla</translation>
+    </message>
+    <message>
+        <source>large-index: a big rank and suit in the corners of every card</source>
+        <translation>large-index: valor y palo grandes en las esquinas de cada carta</translation>
+    </message>
+    <message>
+        <source>spades black, hearts red, diamonds blue and clubs green</source>
+        <translation>picas en negro, corazones en rojo, diamantes en azul y tréboles en verde</translation>
+    </message>
+    <message>
+        <source>high: a dark table, light text, marked name plates and the strongest offer frame</source>
+        <translation>high: mesa oscura, texto claro, placas de nombre marcadas y el marco de opción más visible</translation>
+    </message>
+    <message>
+        <source>auto: each card offered in turn; step: switch 1 moves, the second switch takes; step-dwell: each press moves, a card left for the scan time is taken; inverse: hold to move, let go to take</source>
+        <translation>auto: las cartas se ofrecen una tras otra; step: el pulsador 1 avanza y el segundo pulsador elige; step-dwell: cada pulsación avanza y se elige la carta en la que se espera el tiempo de barrido; inverse: mantener para avanzar, soltar para elegir</translation>
+    </message>
+    <message>
+        <source>after this many passes with no press the scan rests until the next press; 0 never</source>
+        <translation>tras este número de vueltas sin ninguna pulsación, el barrido se detiene hasta la siguiente pulsación; 0: nunca</translation>
+    </message>
+    <message>
+        <source>a plain line on the table says what a press will do when nothing is offered</source>
+        <translation>una línea sencilla en la mesa indica qué hará una pulsación cuando no se ofrece nada</translation>
+    </message>
+    <message>
+        <source>long-press: holding the switch opens a menu to pause, change the speed, start a new match or end the game</source>
+        <translation>long-press: mantener pulsado el pulsador abre un menú para hacer una pausa, cambiar la velocidad, empezar una nueva partida o salir del juego</translation>
+    </message>
+    <message>
+        <source>how long the switch is held to open the menu, 1.5 to 10 seconds</source>
+        <translation>cuánto tiempo hay que mantener pulsado el pulsador para abrir el menú, de 1.5 a 10 segundos</translation>
+    </message>
+    <message>
+        <source>the language of the table, the speech and the settings; auto: the desktop&apos;s, or English</source>
+        <translation>el idioma de la mesa, de la voz y de los ajustes; auto: el del escritorio, o inglés</translation>
+    </message>
+</context>
+<context>
+    <name>Prompts</name>
+    <message>
+        <source>Press to see your cards again</source>
+        <translation>Pulsa para volver a ver tus cartas</translation>
+    </message>
+    <message>
+        <source>Press to draw a card</source>
+        <translation>Pulsa para robar una carta</translation>
+    </message>
+    <message>
+        <source>Press for the next round</source>
+        <translation>Pulsa para la siguiente ronda</translation>
+    </message>
+    <message>
+        <source>Press for a new match</source>
+        <translation>Pulsa para jugar una nueva partida</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsDialog</name>
+    <message>
+        <source> ms</source>
+        <translation> ms</translation>
+    </message>
+    <message>
+        <source>Wildcrest settings</source>
+        <translation>Ajustes de Wildcrest</translation>
+    </message>
+    <message>
+        <source> s</source>
+        <translation> s</translation>
+    </message>
+    <message>
+        <source>Learn it from the player&apos;s presses</source>
+        <translation>Aprenderlo de las pulsaciones del jugador</translation>
+    </message>
+    <message>
+        <source>A left click is the switch</source>
+        <translation>El clic izquierdo sirve de pulsador</translation>
+    </message>
+    <message>
+        <source>Any joystick or gamepad button is the switch</source>
+        <translation>Cualquier botón de joystick o mando sirve de pulsador</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Ninguno</translation>
+    </message>
+    <message>
+        <source>Return or Enter</source>
+        <translation>Intro</translation>
+    </message>
+    <message>
+        <source>Right click</source>
+        <translation>Clic derecho</translation>
+    </message>
+    <message>
+        <source>Joystick button</source>
+        <translation>Botón de joystick</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>Tecla</translation>
+    </message>
+    <message>
+        <source>Joystick button number</source>
+        <translation>Número del botón de joystick</translation>
+    </message>
+    <message>
+        <source>Key name</source>
+        <translation>Nombre de la tecla</translation>
+    </message>
+    <message>
+        <source>Twice as long</source>
+        <translation>El doble de tiempo</translation>
+    </message>
+    <message>
+        <source>Lifted</source>
+        <translation>Levantada</translation>
+    </message>
+    <message>
+        <source>Lifted and framed</source>
+        <translation>Levantada y enmarcada</translation>
+    </message>
+    <message>
+        <source>A short sound</source>
+        <translation>Un sonido corto</translation>
+    </message>
+    <message>
+        <source>Speak offers, plays and results</source>
+        <translation>Leer en voz alta opciones, jugadas y resultados</translation>
+    </message>
+    <message>
+        <source>As large as the screen allows</source>
+        <translation>Lo más grande que permita la pantalla</translation>
+    </message>
+    <message>
+        <source>Standard</source>
+        <translation>Estándar</translation>
+    </message>
+    <message>
+        <source>Large rank and suit in the corners</source>
+        <translation>Valor y palo grandes en las esquinas</translation>
+    </message>
+    <message>
+        <source>Four colours: diamonds blue, clubs green</source>
+        <translation>Cuatro colores: diamantes azules, tréboles verdes</translation>
+    </message>
+    <message>
+        <source>High: dark table, light text</source>
+        <translation>Alto: mesa oscura, texto claro</translation>
+    </message>
+    <message>
+        <source>Each card in turn (auto)</source>
+        <translation>Una carta tras otra (auto)</translation>
+    </message>
+    <message>
+        <source>Switch 1 moves, switch 2 takes (step)</source>
+        <translation>El pulsador 1 avanza, el 2 elige (step)</translation>
+    </message>
+    <message>
+        <source>Each press moves, waiting takes (step-dwell)</source>
+        <translation>Cada pulsación avanza, esperar elige (step-dwell)</translation>
+    </message>
+    <message>
+        <source>Hold to move, let go to take (inverse)</source>
+        <translation>Mantener para avanzar, soltar para elegir (inverse)</translation>
+    </message>
+    <message>
+        <source>Endless</source>
+        <translation>Sin límite</translation>
+    </message>
+    <message>
+        <source> passes</source>
+        <translation> vueltas</translation>
+    </message>
+    <message>
+        <source>Say what a press will do</source>
+        <translation>Mostrar qué hará cada pulsación</translation>
+    </message>
+    <message>
+        <source>A long press opens the menu</source>
+        <translation>Una pulsación larga abre el menú</translation>
+    </message>
+    <message>
+        <source>The desktop&apos;s language</source>
+        <translation>El idioma del escritorio</translation>
+    </message>
+    <message>
+        <source>&amp;Scan time:</source>
+        <translation>Tiempo de &amp;barrido:</translation>
+    </message>
+    <message>
+        <source>&amp;Mouse:</source>
+        <translation>&amp;Ratón:</translation>
+    </message>
+    <message>
+        <source>&amp;Joystick:</source>
+        <translation>&amp;Joystick:</translation>
+    </message>
+    <message>
+        <source>Second s&amp;witch:</source>
+        <translation>Se&amp;gundo pulsador:</translation>
+    </message>
+    <message>
+        <source>&amp;Debounce:</source>
+        <translation>&amp;Antirrebote:</translation>
+    </message>
+    <message>
+        <source>&amp;Acceptance time:</source>
+        <translation>&amp;Tiempo de aceptación:</translation>
+    </message>
+    <message>
+        <source>&amp;First offer:</source>
+        <translation>&amp;Primera opción:</translation>
+    </message>
+    <message>
+        <source>&amp;Highlight:</source>
+        <translation>R&amp;esaltado:</translation>
+    </message>
+    <message>
+        <source>S&amp;ound at each offer:</source>
+        <translation>&amp;Sonido en cada opción:</translation>
+    </message>
+    <message>
+        <source>S&amp;peech:</source>
+        <translation>Vo&amp;z:</translation>
+    </message>
+    <message>
+        <source>S&amp;canning:</source>
+        <translation>&amp;Modo de barrido:</translation>
+    </message>
+    <message>
+        <source>Scan &amp;loops:</source>
+        <translation>&amp;Vueltas de barrido:</translation>
+    </message>
+    <message>
+        <source>P&amp;rompts:</source>
+        <translation>I&amp;ndicaciones:</translation>
+    </message>
+    <message>
+        <source>Switch m&amp;enu:</source>
+        <translation>Menú &amp;del pulsador:</translation>
+    </message>
+    <message>
+        <source>Menu &amp;hold:</source>
+        <translation>P&amp;ulsación larga:</translation>
+    </message>
+    <message>
+        <source>Table si&amp;ze:</source>
+        <translation>Tamaño de &amp;la mesa:</translation>
+    </message>
+    <message>
+        <source>&amp;Cards:</source>
+        <translation>&amp;Cartas:</translation>
+    </message>
+    <message>
+        <source>Co&amp;ntrast:</source>
+        <translation>C&amp;ontraste:</translation>
+    </message>
+    <message>
+        <source>Lan&amp;guage:</source>
+        <translation>&amp;Idioma:</translation>
+    </message>
+    <message>
+        <source>For the player, saved in %1. Options given on the command line win over these.</source>
+        <translation>Para el jugador; se guardan en %1. Las opciones dadas en la línea de comandos tienen prioridad sobre estas.</translation>
+    </message>
+    <message>
+        <source>The settings file %1 was changed by something else while this dialog was open. Save again to replace it with the settings shown here, or Cancel to keep it as it is now.</source>
+        <translation>El archivo de ajustes %1 se ha modificado desde fuera mientras esta ventana estaba abierta. Pulse Guardar de nuevo para sustituirlo por los ajustes que se muestran aquí, o Cancelar para dejarlo como está ahora.</translation>
+    </message>
+    <message>
+        <source>The second switch&apos;s key needs a name as Qt writes it, such as F8 or Tab.</source>
+        <translation>La tecla del segundo pulsador necesita un nombre tal como lo escribe Qt, por ejemplo F8 o Tab.</translation>
+    </message>
+    <message>
+        <source>Step scanning needs a second switch to take the card on offer: choose one, or another way of scanning.</source>
+        <translation>El barrido paso a paso necesita un segundo pulsador para elegir la carta ofrecida: elija uno, o bien otro modo de barrido.</translation>
+    </message>
+</context>
+<context>
+    <name>Speech</name>
+    <message>
+        <source>nothing to play: press the switch to draw a card</source>
+        <translation>no tienes nada que jugar: pulsa para robar una carta</translation>
+    </message>
+    <message>
+        <source>you draw %1</source>
+        <translation>robas %1</translation>
+    </message>
+    <message>
+        <source>the computer draws a card</source>
+        <translation>el ordenador roba una carta</translation>
+    </message>
+    <message>
+        <source>the computer plays %1 and names %2</source>
+        <translation>el ordenador juega %1 y elige %2</translation>
+    </message>
+    <message>
+        <source>the computer plays %1</source>
+        <translation>el ordenador juega %1</translation>
+    </message>
+    <message>
+        <source>name a suit: %1</source>
+        <translation>elige un palo: %1</translation>
+    </message>
+    <message>
+        <source>the round is over: you have %1, the computer %2</source>
+        <translation>fin de la ronda: tú tienes %1 y el ordenador %2</translation>
+    </message>
+    <message>
+        <source>you win the match</source>
+        <translation>has ganado la partida</translation>
+    </message>
+    <message>
+        <source>the computer wins the match</source>
+        <translation>el ordenador gana la partida</translation>
+    </message>
+    <message>
+        <source>the match is a tie</source>
+        <translation>la partida termina en empate</translation>
+    </message>
+    <message>
+        <source>menu</source>
+        <translation>menú</translation>
+    </message>
+    <message>
+        <source>each offer now lasts %1 seconds</source>
+        <translation>ahora cada opción dura %1 segundos</translation>
+    </message>
+</context>
+<context>
+    <name>SwitchTryOut</name>
+    <message>
+        <source>%1 ms</source>
+        <translation>%1 ms</translation>
+    </message>
+    <message>
+        <source>%1 button %2</source>
+        <translation>botón %2 del %1</translation>
+    </message>
+    <message>
+        <source>%1, switch %2</source>
+        <translation>%1, pulsador %2</translation>
+    </message>
+    <message>
+        <source>%1, held %2</source>
+        <translation>%1, duración %2</translation>
+    </message>
+    <message>
+        <source>%1, %2 since the last</source>
+        <translation>%1, %2 desde la anterior</translation>
+    </message>
+    <message>
+        <source>%1, the first</source>
+        <translation>%1, la primera</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Press the player&apos;s switch</source>
+        <translation>Accione el pulsador del jugador</translation>
+    </message>
+    <message>
+        <source>Keys and clicks here, and any joystick button, are shown as the game would take them under the debounce and acceptance set below. Tab leaves this panel.</source>
+        <translation>Las teclas y los clics aquí, y cualquier botón de joystick, se muestran tal como los tomaría el juego con el antirrebote y el tiempo de aceptación configurados abajo. Tab sale de este panel.</translation>
+    </message>
+    <message>
+        <source>Presses seen</source>
+        <translation>Pulsaciones detectadas</translation>
+    </message>
+    <message>
+        <source>After %1 presses a debounce is suggested from the bounces seen.</source>
+        <translation>Tras %1 pulsaciones se sugiere un antirrebote según los rebotes detectados.</translation>
+    </message>
+    <message>
+        <source>Use this debounce</source>
+        <translation>Usar este antirrebote</translation>
+    </message>
+    <message>
+        <source>No bounces in %1 presses: no debounce is needed.</source>
+        <translation>Ningún rebote en %1 pulsaciones: no hace falta antirrebote.</translation>
+    </message>
+    <message>
+        <source>Bounces up to %1 in %2 presses: a debounce of %3 ms is suggested.</source>
+        <translation>Rebotes de hasta %1 en %2 pulsaciones: se sugiere un antirrebote de %3 ms.</translation>
+    </message>
+    <message>
+        <source>key</source>
+        <translation>tecla</translation>
+    </message>
+    <message>
+        <source>mouse</source>
+        <translation>ratón</translation>
+    </message>
+    <message>
+        <source>joystick</source>
+        <translation>joystick</translation>
+    </message>
+    <message>
+        <source>counted</source>
+        <translation>contada</translation>
+    </message>
+    <message>
+        <source>ignored: within debounce</source>
+        <translation>ignorada: dentro del antirrebote</translation>
+    </message>
+    <message>
+        <source>ignored: released after %1 ms, acceptance %2 ms</source>
+        <translation>ignorada: soltada a los %1 ms, aceptación de %2 ms</translation>
+    </message>
+    <message>
+        <source>ignored: the switch was already down</source>
+        <translation>ignorada: el pulsador ya estaba pulsado</translation>
+    </message>
+    <message>
+        <source>not counted</source>
+        <translation>no contada</translation>
+    </message>
+</context>
+<context>
+    <name>Table</name>
+    <message>
+        <source>Round: %1 of 5</source>
+        <translation>Ronda: %1 de 5</translation>
+    </message>
+    <message>
+        <source>START</source>
+        <translation>INICIO</translation>
+    </message>
+    <message>
+        <source>Player</source>
+        <translation>Jugador</translation>
+    </message>
+    <message>
+        <source>Computer</source>
+        <translation>Ordenador</translation>
+    </message>
+    <message>
+        <source>Player Wins!</source>
+        <translation>¡Has ganado!</translation>
+    </message>
+    <message>
+        <source>Computer Wins!</source>
+        <translation>¡Has perdido!</translation>
+    </message>
+    <message>
+        <source>Tie Game!</source>
+        <translation>¡Empate!</translation>
+    </message>
+    <message>
+        <source>[Press any key to start]</source>
+        <translation>[Pulsa cualquier tecla para empezar]</translation>
+    </message>
+    <message>
+        <source>A game of eights for players who use one switch</source>
+        <translation>Un juego de ocho loco para jugadores que usan un solo pulsador</translation>
+    </message>
+    <message>
+        <source>Any key that types a character, a click or a controller button is the switch</source>
+        <translation>Cualquier tecla que escriba un carácter, un clic o un botón de mando es el pulsador</translation>
+    </message>
+    <message>
+        <source>To set it up for a player: wildcrest --settings</source>
+        <translation>Para ajustarlo a un jugador: wildcrest --settings</translation>
+    </message>
+    <message>
+        <source>Esc ends the game at any time</source>
+        <translation>Esc cierra el juego en cualquier momento</translation>
+    </message>
+    <message>
+        <source>one switch, every card</source>
+        <translation>un pulsador, cada carta</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n card</source>
+        <translation>
+            <numerusform>%n carta</numerusform>
+            <numerusform>%n carta</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n cards</source>
+        <translation>
+            <numerusform>%n carta</numerusform>
+            <numerusform>%n cartas</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Your hand</source>
+        <translation>Tu mano</translation>
+    </message>
+    <message>
+        <source>Computer&apos;s hand</source>
+        <translation>Mano del ordenador</translation>
+    </message>
+    <message>
+        <source>%1, empty place</source>
+        <translation>%1, hueco vacío</translation>
+    </message>
+    <message>
+        <source>%1, card %2 of %3</source>
+        <translation>%1, carta %2 de %3</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Your hand: %1</source>
+        <translation>Tu mano: %1</translation>
+    </message>
+    <message>
+        <source>Computer&apos;s hand: %1</source>
+        <translation>Mano del ordenador: %1</translation>
+    </message>
+    <message>
+        <source>Name a suit: %1</source>
+        <translation>Elige un palo: %1</translation>
+    </message>
+    <message>
+        <source>Pile: empty</source>
+        <translation>Montón: vacío</translation>
+    </message>
+    <message>
+        <source>Pile: eight, %1 named</source>
+        <translation>Montón: un ocho, palo elegido: %1</translation>
+    </message>
+    <message>
+        <source>Pile: %1</source>
+        <translation>Montón: %1</translation>
+    </message>
+    <message>
+        <source>Deck: %1</source>
+        <translation>Mazo: %1</translation>
+    </message>
+    <message>
+        <source>Card on its way</source>
+        <translation>Carta en movimiento</translation>
+    </message>
+    <message>
+        <source>%1, to play</source>
+        <translation>%1, su turno</translation>
+    </message>
+    <message>
+        <source>Player %1, Computer %2</source>
+        <translation>Jugador %1, Ordenador %2</translation>
+    </message>
+    <message>
+        <source>Computer %1, Player %2</source>
+        <translation>Ordenador %1, Jugador %2</translation>
+    </message>
+    <message>
+        <source>The Wildcrest crest</source>
+        <translation>El escudo de Wildcrest</translation>
+    </message>
+    <message>
+        <source>One switch. Every card.</source>
+        <translation>Un pulsador. Cada carta.</translation>
+    </message>
+</context>
+<context>
+    <name>Usage</name>
+    <message>
+        <source>Usage: wildcrest [--OPTION=VALUE]...
+       wildcrest --settings | --help | --version
+
+A card game played with one switch: each choice is offered in turn and one
+press of any key, a click or any joystick button takes it. Esc ends the game.
+</source>
+        <translation>Uso: wildcrest [--OPTION=VALUE]...
+     wildcrest --settings | --help | --version
+
+Un juego de cartas que se juega con un solo pulsador: las opciones se ofrecen
+una tras otra y basta pulsar cualquier tecla, hacer clic o pulsar cualquier
+botón de joystick para elegir una. Esc cierra el juego.
+</translation>
+    </message>
+    <message>
+        <source>Options (also read from %1,
+where the command line wins):</source>
+        <translation>Opciones (también se leen de %1;
+la línea de comandos tiene prioridad):</translation>
+    </message>
+    <message>
+        <source>%1 (default %2)</source>
+        <translation>%1 (por defecto: %2)</translation>
+    </message>
+    <message>
+        <source>open the settings dialog, which writes that file</source>
+        <translation>abre la ventana de ajustes, que escribe ese archivo</translation>
+    </message>
+    <message>
+        <source>show this text</source>
+        <translation>muestra este texto</translation>
+    </message>
+    <message>
+        <source>show the version</source>
+        <translation>muestra la versión</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,806 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="nl_NL">
+<context>
+    <name>Cards</name>
+    <message>
+        <source>ace of %1</source>
+        <translation>%1aas</translation>
+    </message>
+    <message>
+        <source>two of %1</source>
+        <translation>%1twee</translation>
+    </message>
+    <message>
+        <source>three of %1</source>
+        <translation>%1drie</translation>
+    </message>
+    <message>
+        <source>four of %1</source>
+        <translation>%1vier</translation>
+    </message>
+    <message>
+        <source>five of %1</source>
+        <translation>%1vijf</translation>
+    </message>
+    <message>
+        <source>six of %1</source>
+        <translation>%1zes</translation>
+    </message>
+    <message>
+        <source>seven of %1</source>
+        <translation>%1zeven</translation>
+    </message>
+    <message>
+        <source>eight of %1</source>
+        <translation>%1acht</translation>
+    </message>
+    <message>
+        <source>nine of %1</source>
+        <translation>%1negen</translation>
+    </message>
+    <message>
+        <source>ten of %1</source>
+        <translation>%1tien</translation>
+    </message>
+    <message>
+        <source>jack of %1</source>
+        <translation>%1boer</translation>
+    </message>
+    <message>
+        <source>queen of %1</source>
+        <translation>%1vrouw</translation>
+    </message>
+    <message>
+        <source>king of %1</source>
+        <translation>%1heer</translation>
+    </message>
+    <message>
+        <source>the ace of %1</source>
+        <translation>de %1aas</translation>
+    </message>
+    <message>
+        <source>the two of %1</source>
+        <translation>de %1twee</translation>
+    </message>
+    <message>
+        <source>the three of %1</source>
+        <translation>de %1drie</translation>
+    </message>
+    <message>
+        <source>the four of %1</source>
+        <translation>de %1vier</translation>
+    </message>
+    <message>
+        <source>the five of %1</source>
+        <translation>de %1vijf</translation>
+    </message>
+    <message>
+        <source>the six of %1</source>
+        <translation>de %1zes</translation>
+    </message>
+    <message>
+        <source>the seven of %1</source>
+        <translation>de %1zeven</translation>
+    </message>
+    <message>
+        <source>the eight of %1</source>
+        <translation>de %1acht</translation>
+    </message>
+    <message>
+        <source>the nine of %1</source>
+        <translation>de %1negen</translation>
+    </message>
+    <message>
+        <source>the ten of %1</source>
+        <translation>de %1tien</translation>
+    </message>
+    <message>
+        <source>the jack of %1</source>
+        <translation>de %1boer</translation>
+    </message>
+    <message>
+        <source>the queen of %1</source>
+        <translation>de %1vrouw</translation>
+    </message>
+    <message>
+        <source>the king of %1</source>
+        <translation>de %1heer</translation>
+    </message>
+    <message>
+        <source>spades</source>
+        <translation>schoppen</translation>
+    </message>
+    <message>
+        <source>clubs</source>
+        <translation>klaveren</translation>
+    </message>
+    <message>
+        <source>hearts</source>
+        <translation>harten</translation>
+    </message>
+    <message>
+        <source>diamonds</source>
+        <translation>ruiten</translation>
+    </message>
+</context>
+<context>
+    <name>Menu</name>
+    <message>
+        <source>Back to the game</source>
+        <translation>Terug naar het spel</translation>
+    </message>
+    <message>
+        <source>Slower</source>
+        <translation>Langzamer</translation>
+    </message>
+    <message>
+        <source>Faster</source>
+        <translation>Sneller</translation>
+    </message>
+    <message>
+        <source>New match</source>
+        <translation>Nieuwe partij</translation>
+    </message>
+    <message>
+        <source>End the game</source>
+        <translation>Spel beëindigen</translation>
+    </message>
+</context>
+<context>
+    <name>Numbers</name>
+    <message>
+        <source>.</source>
+        <comment>decimal point</comment>
+        <translation>,</translation>
+    </message>
+</context>
+<context>
+    <name>Options</name>
+    <message>
+        <source>how long each card and suit is offered, 0.5 to 10 seconds; auto learns it from the player&apos;s presses</source>
+        <translation>hoe lang elke kaart en kleur wordt aangeboden, 0.5 tot 10 seconden; auto leert het uit hoe de speler drukt</translation>
+    </message>
+    <message>
+        <source>a left click anywhere on the window is the switch too</source>
+        <translation>een linkerklik ergens in het venster werkt ook als schakelaar</translation>
+    </message>
+    <message>
+        <source>any button of any joystick or gamepad is the switch too</source>
+        <translation>elke knop van elke joystick of gamepad werkt ook als schakelaar</translation>
+    </message>
+    <message>
+        <source>a second switch: Return or Enter, the right button, joystick button N (0 to 31), or the key Qt names NAME (key:F8)</source>
+        <translation>een tweede schakelaar: Return of Enter, de rechtermuisknop, joystickknop N (0 tot 31), of de toets die Qt NAME noemt (key:F8)</translation>
+    </message>
+    <message>
+        <source>presses that follow the last one within this time are ignored, 0 to 2000</source>
+        <translation>drukken die binnen deze tijd na de vorige komen, worden genegeerd, 0 tot 2000</translation>
+    </message>
+    <message>
+        <source>a press counts only once the switch is held this long, 0 to 2000</source>
+        <translation>een druk telt pas als de schakelaar zo lang wordt ingedrukt, 0 tot 2000</translation>
+    </message>
+    <message>
+        <source>the first offer of a turn and of a suit choice lasts twice the scan time</source>
+        <translation>de eerste keuze van een beurt en van een kleurkeuze duurt twee keer de scantijd</translation>
+    </message>
+    <message>
+        <source>how the offered card is marked: lifted, or lifted and framed</source>
+        <translation>hoe de aangeboden kaart wordt gemarkeerd: opgetild, of opgetild en omkaderd</translation>
+    </message>
+    <message>
+        <source>a short sound at each new offer</source>
+        <translation>een kort geluid bij elke nieuwe keuze</translation>
+    </message>
+    <message>
+        <source>offered cards and suits, the computer&apos;s plays and the results are spoken</source>
+        <translation>aangeboden kaarten en kleuren, de zetten van de computer en de uitslagen worden uitgesproken</translation>
+    </message>
+    <message>
+        <source>the whole table drawn this many times larger; fit: the largest that fits the screen</source>
+        <translation>de hele tafel zoveel keer groter getekend; fit: zo groot als op het scherm past</translation>
+    </message>
+    <message>
+        <source>large-index: a big rank and suit in the corners of every card</source>
+        <translation>large-index: een grote waarde en kleur in de hoeken van elke kaart</translation>
+    </message>
+    <message>
+        <source>spades black, hearts red, diamonds blue and clubs green</source>
+        <translation>schoppen zwart, harten rood, ruiten blauw en klaveren groen</translation>
+    </message>
+    <message>
+        <source>high: a dark table, light text, marked name plates and the strongest offer frame</source>
+        <translation>high: een donkere tafel, lichte tekst, gemarkeerde naambordjes en het sterkste kader om de keuze</translation>
+    </message>
+    <message>
+        <source>auto: each card offered in turn; step: switch 1 moves, the second switch takes; step-dwell: each press moves, a card left for the scan time is taken; inverse: hold to move, let go to take</source>
+        <translation>auto: elke kaart om de beurt aangeboden; step: schakelaar 1 gaat verder, de tweede schakelaar kiest; step-dwell: elke druk gaat verder, een kaart waarop je de scantijd blijft staan wordt gekozen; inverse: vasthouden om verder te gaan, loslaten om te kiezen</translation>
+    </message>
+    <message>
+        <source>after this many passes with no press the scan rests until the next press; 0 never</source>
+        <translation>na zoveel scanrondes zonder druk rust het scannen tot de volgende druk; 0 nooit</translation>
+    </message>
+    <message>
+        <source>a plain line on the table says what a press will do when nothing is offered</source>
+        <translation>een gewone regel op de tafel zegt wat een druk doet als er niets wordt aangeboden</translation>
+    </message>
+    <message>
+        <source>long-press: holding the switch opens a menu to pause, change the speed, start a new match or end the game</source>
+        <translation>long-press: de schakelaar vasthouden opent een menu om te pauzeren, de snelheid te veranderen, een nieuwe partij te beginnen of het spel te beëindigen</translation>
+    </message>
+    <message>
+        <source>how long the switch is held to open the menu, 1.5 to 10 seconds</source>
+        <translation>hoe lang de schakelaar wordt vastgehouden om het menu te openen, 1.5 tot 10 seconden</translation>
+    </message>
+    <message>
+        <source>the language of the table, the speech and the settings; auto: the desktop&apos;s, or English</source>
+        <translation>de taal van de tafel, de spraak en de instellingen; auto: die van het systeem, of Engels</translation>
+    </message>
+</context>
+<context>
+    <name>Prompts</name>
+    <message>
+        <source>Press to see your cards again</source>
+        <translation>Druk om je kaarten weer te zien</translation>
+    </message>
+    <message>
+        <source>Press to draw a card</source>
+        <translation>Druk om een kaart te pakken</translation>
+    </message>
+    <message>
+        <source>Press for the next round</source>
+        <translation>Druk voor de volgende ronde</translation>
+    </message>
+    <message>
+        <source>Press for a new match</source>
+        <translation>Druk voor een nieuwe partij</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsDialog</name>
+    <message>
+        <source> ms</source>
+        <translation> ms</translation>
+    </message>
+    <message>
+        <source>Wildcrest settings</source>
+        <translation>Wildcrest-instellingen</translation>
+    </message>
+    <message>
+        <source> s</source>
+        <translation> s</translation>
+    </message>
+    <message>
+        <source>Learn it from the player&apos;s presses</source>
+        <translation>Leren uit hoe de speler drukt</translation>
+    </message>
+    <message>
+        <source>A left click is the switch</source>
+        <translation>Een linkerklik werkt als schakelaar</translation>
+    </message>
+    <message>
+        <source>Any joystick or gamepad button is the switch</source>
+        <translation>Elke knop van een joystick of gamepad werkt als schakelaar</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Geen</translation>
+    </message>
+    <message>
+        <source>Return or Enter</source>
+        <translation>Return of Enter</translation>
+    </message>
+    <message>
+        <source>Right click</source>
+        <translation>Rechterklik</translation>
+    </message>
+    <message>
+        <source>Joystick button</source>
+        <translation>Joystickknop</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>Toets</translation>
+    </message>
+    <message>
+        <source>Joystick button number</source>
+        <translation>Nummer van de joystickknop</translation>
+    </message>
+    <message>
+        <source>Key name</source>
+        <translation>Naam van de toets</translation>
+    </message>
+    <message>
+        <source>Twice as long</source>
+        <translation>Twee keer zo lang</translation>
+    </message>
+    <message>
+        <source>Lifted</source>
+        <translation>Opgetild</translation>
+    </message>
+    <message>
+        <source>Lifted and framed</source>
+        <translation>Opgetild en omkaderd</translation>
+    </message>
+    <message>
+        <source>A short sound</source>
+        <translation>Een kort geluid</translation>
+    </message>
+    <message>
+        <source>Speak offers, plays and results</source>
+        <translation>Keuzes, zetten en uitslagen uitspreken</translation>
+    </message>
+    <message>
+        <source>As large as the screen allows</source>
+        <translation>Zo groot als het scherm toelaat</translation>
+    </message>
+    <message>
+        <source>Standard</source>
+        <translation>Standaard</translation>
+    </message>
+    <message>
+        <source>Large rank and suit in the corners</source>
+        <translation>Grote waarde en kleur in de hoeken</translation>
+    </message>
+    <message>
+        <source>Four colours: diamonds blue, clubs green</source>
+        <translation>Vier kleuren: ruiten blauw, klaveren groen</translation>
+    </message>
+    <message>
+        <source>High: dark table, light text</source>
+        <translation>Hoog: donkere tafel, lichte tekst</translation>
+    </message>
+    <message>
+        <source>Each card in turn (auto)</source>
+        <translation>Elke kaart om de beurt (auto)</translation>
+    </message>
+    <message>
+        <source>Switch 1 moves, switch 2 takes (step)</source>
+        <translation>Schakelaar 1 gaat verder, schakelaar 2 kiest (step)</translation>
+    </message>
+    <message>
+        <source>Each press moves, waiting takes (step-dwell)</source>
+        <translation>Elke druk gaat verder, wachten kiest (step-dwell)</translation>
+    </message>
+    <message>
+        <source>Hold to move, let go to take (inverse)</source>
+        <translation>Vasthouden gaat verder, loslaten kiest (inverse)</translation>
+    </message>
+    <message>
+        <source>Endless</source>
+        <translation>Eindeloos</translation>
+    </message>
+    <message>
+        <source> passes</source>
+        <translation> rondes</translation>
+    </message>
+    <message>
+        <source>Say what a press will do</source>
+        <translation>Laten zien wat een druk doet</translation>
+    </message>
+    <message>
+        <source>A long press opens the menu</source>
+        <translation>Lang drukken opent het menu</translation>
+    </message>
+    <message>
+        <source>The desktop&apos;s language</source>
+        <translation>De taal van het systeem</translation>
+    </message>
+    <message>
+        <source>&amp;Scan time:</source>
+        <translation>&amp;Scantijd:</translation>
+    </message>
+    <message>
+        <source>&amp;Mouse:</source>
+        <translation>&amp;Muis:</translation>
+    </message>
+    <message>
+        <source>&amp;Joystick:</source>
+        <translation>&amp;Joystick:</translation>
+    </message>
+    <message>
+        <source>Second s&amp;witch:</source>
+        <translation>T&amp;weede schakelaar:</translation>
+    </message>
+    <message>
+        <source>&amp;Debounce:</source>
+        <translation>&amp;Negeertijd:</translation>
+    </message>
+    <message>
+        <source>&amp;Acceptance time:</source>
+        <translation>&amp;Acceptatietijd:</translation>
+    </message>
+    <message>
+        <source>&amp;First offer:</source>
+        <translation>&amp;Eerste keuze:</translation>
+    </message>
+    <message>
+        <source>&amp;Highlight:</source>
+        <translation>Marker&amp;ing:</translation>
+    </message>
+    <message>
+        <source>S&amp;ound at each offer:</source>
+        <translation>&amp;Geluid bij elke keuze:</translation>
+    </message>
+    <message>
+        <source>S&amp;peech:</source>
+        <translation>S&amp;praak:</translation>
+    </message>
+    <message>
+        <source>S&amp;canning:</source>
+        <translation>Scanmet&amp;hode:</translation>
+    </message>
+    <message>
+        <source>Scan &amp;loops:</source>
+        <translation>Scan&amp;rondes:</translation>
+    </message>
+    <message>
+        <source>P&amp;rompts:</source>
+        <translation>Aanwij&amp;zingen:</translation>
+    </message>
+    <message>
+        <source>Switch m&amp;enu:</source>
+        <translation>Schakelaarmen&amp;u:</translation>
+    </message>
+    <message>
+        <source>Menu &amp;hold:</source>
+        <translation>&amp;Vasthouden voor menu:</translation>
+    </message>
+    <message>
+        <source>Table si&amp;ze:</source>
+        <translation>Tafelgr&amp;ootte:</translation>
+    </message>
+    <message>
+        <source>&amp;Cards:</source>
+        <translation>&amp;Kaarten:</translation>
+    </message>
+    <message>
+        <source>Co&amp;ntrast:</source>
+        <translation>&amp;Contrast:</translation>
+    </message>
+    <message>
+        <source>Lan&amp;guage:</source>
+        <translation>&amp;Taal:</translation>
+    </message>
+    <message>
+        <source>For the player, saved in %1. Options given on the command line win over these.</source>
+        <translation>Voor de speler, opgeslagen in %1. Opties die op de opdrachtregel worden meegegeven, hebben voorrang op deze instellingen.</translation>
+    </message>
+    <message>
+        <source>The settings file %1 was changed by something else while this dialog was open. Save again to replace it with the settings shown here, or Cancel to keep it as it is now.</source>
+        <translation>Het instellingenbestand %1 is door iets anders gewijzigd terwijl dit venster open was. Kies opnieuw Opslaan om het te vervangen door de instellingen die hier staan, of Annuleren om het te laten zoals het nu is.</translation>
+    </message>
+    <message>
+        <source>The second switch&apos;s key needs a name as Qt writes it, such as F8 or Tab.</source>
+        <translation>De toets van de tweede schakelaar heeft een naam nodig zoals Qt die schrijft, bijvoorbeeld F8 of Tab.</translation>
+    </message>
+    <message>
+        <source>Step scanning needs a second switch to take the card on offer: choose one, or another way of scanning.</source>
+        <translation>Stapsgewijs scannen heeft een tweede schakelaar nodig om de aangeboden kaart te kiezen: kies er een, of kies een andere manier van scannen.</translation>
+    </message>
+</context>
+<context>
+    <name>Speech</name>
+    <message>
+        <source>nothing to play: press the switch to draw a card</source>
+        <translation>je kunt niets spelen: druk op de schakelaar om een kaart te pakken</translation>
+    </message>
+    <message>
+        <source>you draw %1</source>
+        <translation>je pakt %1</translation>
+    </message>
+    <message>
+        <source>the computer draws a card</source>
+        <translation>de computer pakt een kaart</translation>
+    </message>
+    <message>
+        <source>the computer plays %1 and names %2</source>
+        <translation>de computer speelt %1 en kiest %2</translation>
+    </message>
+    <message>
+        <source>the computer plays %1</source>
+        <translation>de computer speelt %1</translation>
+    </message>
+    <message>
+        <source>name a suit: %1</source>
+        <translation>kies een kleur: %1</translation>
+    </message>
+    <message>
+        <source>the round is over: you have %1, the computer %2</source>
+        <translation>de ronde is voorbij: jij hebt %1, de computer %2</translation>
+    </message>
+    <message>
+        <source>you win the match</source>
+        <translation>je wint de partij</translation>
+    </message>
+    <message>
+        <source>the computer wins the match</source>
+        <translation>de computer wint de partij</translation>
+    </message>
+    <message>
+        <source>the match is a tie</source>
+        <translation>de partij eindigt gelijk</translation>
+    </message>
+    <message>
+        <source>menu</source>
+        <translation>menu</translation>
+    </message>
+    <message>
+        <source>each offer now lasts %1 seconds</source>
+        <translation>elke keuze duurt nu %1 seconden</translation>
+    </message>
+</context>
+<context>
+    <name>SwitchTryOut</name>
+    <message>
+        <source>%1 ms</source>
+        <translation>%1 ms</translation>
+    </message>
+    <message>
+        <source>%1 button %2</source>
+        <translation>%1knop %2</translation>
+    </message>
+    <message>
+        <source>%1, switch %2</source>
+        <translation>%1, schakelaar %2</translation>
+    </message>
+    <message>
+        <source>%1, held %2</source>
+        <translation>%1, %2 ingedrukt</translation>
+    </message>
+    <message>
+        <source>%1, %2 since the last</source>
+        <translation>%1, %2 na de vorige</translation>
+    </message>
+    <message>
+        <source>%1, the first</source>
+        <translation>%1, de eerste</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Press the player&apos;s switch</source>
+        <translation>Druk op de schakelaar van de speler</translation>
+    </message>
+    <message>
+        <source>Keys and clicks here, and any joystick button, are shown as the game would take them under the debounce and acceptance set below. Tab leaves this panel.</source>
+        <translation>Toetsen en klikken hier, en elke joystickknop, worden getoond zoals het spel ze zou opvatten met de negeertijd en acceptatietijd die hieronder zijn ingesteld. Tab verlaat dit paneel.</translation>
+    </message>
+    <message>
+        <source>Presses seen</source>
+        <translation>Waargenomen drukken</translation>
+    </message>
+    <message>
+        <source>After %1 presses a debounce is suggested from the bounces seen.</source>
+        <translation>Na %1 keer drukken wordt op basis van het gemeten stuiteren een negeertijd aangeraden.</translation>
+    </message>
+    <message>
+        <source>Use this debounce</source>
+        <translation>Deze negeertijd gebruiken</translation>
+    </message>
+    <message>
+        <source>No bounces in %1 presses: no debounce is needed.</source>
+        <translation>Geen stuiteren bij %1 keer drukken: een negeertijd is niet nodig.</translation>
+    </message>
+    <message>
+        <source>Bounces up to %1 in %2 presses: a debounce of %3 ms is suggested.</source>
+        <translation>Stuiteren tot %1 bij %2 keer drukken: een negeertijd van %3 ms wordt aangeraden.</translation>
+    </message>
+    <message>
+        <source>key</source>
+        <translation>toets</translation>
+    </message>
+    <message>
+        <source>mouse</source>
+        <translation>muis</translation>
+    </message>
+    <message>
+        <source>joystick</source>
+        <translation>joystick</translation>
+    </message>
+    <message>
+        <source>counted</source>
+        <translation>geteld</translation>
+    </message>
+    <message>
+        <source>ignored: within debounce</source>
+        <translation>genegeerd: binnen de negeertijd</translation>
+    </message>
+    <message>
+        <source>ignored: released after %1 ms, acceptance %2 ms</source>
+        <translation>genegeerd: losgelaten na %1 ms, acceptatietijd %2 ms</translation>
+    </message>
+    <message>
+        <source>ignored: the switch was already down</source>
+        <translation>genegeerd: de schakelaar was al ingedrukt</translation>
+    </message>
+    <message>
+        <source>not counted</source>
+        <translation>niet geteld</translation>
+    </message>
+</context>
+<context>
+    <name>Table</name>
+    <message>
+        <source>Round: %1 of 5</source>
+        <translation>Ronde: %1 van 5</translation>
+    </message>
+    <message>
+        <source>START</source>
+        <translation>START</translation>
+    </message>
+    <message>
+        <source>Player</source>
+        <translation>Speler</translation>
+    </message>
+    <message>
+        <source>Computer</source>
+        <translation>Computer</translation>
+    </message>
+    <message>
+        <source>Player Wins!</source>
+        <translation>Speler wint!</translation>
+    </message>
+    <message>
+        <source>Computer Wins!</source>
+        <translation>Computer wint!</translation>
+    </message>
+    <message>
+        <source>Tie Game!</source>
+        <translation>Gelijkspel!</translation>
+    </message>
+    <message>
+        <source>[Press any key to start]</source>
+        <translation>[Druk op een toets om te beginnen]</translation>
+    </message>
+    <message>
+        <source>A game of eights for players who use one switch</source>
+        <translation>Een kaartspel met wilde achten voor spelers die één schakelaar gebruiken</translation>
+    </message>
+    <message>
+        <source>Any key that types a character, a click or a controller button is the switch</source>
+        <translation>Elke toets die een teken typt, een klik of een controllerknop is de schakelaar</translation>
+    </message>
+    <message>
+        <source>To set it up for a player: wildcrest --settings</source>
+        <translation>Instellen voor een speler: wildcrest --settings</translation>
+    </message>
+    <message>
+        <source>Esc ends the game at any time</source>
+        <translation>Esc beëindigt het spel op elk moment</translation>
+    </message>
+    <message>
+        <source>one switch, every card</source>
+        <translation>één knop, elke kaart</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n card</source>
+        <translation>
+            <numerusform>%n kaart</numerusform>
+            <numerusform>%n kaart</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n cards</source>
+        <translation>
+            <numerusform>%n kaart</numerusform>
+            <numerusform>%n kaarten</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Your hand</source>
+        <translation>Jouw hand</translation>
+    </message>
+    <message>
+        <source>Computer&apos;s hand</source>
+        <translation>Hand van de computer</translation>
+    </message>
+    <message>
+        <source>%1, empty place</source>
+        <translation>%1, lege plaats</translation>
+    </message>
+    <message>
+        <source>%1, card %2 of %3</source>
+        <translation>%1, kaart %2 van %3</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Your hand: %1</source>
+        <translation>Jouw hand: %1</translation>
+    </message>
+    <message>
+        <source>Computer&apos;s hand: %1</source>
+        <translation>Hand van de computer: %1</translation>
+    </message>
+    <message>
+        <source>Name a suit: %1</source>
+        <translation>Kies een kleur: %1</translation>
+    </message>
+    <message>
+        <source>Pile: empty</source>
+        <translation>Aflegstapel: leeg</translation>
+    </message>
+    <message>
+        <source>Pile: eight, %1 named</source>
+        <translation>Aflegstapel: acht, %1 gekozen</translation>
+    </message>
+    <message>
+        <source>Pile: %1</source>
+        <translation>Aflegstapel: %1</translation>
+    </message>
+    <message>
+        <source>Deck: %1</source>
+        <translation>Trekstapel: %1</translation>
+    </message>
+    <message>
+        <source>Card on its way</source>
+        <translation>Kaart onderweg</translation>
+    </message>
+    <message>
+        <source>%1, to play</source>
+        <translation>%1, aan de beurt</translation>
+    </message>
+    <message>
+        <source>Player %1, Computer %2</source>
+        <translation>Speler %1, Computer %2</translation>
+    </message>
+    <message>
+        <source>Computer %1, Player %2</source>
+        <translation>Computer %1, Speler %2</translation>
+    </message>
+    <message>
+        <source>The Wildcrest crest</source>
+        <translation>Het wapenschild van Wildcrest</translation>
+    </message>
+    <message>
+        <source>One switch. Every card.</source>
+        <translation>Eén knop. Elke kaart.</translation>
+    </message>
+</context>
+<context>
+    <name>Usage</name>
+    <message>
+        <source>Usage: wildcrest [--OPTION=VALUE]...
+       wildcrest --settings | --help | --version
+
+A card game played with one switch: each choice is offered in turn and one
+press of any key, a click or any joystick button takes it. Esc ends the game.
+</source>
+        <translation>Gebruik: wildcrest [--OPTION=VALUE]...
+         wildcrest --settings | --help | --version
+
+Een kaartspel dat je met één schakelaar speelt: elke keuze wordt om de beurt
+aangeboden en één druk op een toets, een klik of een joystickknop kiest hem.
+Esc beëindigt het spel.
+</translation>
+    </message>
+    <message>
+        <source>Options (also read from %1,
+where the command line wins):</source>
+        <translation>Opties (ook gelezen uit %1,
+waarbij de opdrachtregel voorrang heeft):</translation>
+    </message>
+    <message>
+        <source>%1 (default %2)</source>
+        <translation>%1 (standaard %2)</translation>
+    </message>
+    <message>
+        <source>open the settings dialog, which writes that file</source>
+        <translation>het instellingenvenster openen, dat dit bestand opslaat</translation>
+    </message>
+    <message>
+        <source>show this text</source>
+        <translation>deze tekst tonen</translation>
+    </message>
+    <message>
+        <source>show the version</source>
+        <translation>de versie tonen</translation>
+    </message>
+</context>
+</TS>
