@@ -11,7 +11,7 @@ wildcrest_packages=(
   qt6-base-dev libgl-dev qt6-wayland weston
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation
-  libcanberra-dev sound-theme-freedesktop
+  libcanberra-dev libasound2-dev sound-theme-freedesktop
   libspeechd-dev speech-dispatcher
   libsdl2-dev
   clang libclang-rt-14-dev

@@ -3,10 +3,42 @@
 
 #include <QApplication>
 
+#include <alsa/asoundlib.h>
 #include <canberra.h>
+
+#include <atomic>
+#include <cstdarg>
+#include <cstdio>
 
 namespace wildcrest
 {
+
+namespace
+{
+
+    std::atomic_flag soundTroubleSaid = ATOMIC_FLAG_INIT;
+
+    // Said once in a run: a device that has gone stays gone, and a line for
+    // every offer would bury everything else the game has to say.
+    void sayOnce(const char *why)
+    {
+        if (!soundTroubleSaid.test_and_set())
+            std::fprintf(stderr, "wildcrest: sound: %s; the offer cue and the match-end bell may be silent\n", why);
+    }
+
+    // ALSA, which libcanberra plays through, writes several lines for every
+    // sound it cannot play, and from libcanberra's own threads; they come here.
+    void alsaTrouble(const char *, int, const char *, int, const char *format, ...)
+    {
+        char text[256];
+        va_list args;
+        va_start(args, format);
+        std::vsnprintf(text, sizeof text, format, args);
+        va_end(args);
+        sayOnce(text);
+    }
+
+} // namespace
 
 Bell::~Bell()
 {
@@ -17,15 +49,19 @@ Bell::~Bell()
 bool Bell::playThemeSound(const char *eventId, const char *description)
 {
     if (!context_) {
-        if (ca_context_create(&context_) != CA_SUCCESS) {
+        snd_lib_error_set_handler(alsaTrouble);
+        if (const int error = ca_context_create(&context_); error != CA_SUCCESS) {
+            sayOnce(ca_strerror(error));
             context_ = nullptr;
             return false;
         }
         ca_context_change_props(context_, CA_PROP_APPLICATION_NAME, "Wildcrest", NULL);
     }
     // ca_context_play only queues the sound: it returns before the bell is heard.
-    if (ca_context_play(context_, 0, CA_PROP_EVENT_ID, eventId, CA_PROP_EVENT_DESCRIPTION, description, NULL) == CA_SUCCESS)
+    const int error = ca_context_play(context_, 0, CA_PROP_EVENT_ID, eventId, CA_PROP_EVENT_DESCRIPTION, description, NULL);
+    if (error == CA_SUCCESS)
         return true;
+    sayOnce(ca_strerror(error));
     // Start afresh next time: a sound server may have come up meanwhile.
     ca_context_destroy(context_);
     context_ = nullptr;
