@@ -182,3 +182,39 @@ TEST_F(JoystickGame, APadPulledOutMidPressCountsNothingInAHoldOrTheSuitChoice)
     EXPECT_EQ(game.selectsuit("8C"), 'D');
     EXPECT_EQ(joysticks.attached(), 1);
 }
+
+// The menu a long press opens, with pads pulled out in it: the one whose hold
+// opened it, and one mid-press; neither takes an item, and the menu goes on.
+TEST_F(JoystickGame, PadsPulledOutInTheMenuTakeNothingThere)
+{
+    scan.settings.longPressMenu = true; // opened by a 3 s hold
+    startScan(0ms, 300ms);
+    joysticks.pump();
+    // Down during 9H, counted at 0.8 s; the menu opens at 3.8 s with "Back to the game" on show.
+    view.at(t0 + 500ms, [&] { setButton(pad, 0, true); });
+    view.at(t0 + 4500ms, [&] {
+        pad.detach(); // still held
+        joysticks.pump();
+    });
+    // "Slower" on show from 5.8 s: a press on it, its pad pulled out before the press counts.
+    auto second = std::make_unique<VirtualJoystick>();
+    view.at(t0 + 6000ms, [&] { setButton(*second, 0, true); });
+    view.at(t0 + 6100ms, [&] {
+        second->detach();
+        joysticks.pump();
+    });
+    // "Faster" from 7.8 s, taken at 8.3 s; the menu then offers "Back to the game" again.
+    auto third = std::make_unique<VirtualJoystick>();
+    view.at(t0 + 8000ms, [&] { setButton(*third, 0, true); });
+    view.at(t0 + 8400ms, [&] { setButton(*third, 0, false); });
+    view.at(t0 + 8600ms, [&] { setButton(*third, 0, true); });
+    view.at(t0 + 9000ms, [&] { setButton(*third, 0, false); });
+    // 9H has the rest of its time, to 10 s; then KH, for the faster 1.75 s.
+    view.at(t0 + 10500ms, [&] { setButton(*third, 0, true); });
+    view.at(t0 + 10900ms, [&] { setButton(*third, 0, false); });
+    game.selection();
+    EXPECT_EQ(game.curcard, "KH") << "the pulled-out hold went back to the game, or a press went astray";
+    EXPECT_EQ(scan.scantime(), 1750ms) << "only Faster was taken";
+    EXPECT_FALSE(view.state(menuitem(1)).visible);
+    EXPECT_EQ(joysticks.attached(), 1);
+}
