@@ -175,59 +175,57 @@ TEST(HostileSpeech, ASilentServerMovesNoOfferAndEscStillEndsTheGameAtOnce)
     expectOnTime(offersThenEsc(view, game, 6), 6, scan);
 }
 
+// The game in the real window with the sound cue on, each card offered for a second.
+class HostileSound : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        scan.settings.soundCue = true;
+        scan.settings.scanTime = 1000ms;
+        view.show();
+        hideAsAtLoad(view);
+    }
+
+    QtTableView view;
+    ListedRandom random { sortedDeck() };
+    ScanRoom scan { view };
+    GameForm game { view, random, WILDCREST_GAME_DIR, scan };
+};
+
 // A sound device unplugged mid-game (ALSA's file device, whose folder is taken
 // away): the cue played while it was there; afterwards the cue and the bell
 // fail without a sound, the offers keep their times, and one line at most says so.
-TEST(HostileSound, ADeviceUnpluggedMidGameMovesNoOfferAndIsSaidOnceAtMost)
+TEST_F(HostileSound, ADeviceUnpluggedMidGameMovesNoOfferAndIsSaidOnceAtMost)
 {
     QTemporaryDir device;
     const QString played = device.filePath("played.raw");
     AlsaConfiguration alsa("pcm.!default { type file slave { pcm { type null } } file \"" + played.toLocal8Bit() + "\" format raw }\n");
-    QtTableView view;
-    ListedRandom random(sortedDeck());
-    ScanRoom scan(view);
-    scan.settings.soundCue = true;
-    scan.settings.scanTime = 1000ms;
-    GameForm game(view, random, WILDCREST_GAME_DIR, scan);
-    view.show();
-    hideAsAtLoad(view);
-
     CapturedStderr errors;
+    // Each cue opens the device afresh, which empties the file before it writes the sound.
     qint64 heard = 0;
-    qint64 longestBell = 0;
+    QTimer listen;
+    QObject::connect(&listen, &QTimer::timeout, &view, [&] { heard = std::max(heard, QFileInfo(played).size()); });
+    listen.start(5);
     const OfferTimes t = offersThenEsc(view, game, 8, [&](std::size_t offer) {
-        if (offer <= 4) // each cue writes the device's file afresh
-            heard = std::max(heard, QFileInfo(played).size());
-        if (offer == 4)
+        if (offer == 4) {
+            listen.stop();
             device.remove(); // unplugged
-        if (offer == 6 || offer == 7) { // the match-end bell, twice, with nothing to ring it
-            QElapsedTimer bell;
-            bell.start();
-            view.beep();
-            longestBell = std::max(longestBell, bell.elapsed());
         }
+        if (offer == 6 || offer == 7)
+            view.beep(); // the match-end bell, with nothing to ring it; rung inside the game's loop, any wait would move the next offer
     });
     const QString written = errors.restore();
     expectOnTime(t, 8, scan);
     EXPECT_GT(heard, 0) << "the cue never reached the device while it was there";
     EXPECT_FALSE(QFileInfo::exists(played));
-    EXPECT_LT(longestBell, 20) << "the bell waited for the device";
     EXPECT_LE(soundLines(written), 1) << written.toStdString();
 }
 
 // No sound card at all, as ALSA sees it on a machine without one.
-TEST(HostileSound, NoSoundCardAtAllIsSaidOnceAtMostAndMovesNoOffer)
+TEST_F(HostileSound, NoSoundCardAtAllIsSaidOnceAtMostAndMovesNoOffer)
 {
     AlsaConfiguration alsa("</usr/share/alsa/alsa.conf>\ndefaults.pcm.card 99\ndefaults.ctl.card 99\n");
-    QtTableView view;
-    ListedRandom random(sortedDeck());
-    ScanRoom scan(view);
-    scan.settings.soundCue = true;
-    scan.settings.scanTime = 1000ms;
-    GameForm game(view, random, WILDCREST_GAME_DIR, scan);
-    view.show();
-    hideAsAtLoad(view);
-
     CapturedStderr errors;
     const OfferTimes t = offersThenEsc(view, game, 5, [&](std::size_t offer) {
         if (offer == 2 || offer == 3)
