@@ -40,10 +40,57 @@ namespace
 
 } // namespace
 
+Bell::Bell()
+    : soundThread_([this] { run(); })
+{
+}
+
 Bell::~Bell()
 {
+    {
+        const std::lock_guard<std::mutex> lock(mutex_);
+        stopping_ = true;
+    }
+    wake_.notify_one();
+    soundThread_.join();
     if (context_)
         ca_context_destroy(context_);
+}
+
+void Bell::play(Sound sound)
+{
+    {
+        const std::lock_guard<std::mutex> lock(mutex_);
+        // A cue still waiting to be played says all a second one would.
+        if (sound == Sound::Cue && !waiting_.empty() && waiting_.back() == Sound::Cue)
+            return;
+        waiting_.push_back(sound);
+    }
+    wake_.notify_one();
+}
+
+void Bell::run()
+{
+    for (;;) {
+        Sound sound;
+        {
+            std::unique_lock<std::mutex> lock(mutex_);
+            wake_.wait(lock, [this] { return stopping_ || !waiting_.empty(); });
+            if (stopping_)
+                return;
+            sound = waiting_.front();
+            waiting_.pop_front();
+        }
+        if (sound == Sound::Bell) {
+            if (!playThemeSound("bell", "Match over"))
+                QMetaObject::invokeMethod(
+                    qApp, [] { QApplication::beep(); }, Qt::QueuedConnection);
+            continue;
+        }
+        const auto now = std::chrono::steady_clock::now();
+        if (now >= nextCueTry_ && !playThemeSound("message", "Offer"))
+            nextCueTry_ = now + std::chrono::minutes(1);
+    }
 }
 
 bool Bell::playThemeSound(const char *eventId, const char *description)
@@ -70,17 +117,12 @@ bool Bell::playThemeSound(const char *eventId, const char *description)
 
 void Bell::ring()
 {
-    if (!playThemeSound("bell", "Match over"))
-        QApplication::beep();
+    play(Sound::Bell);
 }
 
 void Bell::cue()
 {
-    const auto now = std::chrono::steady_clock::now();
-    if (now < nextCueTry_)
-        return;
-    if (!playThemeSound("message", "Offer"))
-        nextCueTry_ = now + std::chrono::minutes(1);
+    play(Sound::Cue);
 }
 
 } // namespace wildcrest

@@ -2,6 +2,10 @@
 #pragma once
 
 #include <chrono>
+#include <condition_variable>
+#include <deque>
+#include <mutex>
+#include <thread>
 
 struct ca_context;
 
@@ -9,11 +13,13 @@ namespace wildcrest
 {
 
 // The end-of-match alert: the sound theme's "bell" through libcanberra, or the
-// display's own beep where there is no sound device. Never fails, never waits.
+// display's own beep where there is no sound device. Never fails, never waits:
+// the sounds are played from a thread of its own, as opening the device and
+// decoding a sound take tens of milliseconds, and more when the device is gone.
 class Bell
 {
 public:
-    Bell() = default;
+    Bell();
     Bell(const Bell &) = delete;
     Bell &operator=(const Bell &) = delete;
     ~Bell();
@@ -23,12 +29,22 @@ public:
     void cue();
 
 private:
+    enum class Sound { Bell, Cue };
+    void play(Sound sound);
+    void run();
     bool playThemeSound(const char *eventId, const char *description);
 
+    // Only the sound thread touches these.
     ca_context *context_ = nullptr;
     // After a cue found no sound device, the next is tried only a minute later:
     // offers come every few seconds, and each try costs the sound system's complaints.
     std::chrono::steady_clock::time_point nextCueTry_ {};
+
+    std::mutex mutex_;
+    std::condition_variable wake_;
+    std::deque<Sound> waiting_;
+    bool stopping_ = false;
+    std::thread soundThread_;
 };
 
 } // namespace wildcrest
