@@ -14,8 +14,8 @@ namespace wildcrest
 
 // The end-of-match alert: the sound theme's "bell" through libcanberra, or the
 // display's own beep where there is no sound device. Never fails, never waits:
-// the sounds are played from a thread of its own, as opening the device and
-// decoding a sound take tens of milliseconds, and more when the device is gone.
+// the sounds are played from a thread of their own, so that opening the device
+// and decoding a sound never hold up the offers.
 class Bell
 {
 public:
