@@ -54,7 +54,31 @@ Bell::~Bell()
     wake_.notify_one();
     soundThread_.join();
     if (context_)
-        ca_context_destroy(context_);
+        closeContext();
+}
+
+// libcanberra plays each sound from a thread inside its sound driver, which
+// destroying the context unloads: the sounds still playing are cancelled and
+// waited for first (a second at most; past that the context is left as it is).
+void Bell::closeContext()
+{
+    ca_context_cancel(context_, kSoundId);
+    std::unique_lock<std::mutex> lock(mutex_);
+    if (!finished_.wait_for(lock, std::chrono::seconds(1), [this] { return playing_ == 0; }))
+        return;
+    lock.unlock();
+    ca_context_destroy(context_);
+    context_ = nullptr;
+}
+
+void Bell::soundFinished(ca_context *, std::uint32_t, int, void *bell)
+{
+    Bell &self = *static_cast<Bell *>(bell);
+    {
+        const std::lock_guard<std::mutex> lock(self.mutex_);
+        --self.playing_;
+    }
+    self.finished_.notify_all();
 }
 
 void Bell::play(Sound sound)
@@ -104,14 +128,26 @@ bool Bell::playThemeSound(const char *eventId, const char *description)
         }
         ca_context_change_props(context_, CA_PROP_APPLICATION_NAME, "Wildcrest", NULL);
     }
-    // ca_context_play only queues the sound: it returns before the bell is heard.
-    const int error = ca_context_play(context_, 0, CA_PROP_EVENT_ID, eventId, CA_PROP_EVENT_DESCRIPTION, description, NULL);
+    ca_proplist *properties = nullptr;
+    ca_proplist_create(&properties);
+    ca_proplist_sets(properties, CA_PROP_EVENT_ID, eventId);
+    ca_proplist_sets(properties, CA_PROP_EVENT_DESCRIPTION, description);
+    {
+        const std::lock_guard<std::mutex> lock(mutex_);
+        ++playing_;
+    }
+    // It only starts the sound, and tells soundFinished when it has ended.
+    const int error = ca_context_play_full(context_, kSoundId, properties, soundFinished, this);
+    ca_proplist_destroy(properties);
     if (error == CA_SUCCESS)
         return true;
+    {
+        const std::lock_guard<std::mutex> lock(mutex_);
+        --playing_; // a sound that failed to start is never told finished
+    }
     sayOnce(ca_strerror(error));
     // Start afresh next time: a sound server may have come up meanwhile.
-    ca_context_destroy(context_);
-    context_ = nullptr;
+    closeContext();
     return false;
 }
 

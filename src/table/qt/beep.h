@@ -3,6 +3,7 @@
 
 #include <chrono>
 #include <condition_variable>
+#include <cstdint>
 #include <deque>
 #include <mutex>
 #include <thread>
@@ -33,6 +34,9 @@ private:
     void play(Sound sound);
     void run();
     bool playThemeSound(const char *eventId, const char *description);
+    void closeContext();
+    static void soundFinished(ca_context *, std::uint32_t id, int error, void *bell);
+    static constexpr std::uint32_t kSoundId = 1;
 
     // Only the sound thread touches these.
     ca_context *context_ = nullptr;
@@ -44,6 +48,8 @@ private:
     std::condition_variable wake_;
     std::deque<Sound> waiting_;
     bool stopping_ = false;
+    std::condition_variable finished_;
+    int playing_ = 0; // sounds started and not yet told finished
     std::thread soundThread_;
 };
 
