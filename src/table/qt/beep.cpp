@@ -54,21 +54,19 @@ Bell::~Bell()
     wake_.notify_one();
     soundThread_.join();
     if (context_)
-        closeContext();
+        stopSounds();
 }
 
-// libcanberra plays each sound from a thread inside its sound driver, which
-// destroying the context unloads: the sounds still playing are cancelled and
-// waited for first (a second at most; past that the context is left as it is).
-void Bell::closeContext()
+// libcanberra plays each sound from a thread inside its sound driver, and
+// destroying the context unloads the driver while such a thread may still be
+// finishing, even after it has said the sound ended. So the context is never
+// destroyed: the sounds still playing are cancelled and waited for (a second
+// at most), and the context and its driver stay until the program ends.
+void Bell::stopSounds()
 {
     ca_context_cancel(context_, kSoundId);
     std::unique_lock<std::mutex> lock(mutex_);
-    if (!finished_.wait_for(lock, std::chrono::seconds(1), [this] { return playing_ == 0; }))
-        return;
-    lock.unlock();
-    ca_context_destroy(context_);
-    context_ = nullptr;
+    finished_.wait_for(lock, std::chrono::seconds(1), [this] { return playing_ == 0; });
 }
 
 void Bell::soundFinished(ca_context *, std::uint32_t, int, void *bell)
@@ -146,8 +144,6 @@ bool Bell::playThemeSound(const char *eventId, const char *description)
         --playing_; // a sound that failed to start is never told finished
     }
     sayOnce(ca_strerror(error));
-    // Start afresh next time: a sound server may have come up meanwhile.
-    closeContext();
     return false;
 }
 

@@ -34,7 +34,7 @@ private:
     void play(Sound sound);
     void run();
     bool playThemeSound(const char *eventId, const char *description);
-    void closeContext();
+    void stopSounds();
     static void soundFinished(ca_context *, std::uint32_t id, int error, void *bell);
     static constexpr std::uint32_t kSoundId = 1;
 
