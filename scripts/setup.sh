@@ -12,7 +12,7 @@ wildcrest_packages=(
   qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation
-  libcanberra-dev sound-theme-freedesktop
+  libcanberra-dev libasound2-dev sound-theme-freedesktop
   libspeechd-dev speech-dispatcher
   libsdl2-dev
   clang libclang-rt-14-dev

@@ -125,7 +125,7 @@ void JoystickSwitch::pump()
         case SDL_JOYBUTTONDOWN:
         case SDL_JOYBUTTONUP:
             if (handler_)
-                handler_(event.jbutton.button, event.jbutton.state == SDL_PRESSED);
+                handler_(event.jbutton.button, event.jbutton.state == SDL_PRESSED, !stillAttached(event.jbutton.which));
             break;
         default:
             break;
@@ -156,6 +156,14 @@ void JoystickSwitch::open(int deviceIndex)
         }
     }
     devices_.emplace(id, std::move(device));
+}
+
+// SDL lets go of a device's held buttons when it is pulled out, after it has
+// marked the device detached.
+bool JoystickSwitch::stillAttached(int instanceId) const
+{
+    const auto device = devices_.find(instanceId);
+    return device != devices_.end() && SDL_JoystickGetAttached(device->second->joystick);
 }
 
 void JoystickSwitch::close(int instanceId)

@@ -27,7 +27,8 @@ namespace wildcrest
 class JoystickSwitch : public QObject
 {
 public:
-    using ButtonHandler = std::function<void(int button, bool pressed)>;
+    // `unplugged`: a release that came because the device was pulled out.
+    using ButtonHandler = std::function<void(int button, bool pressed, bool unplugged)>;
 
     explicit JoystickSwitch(ButtonHandler handler);
     ~JoystickSwitch() override;
@@ -46,6 +47,7 @@ private:
     struct Device;
     void open(int deviceIndex);
     void close(int instanceId);
+    bool stillAttached(int instanceId) const;
     void drain(Device &device);
     void pumpSoon();
     void updatePolling();

@@ -3,6 +3,8 @@
 #include "player/scanmethod.h"
 #include "player/scanroom.h"
 
+#include <optional>
+
 namespace wildcrest
 {
 
@@ -12,11 +14,20 @@ namespace
     // For a player who can hold but not time a press: once a press counts, the
     // offers advance each scan time for as long as the switch is held, and
     // letting go takes the one on show. A press let go before it counts (before
-    // the acceptance time) does nothing.
+    // the acceptance time) does nothing, and a switch pulled out while held is
+    // not letting go: nothing is taken, and the next press starts afresh.
     class InverseScan : public ScanMethod
     {
     public:
         std::size_t choose(ScanRoom &room, GameForm &game, const std::vector<Offer> &offers) override
+        {
+            for (;;)
+                if (const std::optional<std::size_t> taken = scan(room, game, offers))
+                    return *taken;
+        }
+
+    private:
+        std::optional<std::size_t> scan(ScanRoom &room, GameForm &game, const std::vector<Offer> &offers)
         {
             game.waitforkey(); // holding is the scan here, never the menu's long press
             const int held = game.switches().lastCounted();
@@ -25,6 +36,10 @@ namespace
             room.present(offers[on]);
             Moment deadline = room.view().now() + room.offerlength(shown);
             for (;;) {
+                if (game.switches().unplugged(held)) {
+                    room.withdraw(offers[on]);
+                    return std::nullopt;
+                }
                 if (!game.switches().down(held)) {
                     room.unmark();
                     return on;

@@ -22,6 +22,7 @@ struct SwitchEvent {
     bool pressed = true; // false: released
     Moment when {};
     SwitchSource source = SwitchSource::Key;
+    bool unplugged = false; // released because its device went away, not by the player
 };
 
 // "key", "mouse" or "joystick", as the try-out panel names a source.

@@ -40,6 +40,7 @@ Verdict SwitchInput::take(const SwitchEvent &e)
 {
     SwitchFilter &filter = filterOf(e.which);
     down_[e.which == 2 ? 1 : 0] = e.pressed;
+    unplugged_[e.which == 2 ? 1 : 0] = !e.pressed && e.unplugged;
     const Verdict v = e.pressed ? filter.press(e.when) : filter.release(e.when);
     tell(v, e.which, e.when);
     return v;

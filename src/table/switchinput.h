@@ -45,6 +45,11 @@ public:
     {
         return down_[which == 2 ? 1 : 0];
     }
+    // Whether switch `which` last came up because its device was pulled out.
+    bool unplugged(int which) const
+    {
+        return unplugged_[which == 2 ? 1 : 0];
+    }
 
 private:
     SwitchFilter &filterOf(int which);
@@ -54,6 +59,7 @@ private:
     Counted counted_;
     int lastCounted_ = 0;
     std::array<bool, 2> down_ {};
+    std::array<bool, 2> unplugged_ {};
 };
 
 } // namespace wildcrest

@@ -22,6 +22,8 @@ const char *waitName(Wait w)
         return "round end";
     case Wait::MatchEnd:
         return "match end";
+    case Wait::Menu:
+        return "menu";
     case Wait::Other:
         return "other";
     }
@@ -47,28 +49,36 @@ Situation SwitchUser::classify(const HeadlessView &view, Moment deadline) const
     Situation s;
     s.now = view.now();
     s.deadline = deadline;
+    const auto liftedSlot = [&] {
+        for (int k = 1; k <= kHandPlaces; ++k)
+            if (view.top(playerslot(k)) == playerslotRect(k).top - kLift)
+                return k;
+        return 0;
+    };
     if (view.state(Frame1).visible) {
         s.wait = Wait::Title;
-    } else if (deadline == Moment::max()) {
-        if (view.state(Label6).visible || view.state(Label7).visible || view.state(Label15).visible)
-            s.wait = Wait::MatchEnd;
-        else if (game_.hand[1][kPlayer].empty() || game_.hand[1][kComputer].empty())
-            s.wait = Wait::RoundEnd;
-        else
-            s.wait = Wait::Draw;
+    } else if (view.state(menuitem(1)).visible) {
+        s.wait = Wait::Menu;
+        for (int k = 1; k <= kMenuItems; ++k)
+            if (view.state(menuitem(k)).visible && view.top(menuitem(k)) == specOf(menuitem(k)).rect.top - kLift) {
+                s.item = k;
+                s.caption = view.state(menuitem(k)).caption;
+            }
+    } else if (deadline == Moment::max() && (view.state(Label6).visible || view.state(Label7).visible || view.state(Label15).visible)) {
+        s.wait = Wait::MatchEnd;
     } else if (view.state(Shape2).visible) {
         s.wait = Wait::Suit;
-    } else if (view.state(Image49).visible || view.state(Image48).visible || view.left(Image46) != specOf(Image46).rect.left
-        || view.top(Image46) != specOf(Image46).rect.top) {
+    } else if (deadline != Moment::max()
+        && (view.state(Image49).visible || view.state(Image48).visible || view.left(Image46) != specOf(Image46).rect.left
+            || view.top(Image46) != specOf(Image46).rect.top)) {
         s.wait = Wait::Other;
+    } else if ((s.slot = liftedSlot())) {
+        s.wait = Wait::Offer;
+        s.card = game_.hand[s.slot][kPlayer];
+    } else if (deadline == Moment::max()) {
+        s.wait = game_.hand[1][kPlayer].empty() || game_.hand[1][kComputer].empty() ? Wait::RoundEnd : Wait::Draw;
     } else {
         s.wait = Wait::Other;
-        for (int k = 1; k <= kHandPlaces; ++k)
-            if (view.top(playerslot(k)) == playerslotRect(k).top - kLift) {
-                s.wait = Wait::Offer;
-                s.slot = k;
-                s.card = game_.hand[k][kPlayer];
-            }
     }
     return s;
 }
@@ -86,7 +96,6 @@ void SwitchUser::look(HeadlessView &view, Moment deadline)
         if (fresh)
             ++offerCount_;
         s.offer = offerCount_;
-        s.deadline = liftedAt + kPacingDelay;
         break;
     }
     case Wait::Suit: {
@@ -98,16 +107,24 @@ void SwitchUser::look(HeadlessView &view, Moment deadline)
         s.offer = suitCount_;
         break;
     }
+    case Wait::Menu: {
+        const Moment liftedAt = s.item ? view.state(menuitem(s.item)).movedAt : Moment(-1);
+        fresh = s.item != lastItem_ || liftedAt != lastItemLift_;
+        lastItem_ = s.item;
+        lastItemLift_ = liftedAt;
+        break;
+    }
     case Wait::Title:
     case Wait::Draw:
     case Wait::RoundEnd:
     case Wait::MatchEnd:
-        // One decision per key wait; a wait that goes on after a press came to nothing asks again.
-        fresh = lastWait_ != s.wait || view.pendingEvents() == 0;
+        fresh = lastWait_ != s.wait;
         break;
     case Wait::Other:
         break;
     }
+    // One decision per key wait; a wait that goes on after a press came to nothing asks again.
+    fresh = fresh || (deadline == Moment::max() && view.pendingEvents() == 0);
     lastWait_ = s.wait;
     if (!fresh)
         return;

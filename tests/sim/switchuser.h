@@ -19,6 +19,7 @@ enum class Wait {
     Draw, // nothing playable: a key draws
     RoundEnd, // the round is scored and shown: a key deals the next
     MatchEnd, // the match result is shown: a key starts a new match
+    Menu, // the switch menu stands on the table
     Other, // the computer thinking, a card travelling
 };
 
@@ -29,12 +30,15 @@ struct Situation {
     int offer = 0; // 1-based number of the offer within the turn or the suit choice
     int slot = 0; // the lifted place, for Offer
     CardCode card; // the lifted card, for Offer
+    int item = 0; // the lifted menu item, for Menu; 0 before any is on show
+    std::string caption; // that item's text
     Moment now { 0 };
-    Moment deadline { 0 }; // when the offer ends; Moment::max() for a key wait
+    Moment deadline { 0 }; // when the offer ends; Moment::max() for a key wait or an offer that waits for a press
 };
 
 // Decides, once for every new offer or key wait, whether and when to press:
-// a delay from now, or nothing to let the offer pass.
+// a delay from now, or nothing to let the offer pass. A wait without limit is
+// asked about again whenever nothing the player scheduled is left to come.
 using Policy = std::function<std::optional<Moment>(const Situation &)>;
 
 // A simulated switch user: it watches the headless table at every wait, tells
@@ -60,6 +64,8 @@ private:
     int lastSlot_ = 0;
     Moment lastLift_ { -1 };
     int lastSuitPicture_ = -1;
+    int lastItem_ = 0;
+    Moment lastItemLift_ { -1 };
     int offerCount_ = 0;
     int suitCount_ = 0;
     bool keyWaitSeen_ = false;

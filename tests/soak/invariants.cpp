@@ -80,6 +80,9 @@ void checkTable(const HeadlessView &view, InvariantReport &report)
     report.expect(!view.state(Image48).visible && !view.state(Image49).visible, "a travelling card is still shown");
     report.expect(!view.state(Shape2).visible, "the suit frame is still shown");
     report.expect(!view.state(Frame1).visible, "the title screen is back");
+    for (int k = 1; k <= kMenuItems; ++k)
+        report.expect(!view.state(menuitem(k)).visible, "menu item " + std::to_string(k) + " is still shown");
+    report.expect(!view.offerMark().has_value(), "an offer is still framed");
 }
 
 } // namespace wildcrest::simulation

@@ -24,7 +24,8 @@ struct InvariantReport {
 void checkCards(const GameForm &game, const HeadlessView &view, InvariantReport &report);
 
 // The table: every hand place, the pile and the deck stand at their layout
-// positions between turns, and the travelling pictures are hidden.
+// positions between turns; the travelling pictures, the menu and the offer's
+// frame are gone.
 void checkTable(const HeadlessView &view, InvariantReport &report);
 
 } // namespace wildcrest::simulation

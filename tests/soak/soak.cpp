@@ -1,17 +1,23 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// wildcrest-soak: plays match after match headless, with a simulated switch
-// user whose presses come at random moments (long silences, one press an
-// offer, storms of presses during animations and waits), and checks the game's
-// invariants after every turn. A failing match prints the seed that replays it.
+// wildcrest-soak: plays match after match headless, each with a way to play
+// drawn from its seed (a scanning method, scan loops, debounce and acceptance,
+// the long-press menu) and a simulated switch user of changing moods (long
+// silences, presses timed to the offers, storms, bounces, long holds that open
+// the menu), and checks the game's invariants after every turn. A failing
+// match prints the seed that replays it; the figures are given per method.
 #include "invariants.h"
 #include "statejson.h"
 #include "switchuser.h"
+#include "waystoplay.h"
 
 #include "app/speeds.h"
+#include "player/scanroom.h"
 #include "table/layout.h"
 
+#include <array>
 #include <cstdlib>
 #include <iostream>
+#include <optional>
 #include <random>
 #include <string>
 
@@ -50,66 +56,26 @@ Options parse(int argc, char **argv)
     return o;
 }
 
-enum class Mood { Calm, Idle, Storm };
-
-// A switch user of changing moods.
-class RandomUser
-{
-public:
-    explicit RandomUser(std::uint64_t seed)
-        : rng_(seed)
-    {
-    }
-
-    std::optional<Moment> decide(const Situation &s, HeadlessView &view)
-    {
-        if (chance(8))
-            mood_ = Mood(std::uniform_int_distribution<int>(0, 2)(rng_));
-        if (mood_ == Mood::Storm && chance(60))
-            storm(view);
-        switch (s.wait) {
-        case Wait::Other:
-            return std::nullopt;
-        case Wait::Offer:
-        case Wait::Suit:
-            if (mood_ == Mood::Idle || !chance(35))
-                return std::nullopt;
-            return std::min(between(0us, kPacingDelay), s.deadline - s.now - 1us);
-        default:
-            return mood_ == Mood::Idle ? between(1min, 30min) : between(50ms, 3s);
-        }
-    }
-
-private:
-    bool chance(int percent)
-    {
-        return std::uniform_int_distribution<int>(0, 99)(rng_) < percent;
-    }
-    Moment between(Moment low, Moment high)
-    {
-        return Moment(std::uniform_int_distribution<long long>(low.count(), high.count())(rng_));
-    }
-    // Many presses at once, as a bouncing switch or an impatient hand makes them.
-    void storm(HeadlessView &view)
-    {
-        const int presses = std::uniform_int_distribution<int>(5, 200)(rng_);
-        for (int i = 0; i < presses; ++i)
-            view.pressAt(view.now() + between(0us, 600ms), 'a' + i % 26);
-        stormPresses += presses;
-    }
-
-public:
-    long stormPresses = 0;
-
-private:
-    std::mt19937_64 rng_;
-    Mood mood_ = Mood::Calm;
-};
-
 struct Tally {
+    long matches = 0;
     long turns = 0;
     long checks = 0;
     long presses = 0;
+    long menus = 0;
+    long speedChanges = 0;
+    long failed = 0;
+
+    Tally &operator+=(const Tally &t)
+    {
+        matches += t.matches;
+        turns += t.turns;
+        checks += t.checks;
+        presses += t.presses;
+        menus += t.menus;
+        speedChanges += t.speedChanges;
+        failed += t.failed;
+        return *this;
+    }
 };
 
 int penalties(const HeadlessView &view, Control (*slot)(int))
@@ -125,15 +91,19 @@ int penalties(const HeadlessView &view, Control (*slot)(int))
 }
 
 // Plays one whole match and the deal of the next; returns the broken invariants.
-std::vector<std::string> playMatch(std::uint64_t seed, bool verbose, Tally &tally)
+std::vector<std::string> playMatch(std::uint64_t seed, const WayToPlay &way, bool verbose, Tally &tally)
 {
     HeadlessView view;
     view.setReadingCost(1ms);
     view.setYieldCost(1us);
     view.setTimeLimit(std::chrono::hours(24 * 7));
     ClockFoldedRandom random(seed);
-    GameForm game(view, random, "/game");
-    RandomUser mind(seed * 7919 + 17);
+    // The default way sets nothing: the game makes its own scanning room.
+    std::optional<ScanRoom> scan;
+    if (way.method != Method::Default)
+        scan.emplace(view, way.settings);
+    GameForm game = scan ? GameForm(view, random, "/game", *scan) : GameForm(view, random, "/game");
+    WayUser mind(seed * 7919 + 17, way, game.scan());
     InvariantReport report;
 
     int expectedPlayer = 0, expectedComputer = 0, rounds = 0;
@@ -141,7 +111,19 @@ std::vector<std::string> playMatch(std::uint64_t seed, bool verbose, Tally &tall
     // A round is scored when the totals change; at the next yield both hands
     // still lie face up on the table, whatever the player presses meanwhile.
     std::pair<std::string, std::string> totalsShown { "0", "0" };
+    // The menu stands on the table only when the way to play has it; the speed
+    // items taken there are counted as the scan time changes under it.
+    bool menuShown = false;
+    Moment speedInMenu {};
     view.onCall([&](const HeadlessView &v) {
+        if (v.state(menuitem(1)).visible != menuShown) {
+            menuShown = !menuShown;
+            report.expect(!menuShown || way.settings.longPressMenu, "the menu opened with the long-press menu off");
+            speedInMenu = game.scantime();
+        } else if (menuShown && game.scantime() != speedInMenu) {
+            speedInMenu = game.scantime();
+            ++tally.speedChanges;
+        }
         const std::pair<std::string, std::string> shown { v.state(Label4).caption, v.state(Label5).caption };
         if (shown == totalsShown)
             return;
@@ -159,7 +141,10 @@ std::vector<std::string> playMatch(std::uint64_t seed, bool verbose, Tally &tall
             report.expect(shownResult[i] == dueResult[i], "after round " + std::to_string(rounds) + " result label " + std::to_string(i) + " is wrong");
         matchOver = rounds == 5;
     });
-    SwitchUser user(view, game, [&](const Situation &s) { return mind.decide(s, view); });
+    SwitchUser user(view, game, [&](const Situation &s) -> std::optional<Moment> {
+        mind.look(s, view);
+        return std::nullopt;
+    });
 
     game.onTurnEnd([&](const GameForm &g) {
         user.turnEnded();
@@ -190,7 +175,8 @@ std::vector<std::string> playMatch(std::uint64_t seed, bool verbose, Tally &tall
     }
     report.expect(done, "the match did not end within a week of play");
     tally.checks += report.checks;
-    tally.presses += user.presses() + mind.stormPresses;
+    tally.presses += mind.presses();
+    tally.menus += mind.menusOpened();
     return report.failures;
 }
 
@@ -199,20 +185,32 @@ std::vector<std::string> playMatch(std::uint64_t seed, bool verbose, Tally &tall
 int main(int argc, char **argv)
 {
     const Options options = parse(argc, argv);
-    Tally tally;
-    long failed = 0;
+    std::array<Tally, kMethods> tallies {};
     for (long m = 0; m < options.matches; ++m) {
         const std::uint64_t seed = options.seed + std::uint64_t(m);
-        const std::vector<std::string> failures = playMatch(seed, options.verbose, tally);
+        std::mt19937_64 wayRandom(seed * 104729 + 3);
+        const WayToPlay way = drawWay(wayRandom);
+        if (options.verbose)
+            std::cout << "way to play: " << way.describe() << "\n";
+        Tally &tally = tallies[std::size_t(way.method)];
+        ++tally.matches;
+        const std::vector<std::string> failures = playMatch(seed, way, options.verbose, tally);
         if (failures.empty())
             continue;
-        ++failed;
-        std::cout << "match with seed " << seed << " failed (replay: wildcrest-soak --seed=" << seed << " --matches=1 --verbose):\n";
+        ++tally.failed;
+        std::cout << "match with seed " << seed << " (" << way.describe() << ") failed (replay: wildcrest-soak --seed=" << seed << " --matches=1 --verbose):\n";
         for (std::size_t i = 0; i < failures.size() && i < 10; ++i)
             std::cout << "  " << failures[i] << "\n";
     }
-    std::cout << "soaked " << options.matches << " matches from seed " << options.seed << ": " << tally.turns << " turns, " << tally.presses << " presses, "
-              << tally.checks << " invariant checks\n";
-    std::cout << (options.matches - failed) << " passed, " << failed << " failed\n";
-    return failed == 0 ? 0 : 1;
+    Tally total;
+    for (int i = 0; i < kMethods; ++i) {
+        const Tally &t = tallies[std::size_t(i)];
+        total += t;
+        std::cout << "  " << methodName(Method(i)) << ": " << t.matches << " matches, " << t.turns << " turns, " << t.presses << " presses, " << t.menus
+                  << " menus opened, " << t.speedChanges << " speed changes in them, " << t.checks << " invariant checks, " << t.failed << " failed\n";
+    }
+    std::cout << "soaked " << options.matches << " matches from seed " << options.seed << ": " << total.turns << " turns, " << total.presses << " presses, "
+              << total.checks << " invariant checks\n";
+    std::cout << (options.matches - total.failed) << " passed, " << total.failed << " failed\n";
+    return total.failed == 0 ? 0 : 1;
 }

@@ -88,7 +88,7 @@ void SwitchTryOut::retune(const Settings &settings)
     if (!settings.wiring().wantsJoysticks())
         joysticks_.reset();
     else if (!joysticks_)
-        joysticks_ = std::make_unique<JoystickSwitch>([this](int button, bool pressed) { joystickButton(button, pressed); });
+        joysticks_ = std::make_unique<JoystickSwitch>([this](int button, bool pressed, bool unplugged) { joystickButton(button, pressed, unplugged); });
 }
 
 void SwitchTryOut::onUseSuggestion(std::function<void(std::chrono::milliseconds)> use)
@@ -142,7 +142,7 @@ void SwitchTryOut::take(const SwitchEvent &e)
     }
 }
 
-void SwitchTryOut::joystickButton(int button, bool pressed)
+void SwitchTryOut::joystickButton(int button, bool pressed, bool /*unplugged: a release all the same*/)
 {
     const int which = keys_.wiring().joystickButton(button);
     if (which == 0 || (pressed && !window()->isActiveWindow()))

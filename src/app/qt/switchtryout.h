@@ -56,7 +56,7 @@ protected:
 
 private:
     bool takes(QObject *watched, const QEvent *event);
-    void joystickButton(int button, bool pressed);
+    void joystickButton(int button, bool pressed, bool unplugged);
 
     QListWidget *list_;
     QLabel *suggestion_;

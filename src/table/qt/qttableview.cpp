@@ -345,7 +345,7 @@ void QtTableView::setSwitchWiring(const SwitchWiring &wiring)
     if (!wiring.wantsJoysticks())
         joysticks_.reset();
     else if (!joysticks_)
-        joysticks_ = std::make_unique<JoystickSwitch>([this](int button, bool pressed) { joystickButton(button, pressed); });
+        joysticks_ = std::make_unique<JoystickSwitch>([this](int button, bool pressed, bool unplugged) { joystickButton(button, pressed, unplugged); });
 }
 
 JoystickSwitch *QtTableView::joysticks() const
@@ -392,13 +392,13 @@ bool QtTableView::filterSwitch(QEvent *event)
     }
 }
 
-void QtTableView::joystickButton(int button, bool pressed)
+void QtTableView::joystickButton(int button, bool pressed, bool unplugged)
 {
     const int which = keys_.wiring().joystickButton(button);
     // A button pressed for another program is not the game's; a release always is.
     if (which == 0 || (pressed && !isActiveWindow()))
         return;
-    report(SwitchEvent { which, pressed, now(), SwitchSource::Joystick });
+    report(SwitchEvent { which, pressed, now(), SwitchSource::Joystick, unplugged });
 }
 
 void QtTableView::releaseAll()

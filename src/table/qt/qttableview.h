@@ -136,7 +136,7 @@ private:
     const Placed &placed(Control c) const;
     void moveToTwips(const Placed &p) const;
     bool filterSwitch(QEvent *event);
-    void joystickButton(int button, bool pressed);
+    void joystickButton(int button, bool pressed, bool unplugged);
     void report(const SwitchEvent &e);
     void releaseAll();
     void placeOfferFrame();

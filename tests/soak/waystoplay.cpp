@@ -1,0 +1,273 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "waystoplay.h"
+
+#include "app/speeds.h"
+
+#include <algorithm>
+
+namespace wildcrest::simulation
+{
+
+const char *methodName(Method method)
+{
+    switch (method) {
+    case Method::Default:
+        return "default";
+    case Method::Auto:
+        return "auto";
+    case Method::Step:
+        return "step";
+    case Method::StepDwell:
+        return "step-dwell";
+    case Method::Inverse:
+        return "inverse";
+    }
+    return "?";
+}
+
+namespace
+{
+
+    template <typename Rng> int upTo(Rng &rng, int high)
+    {
+        return std::uniform_int_distribution<int>(0, high)(rng);
+    }
+
+    std::chrono::milliseconds millis(std::mt19937_64 &rng, int low, int high)
+    {
+        return std::chrono::milliseconds(low + upTo(rng, high - low));
+    }
+
+} // namespace
+
+WayToPlay drawWay(std::mt19937_64 &rng)
+{
+    WayToPlay way;
+    way.method = Method(upTo(rng, kMethods - 1));
+    if (way.method == Method::Default)
+        return way;
+    Settings &s = way.settings;
+    const ScanMethodName names[] = { ScanMethodName::Auto, ScanMethodName::Auto, ScanMethodName::Step, ScanMethodName::StepDwell, ScanMethodName::Inverse };
+    s.scanMethod = names[int(way.method)];
+    if (way.method == Method::Step)
+        s.secondSwitch = SecondSwitch { SecondSwitch::Kind::Enter, 0, {} };
+    const auto often = [&](int percent) { return upTo(rng, 99) < percent; };
+    s.scanTime = often(30) ? std::chrono::milliseconds(500 + 250 * upTo(rng, 14)) : s.scanTime;
+    s.adaptiveScan = often(20);
+    s.scanLoops = way.method == Method::Auto && often(50) ? 1 + upTo(rng, 3) : 0;
+    // Kept where a player can still take an offer on purpose: a press must
+    // count within the shortest scan time.
+    s.debounce = often(50) ? millis(rng, 10, often(10) ? 2000 : 400) : s.debounce;
+    s.acceptance = often(50) ? millis(rng, 10, 250) : s.acceptance;
+    s.pauseOnFirstOffer = often(30);
+    s.highlight = often(30) ? Highlight::LiftAndFrame : Highlight::Lift;
+    s.soundCue = often(30);
+    s.speech = often(30);
+    s.prompts = often(30);
+    s.longPressMenu = often(60);
+    s.menuHold = millis(rng, 1500, 5000);
+    return way;
+}
+
+std::string WayToPlay::describe() const
+{
+    if (method == Method::Default)
+        return "default (nothing set)";
+    std::string text = methodName(method);
+    for (const char *name : { "scan-time", "scan-loops", "debounce", "acceptance", "pause-on-first-offer", "switch-menu", "menu-hold", "prompts" })
+        text += std::string(" ") + name + "=" + settingText(settings, name);
+    return text;
+}
+
+WayUser::WayUser(std::uint64_t seed, const WayToPlay &way, const Scanning &scan)
+    : rng_(seed)
+    , way_(way)
+    , scan_(scan)
+{
+}
+
+bool WayUser::chance(int percent)
+{
+    return std::uniform_int_distribution<int>(0, 99)(rng_) < percent;
+}
+
+Moment WayUser::between(Moment low, Moment high)
+{
+    return Moment(std::uniform_int_distribution<long long>(low.count(), std::max(low, high).count())(rng_));
+}
+
+Moment WayUser::keyDelay()
+{
+    return mood_ == Mood::Idle ? between(1min, 30min) : between(50ms, 3s);
+}
+
+Moment WayUser::ready(const HeadlessView &view, Moment delay) const
+{
+    return std::max(view.now() + delay, freeAt_);
+}
+
+void WayUser::hold(HeadlessView &view, Moment at, Moment length, int which)
+{
+    view.holdAt(at, length, which);
+    ++presses_;
+    Moment up = at + length;
+    nextOwn_ = std::max(nextOwn_, at);
+    // A worn switch bounces as it comes up; never in the menu, where a stray press could take the wrong item.
+    if (mood_ == Mood::Bouncy && !inMenu_)
+        for (int bounces = std::uniform_int_distribution<int>(1, 3)(rng_); bounces > 0; --bounces) {
+            const Moment down = up + between(1ms, 25ms);
+            up = down + between(0ms, 4ms);
+            view.holdAt(down, up - down, which);
+            ++presses_;
+        }
+    freeAt_ = std::max(freeAt_, up + way_.settings.debounce + 1ms);
+}
+
+void WayUser::tap(HeadlessView &view, Moment at, int which)
+{
+    hold(view, at, way_.settings.acceptance + between(1ms, 120ms), which);
+}
+
+void WayUser::storm(HeadlessView &view)
+{
+    const int count = std::uniform_int_distribution<int>(5, 200)(rng_);
+    const Moment saved = freeAt_;
+    for (int i = 0; i < count; ++i) {
+        view.holdAt(view.now() + between(0us, 600ms), between(0ms, way_.settings.acceptance + 60ms), way_.method == Method::Step && chance(30) ? 2 : 1);
+        ++presses_;
+    }
+    freeAt_ = std::max(saved, view.now() + 600ms + way_.settings.acceptance + 60ms + way_.settings.debounce + 1ms);
+}
+
+void WayUser::longHold(HeadlessView &view)
+{
+    hold(view, ready(view, between(50ms, 1s)), way_.settings.acceptance + way_.settings.menuHold + between(100ms, 3s));
+}
+
+void WayUser::look(const Situation &s, HeadlessView &view)
+{
+    if (chance(8))
+        mood_ = Mood(std::uniform_int_distribution<int>(0, 4)(rng_));
+    if (s.wait == Wait::Menu) {
+        inMenu(s, view);
+        return;
+    }
+    inMenu_ = false;
+    menuPlan_.clear();
+    if (holding_) { // out of the menu with the switch still down: let it go
+        holding_ = false;
+        view.switchAt({ 1, false, view.now() + 1ms });
+        freeAt_ = view.now() + 1ms + way_.settings.debounce + 1ms;
+    }
+    if (s.wait == Wait::Other)
+        return;
+    if (mood_ == Mood::Storm && chance(60) && view.now() >= freeAt_)
+        storm(view);
+    if (view.now() < nextOwn_)
+        return; // one press of its own to come at a time, or they would pile up far ahead
+    if (mood_ == Mood::Holding && chance(50) && view.pendingEvents() == 0) {
+        longHold(view);
+        return;
+    }
+    if (way_.method == Method::Inverse) {
+        inverse(s, view);
+        return;
+    }
+    if (s.deadline != Moment::max()) { // an offer that passes on its own: auto and step-dwell
+        const Moment latest = s.deadline - way_.settings.acceptance - 1ms;
+        const Moment earliest = ready(view, 0us);
+        if (mood_ != Mood::Idle && chance(35) && earliest <= latest)
+            tap(view, between(earliest, latest));
+        return;
+    }
+    // A wait without limit: a key wait, or a step offer, where switch 1 moves and switch 2 takes.
+    int which = 1;
+    if (way_.method == Method::Step)
+        which = chance(s.wait == Wait::Offer || s.wait == Wait::Suit ? 60 : 50) ? 2 : 1;
+    tap(view, ready(view, keyDelay()), which);
+}
+
+// Inverse: a hold starts the scan and runs it; letting go takes what is on show.
+void WayUser::inverse(const Situation &s, HeadlessView &view)
+{
+    if (s.deadline != Moment::max())
+        return; // the offers run while the hold lasts
+    const Moment length = chance(30) ? between(1ms, 120ms) : between(1ms, 3 * scan_.scantime());
+    hold(view, ready(view, keyDelay()), way_.settings.acceptance + length);
+}
+
+// The menu: change the speed once or twice, then go back to the game. Only
+// "Back to the game", "Slower" and "Faster" are ever taken, each by its caption.
+void WayUser::inMenu(const Situation &s, HeadlessView &view)
+{
+    static const std::string safe[] = { "", "Back to the game", "Slower", "Faster" };
+    if (!inMenu_) {
+        inMenu_ = true;
+        ++menusOpened_;
+        menuPlan_ = { 1 };
+        for (int changes = 1 + chance(30); changes > 0; --changes)
+            menuPlan_.push_back(2 + chance(50));
+    }
+    const int target = menuPlan_.back();
+    const bool onTarget = s.item == target && s.caption == safe[target];
+    const auto took = [&] {
+        if (menuPlan_.size() > 1)
+            menuPlan_.pop_back();
+    };
+    const bool timed = s.deadline != Moment::max();
+    switch (way_.method) {
+    case Method::Inverse:
+        if (!holding_) {
+            if (!timed && view.pendingEvents() == 0) {
+                holding_ = true;
+                view.switchAt({ 1, true, ready(view, between(50ms, 1s)) });
+                ++presses_;
+            }
+        } else if (!timed && s.item == 0) { // the press did not count: let go and try again
+            holding_ = false;
+            view.switchAt({ 1, false, view.now() + 1ms });
+            freeAt_ = view.now() + 1ms + way_.settings.debounce + 1ms;
+        } else if (onTarget) {
+            holding_ = false;
+            const Moment up = view.now() + between(0ms, std::min<Moment>(100ms, (s.deadline - view.now()) / 2));
+            view.switchAt({ 1, false, up });
+            freeAt_ = up + way_.settings.debounce + 1ms;
+            took();
+        }
+        return;
+    case Method::Step:
+        if (!timed && view.pendingEvents() == 0) {
+            tap(view, ready(view, between(100ms, 1s)), onTarget ? 2 : 1);
+            if (onTarget)
+                took();
+        }
+        return;
+    case Method::StepDwell:
+        if (!timed) {
+            if (view.pendingEvents() == 0)
+                tap(view, ready(view, between(100ms, 1s))); // shows the first item
+        } else if (onTarget) {
+            took(); // left on show, it is taken
+        } else if (s.item < target || s.item > 3) {
+            const Moment at = ready(view, between(50ms, 300ms));
+            if (at + way_.settings.acceptance + 20ms < s.deadline)
+                tap(view, at);
+        }
+        return;
+    case Method::Default:
+    case Method::Auto:
+        if (!timed && view.pendingEvents() == 0) {
+            tap(view, ready(view, between(100ms, 1s))); // the scan rested: start it again
+        } else if (timed && onTarget) {
+            const Moment earliest = ready(view, 0us);
+            const Moment latest = s.deadline - way_.settings.acceptance - 20ms;
+            if (earliest <= latest) {
+                tap(view, between(earliest, latest));
+                took();
+            }
+        }
+        return;
+    }
+}
+
+} // namespace wildcrest::simulation
