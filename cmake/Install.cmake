@@ -68,7 +68,7 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # dpkg-shlibdeps adds the libraries the executable links (libqt6widgets6,
-# libqt6gui6, libqt6core6, libcanberra0, libsdl2-2.0-0 for joysticks, the C and
+# libqt6gui6, libqt6core6, libcanberra0 and libasound2 for sound, libsdl2-2.0-0 for joysticks, the C and
 # C++ runtimes); listed here
 # is what it needs at run time without linking it: Qt's window-system
 # plugins, the font of the window's text, and the bell it rings.
