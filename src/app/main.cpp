@@ -57,7 +57,7 @@ int main(int argc, char *argv[])
     // The window's application id on Wayland (its class on X): the desktop entry's
     // name, by which the compositor finds the icon.
     QGuiApplication::setDesktopFileName(WILDCREST_APP_ID);
-    QtWording words(chosenLanguage(line.settings.language, QLocale::system().uiLanguages()));
+    QtWording words(chosenLanguage(line.settings.language));
     words.install();
     // Numbers in the settings dialog as the language writes them ("2,50 s").
     if (words.language() != "en")

@@ -8,7 +8,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QLocale>
 #include <QRegularExpression>
 #include <QSettings>
 #include <QStringList>
@@ -192,7 +191,7 @@ namespace
         for (const std::string &arg : args)
             if (arg.rfind("--language=", 0) == 0)
                 applySetting(settings, "language", arg.substr(11));
-        return QtWording(chosenLanguage(settings.language, QLocale::system().uiLanguages()));
+        return QtWording(chosenLanguage(settings.language));
     }
 
 } // namespace

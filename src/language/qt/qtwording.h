@@ -3,6 +3,7 @@
 
 #include "language/wording.h"
 
+#include <QLocale>
 #include <QStringList>
 #include <QTranslator>
 
@@ -48,6 +49,6 @@ protected:
 // The language the setting `language` chooses: a code of the game's languages
 // as it stands, and for "auto" the first of `desktopLanguages` (as
 // QLocale::uiLanguages gives them, "de-AT") the game has, or else English.
-std::string chosenLanguage(const std::string &setting, const QStringList &desktopLanguages);
+std::string chosenLanguage(const std::string &setting, const QStringList &desktopLanguages = QLocale::system().uiLanguages());
 
 } // namespace wildcrest

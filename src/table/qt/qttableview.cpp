@@ -70,11 +70,11 @@ QtTableView::~QtTableView()
     qApp->removeEventFilter(this);
 }
 
-ControlSpec QtTableView::inLanguage(ControlSpec spec) const
+ControlSpec QtTableView::inLanguage(ControlSpec entry) const
 {
-    if (!spec.caption.empty())
-        spec.caption = words_.translate("Table", spec.caption.c_str());
-    return spec;
+    if (!entry.caption.empty())
+        entry.caption = words_.translate("Table", entry.caption.c_str());
+    return entry;
 }
 
 std::string QtTableView::builtInPicturePath(const std::string &name)

@@ -142,7 +142,7 @@ private:
     void placeOfferFrame();
     void endIfClosed();
     // The layout's entry with its caption in the table's language.
-    ControlSpec inLanguage(ControlSpec spec) const;
+    ControlSpec inLanguage(ControlSpec entry) const;
 
     TableLook look_;
     double pictureScale_ = 1;
