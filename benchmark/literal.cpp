@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "literal.h"
 
-#include "app/speeds.h"
 #include "cards/picturepaths.h"
+#include "settings/speeds.h"
 #include "table/layout.h"
 
 #include <QCoreApplication>

@@ -6,14 +6,14 @@
 //
 //     build/benchmark/wildcrest_bench [--delays=5] [--presses=200] [--no-match] [--scales=1,3] [--joystick-only]
 #include "app/gameform.h"
-#include "app/settings.h"
-#include "app/speeds.h"
+#include "app/options.h"
 #include "cards/random.h"
 #include "figures.h"
 #include "joystick/joystickswitch.h"
 #include "joystick/virtualjoystick.h"
 #include "literal.h"
 #include "match.h"
+#include "settings/speeds.h"
 #include "table/layout.h"
 #include "table/qt/qttableview.h"
 #include "watchedview.h"

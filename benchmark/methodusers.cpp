@@ -11,10 +11,10 @@
 #include "methodusers.h"
 
 #include "app/gameform.h"
-#include "app/speeds.h"
 #include "cards/cardcode.h"
 #include "cards/random.h"
 #include "player/scanroom.h"
+#include "settings/speeds.h"
 #include "table/headless/headlessview.h"
 #include "table/layout.h"
 
@@ -31,6 +31,14 @@ using namespace std::chrono_literals;
 
 namespace
 {
+
+    // The methods whose users are simulated here, by their value of scan-method.
+    enum class ScanMethodName { Auto, Step, StepDwell, Inverse };
+    const char *optionValue(ScanMethodName m)
+    {
+        constexpr const char *values[] = { "auto", "step", "step-dwell", "inverse" };
+        return values[int(m)];
+    }
 
     struct Person {
         const char *name;
@@ -60,7 +68,7 @@ namespace
         SimulatedGame simulated(seed);
         HeadlessView &view = simulated.view;
         GameForm &game = simulated.game;
-        simulated.scan.settings.scanMethod = method;
+        simulated.scan.settings.scanMethod = optionValue(method);
         simulated.scan.settings.secondSwitch = SecondSwitch { SecondSwitch::Kind::Enter, 0, {} };
         std::mt19937_64 rng(seed * 31 + 7);
         std::normal_distribution<double> reaction(who.meanSeconds, who.spreadSeconds);

@@ -6,7 +6,7 @@
 #include "methodusers.h"
 #include "switchuser.h"
 
-#include "app/speeds.h"
+#include "settings/speeds.h"
 
 #include <cstdio>
 #include <random>

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "app/scanning.h"
 #include "cards/cardcode.h"
 #include "cards/random.h"
-#include "table/switchinput.h"
+#include "player/scanning.h"
+#include "switch/switchinput.h"
 #include "table/tableview.h"
 
 #include <array>

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/gameform.h"
+#include "language/wording.h"
 #include "player/scanmethod.h"
 #include "player/scanroom.h"
 
@@ -44,9 +45,10 @@ namespace
 
 } // namespace
 
-std::unique_ptr<ScanMethod> makeAutoScan(int loops)
-{
-    return std::make_unique<AutoScan>(loops);
-}
+extern const ScanMethodEntry kAutoScan { "auto",
+    WILDCREST_TEXT("Options", "auto: each card offered in turn"),
+    WILDCREST_TEXT("SettingsDialog", "Each card in turn (auto)"),
+    false,
+    [](const Settings &settings) -> std::unique_ptr<ScanMethod> { return std::make_unique<AutoScan>(settings.scanLoops); } };
 
 } // namespace wildcrest

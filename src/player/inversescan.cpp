@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/gameform.h"
+#include "language/wording.h"
 #include "player/scanmethod.h"
 #include "player/scanroom.h"
 
@@ -57,9 +58,10 @@ namespace
 
 } // namespace
 
-std::unique_ptr<ScanMethod> makeInverseScan()
-{
-    return std::make_unique<InverseScan>();
-}
+extern const ScanMethodEntry kInverseScan { "inverse",
+    WILDCREST_TEXT("Options", "inverse: hold to move, let go to take"),
+    WILDCREST_TEXT("SettingsDialog", "Hold to move, let go to take (inverse)"),
+    false,
+    [](const Settings &) -> std::unique_ptr<ScanMethod> { return std::make_unique<InverseScan>(); } };
 
 } // namespace wildcrest

@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "app/scanning.h"
+#include "player/scanning.h"
+#include "settings/settings.h"
 
 #include <cstddef>
 #include <memory>
+#include <string>
 #include <vector>
 
 namespace wildcrest
@@ -12,8 +14,8 @@ namespace wildcrest
 
 class ScanRoom;
 
-// One way of reaching a choice with the switch. Each lives in its own file,
-// named after its value of the option scan-method.
+// One way of reaching a choice with the switch. Each lives in a file of its
+// own, with its entry in the registry (scanmethods.cpp).
 class ScanMethod
 {
 public:
@@ -22,14 +24,19 @@ public:
     virtual std::size_t choose(ScanRoom &room, GameForm &game, const std::vector<Offer> &offers) = 0;
 };
 
-// auto: each offer held for the scan time in turn, a press takes the one on
-// show; after `loops` passes without a press (0: never) the scan rests.
-std::unique_ptr<ScanMethod> makeAutoScan(int loops);
-// step: switch 1 moves to the next offer, switch 2 takes it; nothing moves on its own.
-std::unique_ptr<ScanMethod> makeStepScan();
-// step-dwell: each press moves to the next offer; one left for the scan time is taken.
-std::unique_ptr<ScanMethod> makeStepDwellScan();
-// inverse: while the switch is held the offers advance; releasing takes the one on show.
-std::unique_ptr<ScanMethod> makeInverseScan();
+// A scanning method as the option scan-method names it, with the help that
+// --help, the manual and the settings dialog show for it.
+struct ScanMethodEntry {
+    const char *name; // the option's value: "step-dwell"
+    const char *help; // marked for the translators, context "Options"
+    const char *label; // the settings dialog's item, context "SettingsDialog"
+    bool needsSecondSwitch; // the second switch takes the offer: refused without one
+    std::unique_ptr<ScanMethod> (*make)(const Settings &settings);
+};
+
+// Every method, in the order the help and the dialog list them; the first is the default.
+const std::vector<ScanMethodEntry> &scanMethods();
+// The method of that name, or nullptr.
+const ScanMethodEntry *scanMethodNamed(const std::string &name);
 
 } // namespace wildcrest

@@ -2,7 +2,7 @@
 #include "player/scanroom.h"
 
 #include "app/gameform.h"
-#include "table/switchinput.h"
+#include "switch/switchinput.h"
 
 #include <algorithm>
 
@@ -35,17 +35,8 @@ Moment ScanRoom::offerlength(int offer) const
 
 std::unique_ptr<ScanMethod> ScanRoom::method() const
 {
-    switch (settings.scanMethod) {
-    case ScanMethodName::Step:
-        return makeStepScan();
-    case ScanMethodName::StepDwell:
-        return makeStepDwellScan();
-    case ScanMethodName::Inverse:
-        return makeInverseScan();
-    case ScanMethodName::Auto:
-        break;
-    }
-    return makeAutoScan(settings.scanLoops);
+    const ScanMethodEntry *named = scanMethodNamed(settings.scanMethod);
+    return (named ? *named : scanMethods().front()).make(settings);
 }
 
 std::size_t ScanRoom::choose(GameForm &game, const std::vector<Offer> &offers)

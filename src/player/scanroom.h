@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "app/scanning.h"
-#include "app/settings.h"
 #include "player/adaptivescan.h"
 #include "player/scanmethod.h"
+#include "player/scanning.h"
+#include "settings/settings.h"
 #include "table/tableview.h"
 
 #include <memory>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/gameform.h"
-#include "app/speeds.h"
 #include "cards/cardnames.h"
 #include "cards/picturepaths.h"
+#include "settings/speeds.h"
 #include "table/layout.h"
 
 #include <vector>

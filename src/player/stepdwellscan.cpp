@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/gameform.h"
+#include "language/wording.h"
 #include "player/scanmethod.h"
 #include "player/scanroom.h"
 
@@ -36,9 +37,10 @@ namespace
 
 } // namespace
 
-std::unique_ptr<ScanMethod> makeStepDwellScan()
-{
-    return std::make_unique<StepDwellScan>();
-}
+extern const ScanMethodEntry kStepDwellScan { "step-dwell",
+    WILDCREST_TEXT("Options", "step-dwell: each press moves, a card left for the scan time is taken"),
+    WILDCREST_TEXT("SettingsDialog", "Each press moves, waiting takes (step-dwell)"),
+    false,
+    [](const Settings &) -> std::unique_ptr<ScanMethod> { return std::make_unique<StepDwellScan>(); } };
 
 } // namespace wildcrest

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/gameform.h"
+#include "language/wording.h"
 #include "player/scanmethod.h"
 #include "player/scanroom.h"
 
@@ -34,9 +35,10 @@ namespace
 
 } // namespace
 
-std::unique_ptr<ScanMethod> makeStepScan()
-{
-    return std::make_unique<StepScan>();
-}
+extern const ScanMethodEntry kStepScan { "step",
+    WILDCREST_TEXT("Options", "step: switch 1 moves, the second switch takes"),
+    WILDCREST_TEXT("SettingsDialog", "Switch 1 moves, switch 2 takes (step)"),
+    true,
+    [](const Settings &) -> std::unique_ptr<ScanMethod> { return std::make_unique<StepScan>(); } };
 
 } // namespace wildcrest

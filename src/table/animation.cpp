@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/gameform.h"
-#include "app/speeds.h"
 #include "cards/picturepaths.h"
+#include "settings/speeds.h"
 #include "table/layout.h"
 
 namespace wildcrest

@@ -2,8 +2,8 @@
 #pragma once
 
 #include "language/wording.h"
+#include "switch/switchevent.h"
 #include "table/controls.h"
-#include "table/switchevent.h"
 
 #include <chrono>
 #include <functional>

@@ -2,9 +2,9 @@
 #pragma once
 
 #include "app/gameform.h"
-#include "app/speeds.h"
 #include "cards/random.h"
 #include "player/scanroom.h"
+#include "settings/speeds.h"
 #include "table/headless/headlessview.h"
 #include "table/layout.h"
 

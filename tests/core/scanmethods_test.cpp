@@ -109,7 +109,7 @@ protected:
 
 TEST_F(ScanMethods, StepScanningPlaysAWholeMatchWithTwoSwitchesAndNothingMovesOnItsOwn)
 {
-    scan.settings.scanMethod = ScanMethodName::Step;
+    scan.settings.scanMethod = "step";
     scan.settings.secondSwitch = SecondSwitch { SecondSwitch::Kind::Enter, 0, {} };
     int moves = 0;
     int keyWaitsBySwitch2 = 0;
@@ -134,7 +134,7 @@ TEST_F(ScanMethods, StepScanningPlaysAWholeMatchWithTwoSwitchesAndNothingMovesOn
 
 TEST_F(ScanMethods, StepDwellTakesTheCardLeftForTheScanTimeAndNeverWithoutAPress)
 {
-    scan.settings.scanMethod = ScanMethodName::StepDwell;
+    scan.settings.scanMethod = "step-dwell";
     bool moved = false;
     player = [&](Asks a, Moment deadline) -> std::optional<Press> {
         if (a == Asks::Key || deadline == Moment::max()) { // a key, or nothing on show yet
@@ -153,7 +153,7 @@ TEST_F(ScanMethods, StepDwellTakesTheCardLeftForTheScanTimeAndNeverWithoutAPress
 
 TEST_F(ScanMethods, InverseScanningTakesTheOfferOnShowWhenTheSwitchIsLetGo)
 {
-    scan.settings.scanMethod = ScanMethodName::Inverse;
+    scan.settings.scanMethod = "inverse";
     player = [&](Asks a, Moment deadline) -> std::optional<Press> {
         if (a == Asks::Key || deadline == Moment::max()) // hold through the first offer into the second
             return Press { 300ms, 1, scan.scantime() + 700ms };
@@ -165,7 +165,7 @@ TEST_F(ScanMethods, InverseScanningTakesTheOfferOnShowWhenTheSwitchIsLetGo)
 
 TEST_F(ScanMethods, StepDwellLiftsNothingUntilAPressAndThenMovesWithEachPress)
 {
-    scan.settings.scanMethod = ScanMethodName::StepDwell;
+    scan.settings.scanMethod = "step-dwell";
     playersTurnOn5H();
     setHand(kPlayer, { "9H", "KH", "2S", "5C" });
     bool everLifted = false;
@@ -181,7 +181,7 @@ TEST_F(ScanMethods, StepDwellLiftsNothingUntilAPressAndThenMovesWithEachPress)
 
 TEST_F(ScanMethods, InverseScanningIgnoresAReleaseBeforeThePressCounts)
 {
-    scan.settings.scanMethod = ScanMethodName::Inverse;
+    scan.settings.scanMethod = "inverse";
     scan.settings.acceptance = 300ms;
     game.load();
     const Moment t0 = view.now();
@@ -196,7 +196,7 @@ TEST_F(ScanMethods, InverseScanningIgnoresAReleaseBeforeThePressCounts)
 
 TEST_F(ScanMethods, StepScanningNamesASuitWithTheTwoSwitches)
 {
-    scan.settings.scanMethod = ScanMethodName::Step;
+    scan.settings.scanMethod = "step";
     scan.settings.secondSwitch = SecondSwitch { SecondSwitch::Kind::Enter, 0, {} };
     playersTurnOn5H();
     setHand(kPlayer, { "9H", "8C" });
@@ -319,7 +319,7 @@ TEST_F(SwitchMenu, AHoldOpensTheMenuAndBackToTheGameGoesOnWhereItWas)
 
 TEST_F(SwitchMenu, WithInverseScanningAHoldIsTheScanNotTheMenu)
 {
-    scan.settings.scanMethod = ScanMethodName::Inverse;
+    scan.settings.scanMethod = "inverse";
     view.holdAt(t0 + 1s, 3500ms); // 9H, then KH from 3 s; let go at 4.5 s
     game.selection();
     EXPECT_EQ(game.curcard, "KH");

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The switch event stream in the game: every source filtered alike, the second
 // switch, and the try-out's verdicts and suggested debounce.
+#include "switch/switchtrial.h"
 #include "switchstream.h"
-#include "table/switchtrial.h"
 
 using namespace wildcrest;
 using namespace wildcrest::testing;

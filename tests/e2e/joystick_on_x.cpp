@@ -7,10 +7,10 @@
 //
 //     DISPLAY=:5 wildcrest_joystick_on_x      # status 0 once a press played a card
 #include "app/gameform.h"
-#include "app/settings.h"
 #include "cards/random.h"
 #include "joystick/joystickswitch.h"
 #include "joystick/virtualjoystick.h"
+#include "settings/settings.h"
 #include "table/layout.h"
 #include "table/qt/qttableview.h"
 

@@ -236,7 +236,7 @@ TEST_F(JoystickGame, PadsPulledOutInTheMenuTakeNothingThere)
 TEST_F(JoystickGame, APadPulledOutWhileInverseScanningTheMenuTakesNothing)
 {
     scan.settings.longPressMenu = true;
-    scan.settings.scanMethod = ScanMethodName::Inverse;
+    scan.settings.scanMethod = "inverse";
     start();
     hold(500ms, 3200ms, 0); // at the wait for a draw: the menu opens at 3.5 s
     // Held from 4 s: "Back to the game", "Slower" from 6 s, "Faster" from 8 s, "New match" from 10 s.

@@ -5,8 +5,8 @@
 #include "realwindow.h"
 
 #include "app/gameform.h"
-#include "app/speeds.h"
 #include "cards/picturepaths.h"
+#include "settings/speeds.h"
 #include "table/layout.h"
 #include "table/qt/controlwidgets.h"
 #include "table/qt/qttableview.h"

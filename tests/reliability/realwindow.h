@@ -2,7 +2,7 @@
 #pragma once
 
 #include "app/gameform.h"
-#include "app/speeds.h"
+#include "settings/speeds.h"
 #include "table/layout.h"
 #include "table/qt/qttableview.h"
 

@@ -4,7 +4,7 @@
 #include "realwindow.h"
 
 #include "app/gameform.h"
-#include "app/speeds.h"
+#include "settings/speeds.h"
 #include "table/layout.h"
 #include "table/qt/qttableview.h"
 

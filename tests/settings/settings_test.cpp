@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The settings file, the command line over it, and the dialog that writes the file.
+#include "app/options.h"
 #include "app/qt/desktop.h"
 #include "app/qt/settingsdialog.h"
 #include "app/qt/settingsfile.h"
@@ -332,7 +333,7 @@ TEST_F(SettingsTest, TheUsageIsToldInTheLanguageOfTheCommandLineOrTheFile)
         EXPECT_EQ(usage.back(), '\n');
         for (const OptionInfo &option : optionTable()) {
             EXPECT_NE(usage.find("--" + option.name + "=" + option.values + "\n"), std::string::npos) << option.name;
-            const std::string help = words.translate("Options", option.help.c_str());
+            const std::string help = optionHelp(option, words);
             EXPECT_NE(help, option.help);
             EXPECT_NE(usage.find(help), std::string::npos) << option.name;
         }
@@ -401,7 +402,7 @@ TEST_F(SettingsTest, StepScanningWithoutASecondSwitchIsRefused)
     writeFile("scan-method=step\nscan-loops=3\n");
     CommandLine line = run({});
     EXPECT_EQ(line.then, CommandLine::Then::Play);
-    EXPECT_EQ(line.settings.scanMethod, ScanMethodName::Auto);
+    EXPECT_EQ(line.settings.scanMethod, "auto");
     EXPECT_EQ(line.settings.scanLoops, 3);
     const std::string said = warnings.str();
     EXPECT_NE(said.find(path().toStdString()), std::string::npos) << said;
@@ -409,7 +410,7 @@ TEST_F(SettingsTest, StepScanningWithoutASecondSwitchIsRefused)
 
     warnings.str("");
     line = run({ "--second-switch=enter" });
-    EXPECT_EQ(line.settings.scanMethod, ScanMethodName::Step) << "the second switch may come from the command line";
+    EXPECT_EQ(line.settings.scanMethod, "step") << "the second switch may come from the command line";
     EXPECT_EQ(warnings.str(), "");
 
     writeFile("scan-method=step\nsecond-switch=enter\n");
@@ -428,7 +429,7 @@ TEST_F(SettingsTest, QtsOwnArgumentsAreLeftToIt)
 TEST_F(SettingsTest, TheDialogWillNotSaveStepScanningWithoutASecondSwitch)
 {
     Settings chosen;
-    chosen.scanMethod = ScanMethodName::Step;
+    chosen.scanMethod = "step";
     SettingsDialog dialog(path());
     dialog.setSettings(chosen);
     QTimer::singleShot(0, [] {
@@ -458,7 +459,7 @@ TEST_F(SettingsTest, TheDialogWritesAFileThatReadsBackTheSame)
     chosen.look.fourColour = true;
     chosen.look.contrast = Contrast::High;
     chosen.language = "fr";
-    chosen.scanMethod = ScanMethodName::Step;
+    chosen.scanMethod = "step";
     chosen.scanLoops = 4;
     chosen.prompts = true;
     chosen.longPressMenu = true;
@@ -479,7 +480,7 @@ TEST_F(SettingsTest, TheDialogWritesAFileThatReadsBackTheSame)
     chosen.adaptiveScan = true;
     chosen.secondSwitch = SecondSwitch { SecondSwitch::Kind::Button, 7, {} };
     chosen.look.fitScale = true;
-    chosen.scanMethod = ScanMethodName::Inverse;
+    chosen.scanMethod = "inverse";
     {
         SettingsDialog dialog(path());
         dialog.setSettings(chosen);

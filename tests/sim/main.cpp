@@ -4,7 +4,7 @@
 #include "statejson.h"
 #include "switchuser.h"
 
-#include "app/speeds.h"
+#include "settings/speeds.h"
 
 #include <cstdlib>
 #include <fstream>

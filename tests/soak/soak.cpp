@@ -10,8 +10,8 @@
 #include "switchuser.h"
 #include "waystoplay.h"
 
-#include "app/speeds.h"
 #include "player/scanroom.h"
+#include "settings/speeds.h"
 #include "table/layout.h"
 
 #include <array>

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "waystoplay.h"
+#include "app/options.h"
 
-#include "app/speeds.h"
+#include "settings/speeds.h"
 
 #include <algorithm>
 
@@ -47,7 +48,7 @@ WayToPlay drawWay(std::mt19937_64 &rng)
     if (way.method == Method::Default)
         return way;
     Settings &s = way.settings;
-    const ScanMethodName names[] = { ScanMethodName::Auto, ScanMethodName::Auto, ScanMethodName::Step, ScanMethodName::StepDwell, ScanMethodName::Inverse };
+    const char *const names[] = { "auto", "auto", "step", "step-dwell", "inverse" };
     s.scanMethod = names[int(way.method)];
     if (way.method == Method::Step)
         s.secondSwitch = SecondSwitch { SecondSwitch::Kind::Enter, 0, {} };

@@ -3,7 +3,7 @@
 
 #include "switchuser.h"
 
-#include "app/settings.h"
+#include "settings/settings.h"
 
 #include <random>
 #include <string>

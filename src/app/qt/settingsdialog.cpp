@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/qt/settingsdialog.h"
+#include "app/options.h"
+#include "player/scanmethod.h"
 
 #include "app/qt/settingsfile.h"
 #include "app/qt/switchtryout.h"
@@ -122,11 +124,8 @@ SettingsDialog::SettingsDialog(QString path, QWidget *parent)
     contrast_->addItem(tr("Standard"), "standard");
     contrast_->addItem(tr("High: dark table, light text"), "high");
     scanMethod_ = new QComboBox(this);
-    // In the order of ScanMethodName.
-    scanMethod_->addItem(tr("Each card in turn (auto)"));
-    scanMethod_->addItem(tr("Switch 1 moves, switch 2 takes (step)"));
-    scanMethod_->addItem(tr("Each press moves, waiting takes (step-dwell)"));
-    scanMethod_->addItem(tr("Hold to move, let go to take (inverse)"));
+    for (const ScanMethodEntry &method : scanMethods())
+        scanMethod_->addItem(tr(method.label), method.name);
     scanLoops_ = new QSpinBox(this);
     scanLoops_->setRange(0, 10);
     scanLoops_->setSpecialValueText(tr("Endless"));
@@ -236,7 +235,7 @@ void SettingsDialog::setSettings(const Settings &s)
     fourColour_->setChecked(s.look.fourColour);
     contrast_->setCurrentIndex(contrast_->findData(QString::fromStdString(settingText(s, "contrast"))));
     language_->setCurrentIndex(language_->findData(QString::fromStdString(settingText(s, "language"))));
-    scanMethod_->setCurrentIndex(int(s.scanMethod));
+    scanMethod_->setCurrentIndex(std::max(0, scanMethod_->findData(QString::fromStdString(s.scanMethod))));
     scanLoops_->setValue(s.scanLoops);
     prompts_->setChecked(s.prompts);
     switchMenu_->setChecked(s.longPressMenu);
@@ -268,7 +267,7 @@ Settings SettingsDialog::settings() const
         { std::pair { "scale", scale_ }, std::pair { "card-style", cardStyle_ }, std::pair { "contrast", contrast_ }, std::pair { "language", language_ } })
         applySetting(s, name, box->currentData().toString().toStdString());
     s.look.fourColour = fourColour_->isChecked();
-    s.scanMethod = ScanMethodName(scanMethod_->currentIndex());
+    s.scanMethod = scanMethod_->currentData().toString().toStdString();
     s.scanLoops = scanLoops_->value();
     s.prompts = prompts_->isChecked();
     s.longPressMenu = switchMenu_->isChecked();

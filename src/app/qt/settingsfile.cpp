@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/qt/settingsfile.h"
+#include "app/options.h"
 
 #include "language/qt/qtwording.h"
 
@@ -168,7 +169,7 @@ std::string usageText(const Wording &words)
          << fill(words.translate("Usage", "Options (also read from %1,\nwhere the command line wins):"), { settingsFilePath().toStdString() }) << "\n";
     for (const OptionInfo &option : optionTable()) {
         text << "  --" << option.name << "=" << option.values << "\n"
-             << "      " << fill(words.translate("Usage", "%1 (default %2)"), { words.translate("Options", option.help.c_str()), option.defaultValue }) << "\n";
+             << "      " << fill(words.translate("Usage", "%1 (default %2)"), { optionHelp(option, words), option.defaultValue }) << "\n";
     }
     text << "  --settings\n"
          << "      " << words.translate("Usage", "open the settings dialog, which writes that file") << "\n"

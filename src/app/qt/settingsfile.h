@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "app/settings.h"
 #include "language/wording.h"
+#include "settings/settings.h"
 
 #include <QString>
 

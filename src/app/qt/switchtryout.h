@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "app/settings.h"
+#include "settings/settings.h"
+#include "switch/switchtrial.h"
 #include "table/qt/switchkeys.h"
-#include "table/switchtrial.h"
 
 #include <QCoreApplication>
 #include <QFrame>

@@ -214,8 +214,20 @@
         <translation>high: ein dunkler Tisch, heller Text, markierte Namensschilder und der kräftigste Rahmen um das Angebot</translation>
     </message>
     <message>
-        <source>auto: each card offered in turn; step: switch 1 moves, the second switch takes; step-dwell: each press moves, a card left for the scan time is taken; inverse: hold to move, let go to take</source>
-        <translation>auto: jede Karte wird der Reihe nach angeboten; step: Taster 1 rückt weiter, der zweite Taster wählt; step-dwell: jeder Tastendruck rückt weiter, eine Karte, die die Scanzeit lang stehen bleibt, wird gewählt; inverse: halten, um weiterzurücken, loslassen, um zu wählen</translation>
+        <source>auto: each card offered in turn</source>
+        <translation>auto: jede Karte wird der Reihe nach angeboten</translation>
+    </message>
+    <message>
+        <source>step: switch 1 moves, the second switch takes</source>
+        <translation>step: Taster 1 rückt weiter, der zweite Taster wählt</translation>
+    </message>
+    <message>
+        <source>step-dwell: each press moves, a card left for the scan time is taken</source>
+        <translation>step-dwell: jeder Tastendruck rückt weiter, eine Karte, die die Scanzeit lang stehen bleibt, wird gewählt</translation>
+    </message>
+    <message>
+        <source>inverse: hold to move, let go to take</source>
+        <translation>inverse: halten, um weiterzurücken, loslassen, um zu wählen</translation>
     </message>
     <message>
         <source>after this many passes with no press the scan rests until the next press; 0 never</source>

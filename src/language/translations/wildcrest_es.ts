@@ -214,8 +214,20 @@
         <translation>high: mesa oscura, texto claro, placas de nombre marcadas y el marco de opción más visible</translation>
     </message>
     <message>
-        <source>auto: each card offered in turn; step: switch 1 moves, the second switch takes; step-dwell: each press moves, a card left for the scan time is taken; inverse: hold to move, let go to take</source>
-        <translation>auto: las cartas se ofrecen una tras otra; step: el pulsador 1 avanza y el segundo pulsador elige; step-dwell: cada pulsación avanza y se elige la carta en la que se espera el tiempo de barrido; inverse: mantener para avanzar, soltar para elegir</translation>
+        <source>auto: each card offered in turn</source>
+        <translation>auto: las cartas se ofrecen una tras otra</translation>
+    </message>
+    <message>
+        <source>step: switch 1 moves, the second switch takes</source>
+        <translation>step: el pulsador 1 avanza y el segundo pulsador elige</translation>
+    </message>
+    <message>
+        <source>step-dwell: each press moves, a card left for the scan time is taken</source>
+        <translation>step-dwell: cada pulsación avanza y se elige la carta en la que se espera el tiempo de barrido</translation>
+    </message>
+    <message>
+        <source>inverse: hold to move, let go to take</source>
+        <translation>inverse: mantener para avanzar, soltar para elegir</translation>
     </message>
     <message>
         <source>after this many passes with no press the scan rests until the next press; 0 never</source>

@@ -214,8 +214,20 @@
         <translation>high : une table sombre, un texte clair, des plaques de nom marquées et le cadre de proposition le plus visible</translation>
     </message>
     <message>
-        <source>auto: each card offered in turn; step: switch 1 moves, the second switch takes; step-dwell: each press moves, a card left for the scan time is taken; inverse: hold to move, let go to take</source>
-        <translation>auto : chaque carte est proposée à tour de rôle ; step : le contacteur 1 avance, le second contacteur valide ; step-dwell : chaque appui avance, une carte laissée pendant le temps de défilement est validée ; inverse : maintenir pour avancer, relâcher pour valider</translation>
+        <source>auto: each card offered in turn</source>
+        <translation>auto : chaque carte est proposée à tour de rôle</translation>
+    </message>
+    <message>
+        <source>step: switch 1 moves, the second switch takes</source>
+        <translation>step : le contacteur 1 avance, le second contacteur valide</translation>
+    </message>
+    <message>
+        <source>step-dwell: each press moves, a card left for the scan time is taken</source>
+        <translation>step-dwell : chaque appui avance, une carte laissée pendant le temps de défilement est validée</translation>
+    </message>
+    <message>
+        <source>inverse: hold to move, let go to take</source>
+        <translation>inverse : maintenir pour avancer, relâcher pour valider</translation>
     </message>
     <message>
         <source>after this many passes with no press the scan rests until the next press; 0 never</source>

@@ -214,8 +214,20 @@
         <translation>high: een donkere tafel, lichte tekst, gemarkeerde naambordjes en het sterkste kader om de keuze</translation>
     </message>
     <message>
-        <source>auto: each card offered in turn; step: switch 1 moves, the second switch takes; step-dwell: each press moves, a card left for the scan time is taken; inverse: hold to move, let go to take</source>
-        <translation>auto: elke kaart om de beurt aangeboden; step: schakelaar 1 gaat verder, de tweede schakelaar kiest; step-dwell: elke druk gaat verder, een kaart waarop je de scantijd blijft staan wordt gekozen; inverse: vasthouden om verder te gaan, loslaten om te kiezen</translation>
+        <source>auto: each card offered in turn</source>
+        <translation>auto: elke kaart om de beurt aangeboden</translation>
+    </message>
+    <message>
+        <source>step: switch 1 moves, the second switch takes</source>
+        <translation>step: schakelaar 1 gaat verder, de tweede schakelaar kiest</translation>
+    </message>
+    <message>
+        <source>step-dwell: each press moves, a card left for the scan time is taken</source>
+        <translation>step-dwell: elke druk gaat verder, een kaart waarop je de scantijd blijft staan wordt gekozen</translation>
+    </message>
+    <message>
+        <source>inverse: hold to move, let go to take</source>
+        <translation>inverse: vasthouden om verder te gaan, loslaten om te kiezen</translation>
     </message>
     <message>
         <source>after this many passes with no press the scan rests until the next press; 0 never</source>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "table/switchevent.h"
+#include "switch/switchevent.h"
 
 #include <QTimer>
 

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/settings.h"
+#include "app/options.h"
 
 #include "language/wording.h"
+#include "player/scanmethod.h"
 
 #include <algorithm>
 #include <cctype>
@@ -12,6 +13,29 @@
 
 namespace wildcrest
 {
+
+namespace
+{
+
+    // "auto|step|...", from the registry of scanning methods.
+    std::string scanMethodValues()
+    {
+        std::string values;
+        for (const ScanMethodEntry &method : scanMethods())
+            values += (values.empty() ? "" : "|") + std::string(method.name);
+        return values;
+    }
+
+    // Each method's own help, in English; translated piece by piece where it is shown.
+    std::string scanMethodHelp()
+    {
+        std::string help;
+        for (const ScanMethodEntry &method : scanMethods())
+            help += (help.empty() ? "" : "; ") + std::string(method.help);
+        return help;
+    }
+
+} // namespace
 
 const std::vector<OptionInfo> &optionTable()
 {
@@ -39,12 +63,7 @@ const std::vector<OptionInfo> &optionTable()
             "standard|high",
             "standard",
             WILDCREST_TEXT("Options", "high: a dark table, light text, marked name plates and the strongest offer frame") },
-        { "scan-method",
-            "auto|step|step-dwell|inverse",
-            "auto",
-            WILDCREST_TEXT("Options",
-                "auto: each card offered in turn; step: switch 1 moves, the second switch takes; step-dwell: each press moves, a card left for the scan "
-                "time is taken; inverse: hold to move, let go to take") },
+        { "scan-method", scanMethodValues(), scanMethods().front().name, scanMethodHelp() },
         { "scan-loops", "0|1..10", "0", WILDCREST_TEXT("Options", "after this many passes with no press the scan rests until the next press; 0 never") },
         { "prompts", "on|off", "off", WILDCREST_TEXT("Options", "a plain line on the table says what a press will do when nothing is offered") },
         { "switch-menu",
@@ -58,6 +77,20 @@ const std::vector<OptionInfo> &optionTable()
             WILDCREST_TEXT("Options", "the language of the table, the speech and the settings; auto: the desktop's, or English") },
     };
     return options;
+}
+
+std::string optionHelp(const OptionInfo &option, const Wording &words)
+{
+    const std::string whole = words.translate("Options", option.help.c_str());
+    if (whole != option.help)
+        return whole;
+    std::string help;
+    for (std::size_t from = 0; from < option.help.size();) {
+        const std::size_t end = std::min(option.help.find("; ", from), option.help.size());
+        help += (from == 0 ? "" : "; ") + words.translate("Options", option.help.substr(from, end - from).c_str());
+        from = end + 2;
+    }
+    return help;
 }
 
 namespace
@@ -194,34 +227,30 @@ namespace
         return "none";
     }
 
-    constexpr std::pair<const char *, ScanMethodName> kScanMethods[] = {
-        { "auto", ScanMethodName::Auto },
-        { "step", ScanMethodName::Step },
-        { "step-dwell", ScanMethodName::StepDwell },
-        { "inverse", ScanMethodName::Inverse },
-    };
-
-    std::optional<ScanMethodName> scanMethodNamed(const std::string &value)
+    // "auto, step, step-dwell or inverse", as an error lists the methods.
+    std::string scanMethodList()
     {
-        for (const auto &[text, method] : kScanMethods)
-            if (value == text)
-                return method;
-        return std::nullopt;
+        std::string list;
+        const auto &methods = scanMethods();
+        for (std::size_t i = 0; i < methods.size(); ++i)
+            list += (i == 0 ? "" : i + 1 == methods.size() ? " or " : ", ") + std::string(methods[i].name);
+        return list;
     }
 
 } // namespace
 
 std::string settingsConflict(const Settings &settings)
 {
-    if (settings.scanMethod == ScanMethodName::Step && settings.secondSwitch.kind == SecondSwitch::Kind::None)
-        return "scan-method=step needs a second switch to take the card on offer: set second-switch as well";
+    const ScanMethodEntry *method = scanMethodNamed(settings.scanMethod);
+    if (method && method->needsSecondSwitch && settings.secondSwitch.kind == SecondSwitch::Kind::None)
+        return "scan-method=" + settings.scanMethod + " needs a second switch to take the card on offer: set second-switch as well";
     return {};
 }
 
 void settleConflict(Settings &settings)
 {
     if (!settingsConflict(settings).empty())
-        settings.scanMethod = ScanMethodName::Auto;
+        settings.scanMethod = scanMethods().front().name;
 }
 
 std::string applySetting(Settings &settings, const std::string &name, const std::string &value)
@@ -271,10 +300,10 @@ std::string applySetting(Settings &settings, const std::string &name, const std:
     if (name == "contrast")
         return chooseOne(name, value, { { "standard", Contrast::Standard }, { "high", Contrast::High } }, settings.look.contrast);
     if (name == "scan-method") {
-        if (const auto method = scanMethodNamed(value))
-            settings.scanMethod = *method;
+        if (scanMethodNamed(value))
+            settings.scanMethod = value;
         else
-            return "scan-method must be auto, step, step-dwell or inverse, not \"" + value + "\"";
+            return "scan-method must be " + scanMethodList() + ", not \"" + value + "\"";
         return {};
     }
     if (name == "menu-hold") {
@@ -361,9 +390,7 @@ std::string settingText(const Settings &settings, const std::string &name)
     if (name == "language")
         return settings.language;
     if (name == "scan-method")
-        for (const auto &[text, method] : kScanMethods)
-            if (method == settings.scanMethod)
-                return text;
+        return settings.scanMethod;
     throw std::invalid_argument("there is no option " + name);
 }
 

@@ -3,7 +3,7 @@
 
 #include "language/wording.h"
 
-#include "table/switchfilter.h"
+#include "switch/switchfilter.h"
 
 #include <array>
 #include <chrono>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "table/switchtrial.h"
+#include "switch/switchtrial.h"
 
 #include <algorithm>
 

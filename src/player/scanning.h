@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "switch/switchevent.h"
 #include "table/controls.h"
-#include "table/switchevent.h"
 
 #include <cstddef>
 #include <functional>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "table/switchfilter.h"
+#include "switch/switchfilter.h"
 
 #include <array>
 #include <chrono>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "table/switchinput.h"
+#include "switch/switchinput.h"
 
 #include <algorithm>
 

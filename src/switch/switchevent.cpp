@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "table/switchevent.h"
+#include "switch/switchevent.h"
 
 #include "language/wording.h"
 
