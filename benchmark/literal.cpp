@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "literal.h"
 
-#include "cards/picturepaths.h"
 #include "settings/speeds.h"
 #include "table/layout.h"
 
@@ -14,7 +13,7 @@ bool literalPacingDelay(GameForm &game, bool offersChoice)
 {
     for (std::int32_t i = 1; i <= game.delayvalue; ++i) {
         QCoreApplication::processEvents();
-        if (offersChoice && game.hitkey == kTrue)
+        if (offersChoice && game.waits().hitkey == kTrue)
             return true;
     }
     return false;
@@ -22,10 +21,10 @@ bool literalPacingDelay(GameForm &game, bool offersChoice)
 
 void literalWaitForKey(GameForm &game)
 {
-    game.hitkey = kFalse;
+    game.waits().hitkey = kFalse;
     do
         QCoreApplication::processEvents();
-    while (game.hitkey == kFalse);
+    while (game.waits().hitkey == kFalse);
 }
 
 void literalDrawAnimation(GameForm &game)
@@ -59,7 +58,7 @@ void literalHeldCard(GameForm &game)
     for (;;) {
         view.setTop(card, view.top(card) - kLift);
         if (literalPacingDelay(game, true)) {
-            view.setPicture(card, game.picturepath(kEmptyPicture));
+            view.setPicture(card, Picture::empty());
             return;
         }
         view.setTop(card, view.top(card) + kLift);

@@ -5,10 +5,10 @@
 // scales 1 and 3. Real clocks only, on the Qt window under the offscreen platform.
 //
 //     build/benchmark/wildcrest_bench [--delays=5] [--presses=200] [--no-match] [--scales=1,3] [--joystick-only]
-#include "app/gameform.h"
 #include "app/options.h"
 #include "cards/random.h"
 #include "figures.h"
+#include "game/gameform.h"
 #include "joystick/joystickswitch.h"
 #include "joystick/virtualjoystick.h"
 #include "literal.h"
@@ -134,7 +134,7 @@ public:
         : options_(options)
         , self_(self)
         , view_(window_)
-        , game_(view_, random_, WILDCREST_GAME_DIR)
+        , game_(view_, random_)
     {
     }
 
@@ -150,7 +150,7 @@ private:
 
     Options options_;
     std::string self_;
-    QtTableView window_;
+    QtTableView window_ { WILDCREST_GAME_DIR };
     WatchedView view_;
     ClockFoldedRandom random_ { 1 };
     GameForm game_;
@@ -163,9 +163,9 @@ std::vector<Stretch> Bench::delays(bool literal)
     std::vector<Stretch> out;
     const Control card = playerslot(1);
     for (int i = 0; i < options_.delays; ++i) {
-        game_.hitkey = kFalse;
+        game_.waits().hitkey = kFalse;
         view_.setTop(card, view_.top(card) - kLift);
-        out.push_back(measure([&] { literal ? (void)literalPacingDelay(game_, true) : (void)game_.pacingdelay(true); }));
+        out.push_back(measure([&] { literal ? (void)literalPacingDelay(game_, true) : (void)game_.waits().pacingdelay(true, game_.scantime()); }));
         view_.setTop(card, view_.top(card) + kLift);
     }
     return out;
@@ -174,7 +174,7 @@ std::vector<Stretch> Bench::delays(bool literal)
 std::vector<double> Bench::animations(bool literal)
 {
     std::vector<double> out;
-    game_.hand = {};
+    game_.match.hand = {};
     for (int i = 0; i < options_.delays; ++i)
         out.push_back(measure([&] { literal ? literalDrawAnimation(game_) : game_.drawanimation('D'); }).wall);
     return out;
@@ -185,7 +185,7 @@ Stretch Bench::titleWait(bool literal, std::function<void()> press)
     view_.setVisible(Frame1, true);
     QTimer::singleShot(
         10000, &window_, press ? press : [this] { postPress(&window_); });
-    const Stretch s = measure([&] { literal ? literalWaitForKey(game_) : game_.waitforkey(); });
+    const Stretch s = measure([&] { literal ? literalWaitForKey(game_) : game_.waits().waitforkey(); });
     view_.setVisible(Frame1, false);
     return s;
 }
@@ -201,10 +201,10 @@ std::vector<double> Bench::reactions(bool literal, std::function<void()> press)
     Presser presser(window_, view_, std::move(press));
     const Control card = playerslot(1);
     for (int i = 0; i < options_.presses; ++i) {
-        game_.hand = {};
-        game_.hand[1][kPlayer] = std::string("5H");
-        game_.curcard = std::string("7H");
-        game_.hitkey = kFalse;
+        game_.match.hand = {};
+        game_.match.hand[1][kPlayer] = "5H";
+        game_.match.curcard = "7H";
+        game_.waits().hitkey = kFalse;
         view_.watchForReaction();
         presser.pressAfter(std::chrono::microseconds(after(pick)));
         try {
@@ -305,12 +305,12 @@ std::vector<Row> Bench::run()
     {
         // Counted on the bare window: a reading through the watching view
         // would cost more and shrink the literal delay.
-        GameForm plain(window_, random_, WILDCREST_GAME_DIR);
+        GameForm plain(window_, random_);
         plain.load();
         game_.delayvalue = plain.delayvalue;
-        game_.gamecount = plain.gamecount;
+        game_.match.gamecount = plain.match.gamecount;
     }
-    window_.setSwitchHandler([this](const SwitchEvent &e) { game_.switchevent(e); });
+    window_.setSwitchHandler([this](const SwitchEvent &e) { game_.waits().switchevent(e); });
     window_.show();
     window_.activateWindow();
     while (!window_.isActiveWindow())

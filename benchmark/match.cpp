@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "match.h"
 
-#include "app/gameform.h"
 #include "cards/random.h"
+#include "game/gameform.h"
 #include "table/qt/qttableview.h"
 #include "watchedview.h"
 
@@ -89,7 +89,7 @@ int runMatch(double scale)
     QtTableView window(appdir, look);
     WatchedView view(window);
     ClockFoldedRandom random(std::uint64_t(std::chrono::system_clock::now().time_since_epoch().count()));
-    GameForm game(view, random, appdir);
+    GameForm game(view, random);
     PaintWatch paints;
     qApp->installEventFilter(&paints);
 
@@ -114,7 +114,7 @@ int runMatch(double scale)
     // After the fifth round the match result waits for a key, then the next
     // match is dealt with the round counter back at 1.
     game.onTurnEnd([](const GameForm &g) {
-        if (g.reset == kTrue && g.gamecount == 1)
+        if (g.reset == kTrue && g.match.gamecount == 1)
             throw MatchOver {};
     });
     const Clock::time_point start = Clock::now();

@@ -10,9 +10,9 @@
 // then makes the user look again, one after it is too late.
 #include "methodusers.h"
 
-#include "app/gameform.h"
-#include "cards/cardcode.h"
+#include "cards/card.h"
 #include "cards/random.h"
+#include "game/gameform.h"
 #include "player/scanroom.h"
 #include "settings/speeds.h"
 #include "table/headless/headlessview.h"
@@ -84,17 +84,17 @@ namespace
         }
 
         Tally tally;
-        CardCode target;
+        Card target;
         char suit = 0;
         std::string lastKey; // what was on show when the user last looked, and since when
         Moment turnStart {};
         bool holding = false;
         Moment ownPress {}; // the user's own press to a wait, until it has come
         const auto playable = [&] {
-            std::vector<CardCode> cards;
+            std::vector<Card> cards;
             for (int i = 1; i <= kHandPlaces; ++i)
-                if (playableOn(game.hand[i][kPlayer], game.curcard))
-                    cards.push_back(game.hand[i][kPlayer]);
+                if (playableOn(game.match.hand[i][kPlayer], game.match.curcard))
+                    cards.push_back(game.match.hand[i][kPlayer]);
             return cards;
         };
         // What is on show, and a key that changes whenever it is shown anew.
@@ -110,8 +110,8 @@ namespace
             if (view.state(Shape2).visible)
                 return; // the eight stays lifted while its suit is named
             for (int k = 1; k <= kHandPlaces; ++k)
-                if (view.top(playerslot(k)) == playerslotRect(k).top - kLift && !game.hand[k][kPlayer].empty()) {
-                    shown = game.hand[k][kPlayer];
+                if (view.top(playerslot(k)) == playerslotRect(k).top - kLift && !game.match.hand[k][kPlayer].empty()) {
+                    shown = game.match.hand[k][kPlayer].code();
                     key = shown + "@" + std::to_string(view.state(playerslot(k)).movedAt.count());
                 }
         };
@@ -143,7 +143,7 @@ namespace
                 target = cards[rng() % cards.size()];
                 turnStart = v.now();
             }
-            const std::string wanted = v.state(Shape2).visible ? std::string("suit ") + suit : target;
+            const std::string wanted = v.state(Shape2).visible ? std::string("suit ") + suit : target.code();
             if (shown.empty()) {
                 // Nothing on show: a wait for a key, or the start of a scan that waits for the first press.
                 if (deadline != Moment::max() || v.now() < ownPress)
@@ -192,12 +192,12 @@ namespace
             if (players && !target.empty() && g.reset != kTrue) {
                 bool stillHeld = false;
                 for (int i = 1; i <= kHandPlaces; ++i)
-                    stillHeld = stillHeld || g.hand[i][kPlayer] == target;
+                    stillHeld = stillHeld || g.match.hand[i][kPlayer] == target;
                 ++tally.choices;
                 tally.intended += !stillHeld;
-                if (isEight(target) && !stillHeld) {
+                if (target.isEight() && !stillHeld) {
                     ++tally.choices;
-                    tally.intended += suitOf(g.curcard) == suit;
+                    tally.intended += g.match.curcard.suit() == suit;
                 }
                 ++tally.turns;
                 tally.turnSeconds += std::chrono::duration<double>(view.now() - turnStart).count();

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "app/gameform.h"
 #include "cards/random.h"
+#include "game/gameform.h"
 #include "player/scanroom.h"
 #include "table/headless/headlessview.h"
 
@@ -23,7 +23,7 @@ struct SimulatedGame {
     HeadlessView view;
     ClockFoldedRandom random;
     ScanRoom scan { view };
-    GameForm game { view, random, "/game", scan };
+    GameForm game { view, random, scan };
 };
 
 // Prints the rows of the scanning methods (step, step-dwell, inverse, and auto

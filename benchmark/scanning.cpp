@@ -44,7 +44,7 @@ Result play(const User &who, bool adaptive, long turnsWanted, std::uint64_t seed
     const auto reactionTime = [&] { return Moment(std::int64_t(std::max(0.05, reaction(rng)) * 1e6)); };
 
     Result result;
-    CardCode targetCard;
+    Card targetCard;
     char targetSuit = 0;
     bool aimed = false;
     std::optional<Moment> turnStart;
@@ -53,10 +53,10 @@ Result play(const User &who, bool adaptive, long turnsWanted, std::uint64_t seed
         switch (s.wait) {
         case Wait::Offer:
             if (s.offer == 1) {
-                std::vector<CardCode> playable;
+                std::vector<Card> playable;
                 for (int i = 1; i <= kHandPlaces; ++i)
-                    if (playableOn(game.hand[i][kPlayer], game.curcard))
-                        playable.push_back(game.hand[i][kPlayer]);
+                    if (playableOn(game.match.hand[i][kPlayer], game.match.curcard))
+                        playable.push_back(game.match.hand[i][kPlayer]);
                 targetCard = playable[rng() % playable.size()];
                 aimed = false;
                 turnStart = s.now;
@@ -91,13 +91,13 @@ Result play(const User &who, bool adaptive, long turnsWanted, std::uint64_t seed
         // The player's half that played: did the card (and the suit) come out as aimed?
         bool stillHeld = false;
         for (int i = 1; i <= kHandPlaces; ++i)
-            stillHeld = stillHeld || g.hand[i][kPlayer] == targetCard;
+            stillHeld = stillHeld || g.match.hand[i][kPlayer] == targetCard;
         // A turn that ended the round is left out: its hand is dealt anew before it can be read.
         if (g.reset != kTrue) {
             result.presses += turnPresses;
             result.intended += !stillHeld;
-            if (isEight(targetCard) && !stillHeld && targetSuit)
-                result.intended += suitOf(g.curcard) == targetSuit;
+            if (targetCard.isEight() && !stillHeld && targetSuit)
+                result.intended += g.match.curcard.suit() == targetSuit;
             ++result.turns;
             result.turnSeconds += std::chrono::duration<double>(view.now() - *turnStart).count();
         }

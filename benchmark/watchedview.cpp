@@ -4,7 +4,7 @@
 namespace wildcrest::bench
 {
 
-void WatchedView::setPicture(Control c, const std::string &path)
+void WatchedView::setPicture(Control c, const Picture &picture)
 {
     if (watching_) {
         const Clock::time_point now = Clock::now();
@@ -12,7 +12,7 @@ void WatchedView::setPicture(Control c, const std::string &path)
         lastReaction_ = now - Clock::time_point(Clock::duration(pressedAt_.load()));
         throw Reacted {};
     }
-    inner_.setPicture(c, path);
+    inner_.setPicture(c, picture);
 }
 
 int WatchedView::clockSeconds()

@@ -51,7 +51,7 @@ public:
         return lastReading_;
     }
 
-    void setPicture(Control c, const std::string &path) override;
+    void setPicture(Control c, const Picture &picture) override;
     void setVisible(Control c, bool visible) override
     {
         inner_.setVisible(c, visible);

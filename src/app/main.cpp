@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/gameform.h"
 #include "app/qt/desktop.h"
 #include "app/qt/settingsdialog.h"
 #include "app/qt/settingsfile.h"
 #include "cards/random.h"
+#include "game/gameform.h"
 #include "language/qt/qtwording.h"
 #include "player/scanroom.h"
 #include "table/qt/qttableview.h"
@@ -77,7 +77,7 @@ int main(int argc, char *argv[])
         view.setSwitchWiring(line.settings.wiring());
         ClockFoldedRandom random(std::uint64_t(std::chrono::system_clock::now().time_since_epoch().count()));
         ScanRoom scan(view, line.settings);
-        GameForm game(view, random, appdir, scan);
+        GameForm game(view, random, scan);
         game.load();
         view.show();
         view.activateWindow();

@@ -42,12 +42,12 @@ namespace
         WILDCREST_TEXT("Cards", "the king of %1"),
     };
 
-    std::string named(const CardCode &code, const Wording &words, const char *const (&names)[13])
+    std::string named(const Card &card, const Wording &words, const char *const (&names)[13])
     {
         for (std::size_t i = 0; i < kRanks.size(); ++i)
-            if (kRanks[i] == rankOf(code))
-                return fill(words.translate("Cards", names[i]), { suitName(suitOf(code), words) });
-        return code;
+            if (kRanks[i] == card.rank())
+                return fill(words.translate("Cards", names[i]), { suitName(card.suit(), words) });
+        return card.code();
     }
 
 } // namespace
@@ -67,14 +67,14 @@ std::string suitName(char suit, const Wording &words)
     return "?";
 }
 
-std::string cardName(const CardCode &code, const Wording &words)
+std::string cardName(const Card &card, const Wording &words)
 {
-    return named(code, words, kBareNames);
+    return named(card, words, kBareNames);
 }
 
-std::string theCard(const CardCode &code, const Wording &words)
+std::string theCard(const Card &card, const Wording &words)
 {
-    return named(code, words, kNamesInASentence);
+    return named(card, words, kNamesInASentence);
 }
 
 } // namespace wildcrest

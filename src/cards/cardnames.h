@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "cards/cardcode.h"
+#include "cards/card.h"
 #include "language/wording.h"
 
 #include <string>
@@ -10,9 +10,9 @@ namespace wildcrest
 {
 
 // "eight of clubs", as a label or a list names a card.
-std::string cardName(const CardCode &code, const Wording &words = englishWording());
+std::string cardName(const Card &card, const Wording &words = englishWording());
 // "the eight of clubs", as a sentence names it ("the computer plays %1").
-std::string theCard(const CardCode &code, const Wording &words = englishWording());
+std::string theCard(const Card &card, const Wording &words = englishWording());
 // "clubs".
 std::string suitName(char suit, const Wording &words = englishWording());
 

@@ -21,7 +21,7 @@ class ScanMethod
 public:
     virtual ~ScanMethod() = default;
     // Offers `offers` until one is taken and returns its index; it stays on show.
-    virtual std::size_t choose(ScanRoom &room, GameForm &game, const std::vector<Offer> &offers) = 0;
+    virtual std::size_t choose(ScanRoom &room, SwitchWaits &waits, const std::vector<Offer> &offers) = 0;
 };
 
 // A scanning method as the option scan-method names it, with the help that

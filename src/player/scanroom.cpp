@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "player/scanroom.h"
 
-#include "app/gameform.h"
+#include "rules/matchstate.h"
 #include "switch/switchinput.h"
 
 #include <algorithm>
@@ -39,9 +39,9 @@ std::unique_ptr<ScanMethod> ScanRoom::method() const
     return (named ? *named : scanMethods().front()).make(settings);
 }
 
-std::size_t ScanRoom::choose(GameForm &game, const std::vector<Offer> &offers)
+std::size_t ScanRoom::choose(SwitchWaits &waits, const std::vector<Offer> &offers)
 {
-    return method()->choose(*this, game, offers);
+    return method()->choose(*this, waits, offers);
 }
 
 // High contrast always frames the offer: it is that look's strongest mark.
@@ -75,72 +75,72 @@ void ScanRoom::withdraw(const Offer &offer)
     offer.hide();
 }
 
-void ScanRoom::waitforswitch(GameForm &game)
+void ScanRoom::waitforswitch(SwitchWaits &waits)
 {
-    game.hitkey = kFalse;
-    await(game, Moment::max());
+    waits.hitkey = kFalse;
+    await(waits, Moment::max());
 }
 
-bool ScanRoom::await(GameForm &game, Moment length)
+bool ScanRoom::await(SwitchWaits &waits, Moment length)
 {
     Moment deadline = length == Moment::max() ? length : view_.now() + length;
     view_.yield();
     for (;;) {
-        if (game.hitkey == kTrue) {
+        if (waits.hitkey == kTrue) {
             const Moment pressed = view_.now();
             pressedAt_ = pressed;
             if (!settings.longPressMenu || menuOpen_)
                 return true;
-            if (releasedBeforeMenu(game))
+            if (releasedBeforeMenu(waits))
                 return true;
-            game.hitkey = kFalse;
+            waits.hitkey = kFalse;
             if (deadline != Moment::max())
                 deadline += view_.now() - pressed;
         }
         if (view_.now() >= deadline)
             return false;
-        game.sleepuntil(deadline);
+        waits.sleepuntil(deadline);
     }
 }
 
-bool ScanRoom::releasedBeforeMenu(GameForm &game)
+bool ScanRoom::releasedBeforeMenu(SwitchWaits &waits)
 {
-    const int which = game.switches().lastCounted();
+    const int which = waits.switches().lastCounted();
     const Moment opens = view_.now() + settings.menuHold;
-    while (game.switches().down(which)) {
+    while (waits.switches().down(which)) {
         if (view_.now() >= opens) {
-            openmenu(game);
+            openmenu(waits);
             return false;
         }
-        game.sleepuntil(opens);
+        waits.sleepuntil(opens);
     }
     return true;
 }
 
 // Tells the learnt scan time when the press came.
-bool ScanRoom::hold(GameForm &game, int offer, const Offer &shown)
+bool ScanRoom::hold(SwitchWaits &waits, int offer, const Offer &shown)
 {
     present(shown);
     const Moment start = view_.now();
-    const bool taken = await(game, offerlength(offer));
+    const bool taken = await(waits, offerlength(offer));
     if (taken)
         adaptive.pressed(pressedAt_ - start, offer > 1);
     unmark();
     return taken;
 }
 
-void ScanRoom::rest(GameForm &game)
+void ScanRoom::rest(SwitchWaits &waits)
 {
     const std::string sign = view_.words().translate("Prompts", "Press to see your cards again");
     view_.setCaption(Label18, sign);
     view_.setVisible(Label18, true);
     announce(sign);
-    waitforswitch(game);
+    waitforswitch(waits);
     view_.setVisible(Label18, false);
-    game.hitkey = kFalse;
+    waits.hitkey = kFalse;
 }
 
-void ScanRoom::waitforpress(GameForm &game, Await what)
+void ScanRoom::waitforpress(SwitchWaits &waits, Await what)
 {
     const Wording &words = view_.words();
     const std::string line = what == Await::Draw ? words.translate("Prompts", "Press to draw a card")
@@ -153,14 +153,14 @@ void ScanRoom::waitforpress(GameForm &game, Await what)
         view_.setVisible(Label18, true);
         announce(line);
     }
-    waitforswitch(game);
+    waitforswitch(waits);
     if (prompt)
         view_.setVisible(Label18, false);
 }
 
-void ScanRoom::pause(GameForm &game)
+void ScanRoom::pause(SwitchWaits &waits)
 {
-    game.pacingdelay(false, scantime());
+    waits.pacingdelay(false, scantime());
 }
 
 void ScanRoom::announce(const std::string &text)

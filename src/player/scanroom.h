@@ -17,7 +17,7 @@ namespace wildcrest
 // and the scanning method the settings name.
 //
 //     ScanRoom scan(view, settings);
-//     GameForm game(view, random, appdir, scan);
+//     GameForm game(view, random, scan);
 class ScanRoom : public Scanning
 {
 public:
@@ -29,9 +29,9 @@ public:
 
     void tune(SwitchInput &switches) const override;
     Moment scantime() const override;
-    std::size_t choose(GameForm &game, const std::vector<Offer> &offers) override;
-    void waitforpress(GameForm &game, Await what) override;
-    void pause(GameForm &game) override;
+    std::size_t choose(SwitchWaits &waits, const std::vector<Offer> &offers) override;
+    void waitforpress(SwitchWaits &waits, Await what) override;
+    void pause(SwitchWaits &waits) override;
     void announce(const std::string &text) override;
     void endTurn() override;
 
@@ -43,18 +43,18 @@ public:
     // Whether the offer gets a frame: asked for, or the high-contrast look.
     bool framesoffer() const;
     // Sleeps until a press of either switch counts.
-    void waitforswitch(GameForm &game);
+    void waitforswitch(SwitchWaits &waits);
     // Waits up to `length` (Moment::max(): without limit) for a press; says
     // whether one came. With the long-press menu, a press is complete only
     // when the switch comes up before the menu's hold; held that long, it opens
     // the menu instead, counts for nothing, and the time it took is not counted.
-    bool await(GameForm &game, Moment length);
+    bool await(SwitchWaits &waits, Moment length);
     // How long offer number `offer` of a choice is held.
     Moment offerlength(int offer) const;
     // Holds offer number `offer` for its time; says whether a press took it.
-    bool hold(GameForm &game, int offer, const Offer &shown);
+    bool hold(SwitchWaits &waits, int offer, const Offer &shown);
     // The scan has rested: a plain sign says so until a press starts it again.
-    void rest(GameForm &game);
+    void rest(SwitchWaits &waits);
     TableView &view()
     {
         return view_;
@@ -64,10 +64,10 @@ private:
     std::unique_ptr<ScanMethod> method() const;
     // The press just counted is held: true when it comes up before the menu's
     // hold, false when the menu opened (and has closed again).
-    bool releasedBeforeMenu(GameForm &game);
-    void openmenu(GameForm &game);
+    bool releasedBeforeMenu(SwitchWaits &waits);
+    void openmenu(SwitchWaits &waits);
     // Offers the items as menu entries, with the player's scanning; returns the index taken.
-    std::size_t menuchoice(GameForm &game, const std::vector<std::string> &items);
+    std::size_t menuchoice(SwitchWaits &waits, const std::vector<std::string> &items);
 
     bool menuOpen_ = false;
     Moment pressedAt_ {}; // when the last press that await saw came

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/gameform.h"
 #include "player/scanroom.h"
+#include "rules/matchstate.h"
 #include "settings/speeds.h"
 #include "table/layout.h"
 
@@ -19,10 +19,10 @@ namespace
 
 // The menu the player opens by holding the switch: it stands on the table in
 // large text and is scanned as the cards are. The game stands still meanwhile.
-void ScanRoom::openmenu(GameForm &game)
+void ScanRoom::openmenu(SwitchWaits &waits)
 {
     menuOpen_ = true;
-    game.hitkey = kFalse; // the hold that opened the menu takes nothing in it
+    waits.hitkey = kFalse; // the hold that opened the menu takes nothing in it
     struct Closing {
         ScanRoom &room;
         ~Closing()
@@ -35,7 +35,7 @@ void ScanRoom::openmenu(GameForm &game)
     const Wording &words = view_.words();
     announce(words.translate("Speech", "menu"));
     for (;;) {
-        const std::size_t taken = menuchoice(game,
+        const std::size_t taken = menuchoice(waits,
             { words.translate("Menu", "Back to the game"),
                 words.translate("Menu", "Slower"),
                 words.translate("Menu", "Faster"),
@@ -55,7 +55,7 @@ void ScanRoom::openmenu(GameForm &game)
         case 3:
             throw NewMatchWanted {};
         default:
-            if (menuchoice(game, { words.translate("Menu", "End the game"), words.translate("Menu", "Back to the game") }) == 0) {
+            if (menuchoice(waits, { words.translate("Menu", "End the game"), words.translate("Menu", "Back to the game") }) == 0) {
                 view_.closeWindow();
                 view_.yield();
             }
@@ -64,7 +64,7 @@ void ScanRoom::openmenu(GameForm &game)
     }
 }
 
-std::size_t ScanRoom::menuchoice(GameForm &game, const std::vector<std::string> &items)
+std::size_t ScanRoom::menuchoice(SwitchWaits &waits, const std::vector<std::string> &items)
 {
     std::vector<Offer> offers;
     for (int k = 1; k <= kMenuItems; ++k)
@@ -76,9 +76,9 @@ std::size_t ScanRoom::menuchoice(GameForm &game, const std::vector<std::string> 
         view_.setTop(item, top);
         offers.push_back({ item, items[i], [this, item, top] { view_.setTop(item, top - kLift); }, [this, item, top] { view_.setTop(item, top); } });
     }
-    const std::size_t taken = method()->choose(*this, game, offers);
+    const std::size_t taken = method()->choose(*this, waits, offers);
     offers[taken].hide();
-    game.hitkey = kFalse;
+    waits.hitkey = kFalse;
     return taken;
 }
 

@@ -97,10 +97,12 @@ namespace
         return s;
     }
 
-    ControlSpec titlePicture(Control c, Rect r, std::string builtIn)
+    ControlSpec titlePicture(Control c, Rect r, std::string builtIn, Card shows = {})
     {
         ControlSpec s = picture(c, r, std::move(builtIn));
         s.onTitleScreen = true;
+        if (!shows.empty())
+            s.shows = Picture::face(shows);
         return s;
     }
 
@@ -166,10 +168,10 @@ namespace
         // The name stands above the title artwork, whose white would hide it.
         l.push_back(titlePicture(image(51), { 1200, 600, 11445, 3480 }, "Title.bmp"));
         l.push_back(titleText(label(10), { 0, 360, 13815, 975 }, "Unikey", { "Arial", 36, true, true }));
-        l.push_back(titlePicture(image(52), { 600, 3480, 1065, 1440 }, "8C.bmp"));
-        l.push_back(titlePicture(image(55), { 12120, 3480, 1065, 1440 }, "8S.bmp"));
-        l.push_back(titlePicture(image(53), { 1080, 3960, 1065, 1440 }, "8D.bmp"));
-        l.push_back(titlePicture(image(54), { 11640, 3960, 1065, 1440 }, "8H.bmp"));
+        l.push_back(titlePicture(image(52), { 600, 3480, 1065, 1440 }, "8C.bmp", Card('8', 'C')));
+        l.push_back(titlePicture(image(55), { 12120, 3480, 1065, 1440 }, "8S.bmp", Card('8', 'S')));
+        l.push_back(titlePicture(image(53), { 1080, 3960, 1065, 1440 }, "8D.bmp", Card('8', 'D')));
+        l.push_back(titlePicture(image(54), { 11640, 3960, 1065, 1440 }, "8H.bmp", Card('8', 'H')));
         l.push_back(titleText(label(11), { 0, 3960, 13815, 735 }, WILDCREST_TEXT("Table", "[Press any key to start]"), { "Arial", 24, true, false }, kRed));
         l.push_back(titlePicture(image(50), { 5160, 5040, 3570, 3000 }, "Logo.bmp"));
         l.push_back(titleText(label(9), { 0, 7440, 13815, 495 }, WILDCREST_TEXT("Table", "A game of eights for players who use one switch"), kCreditBoldFont));

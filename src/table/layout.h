@@ -2,6 +2,7 @@
 #pragma once
 
 #include "table/controls.h"
+#include "table/picture.h"
 
 #include <optional>
 #include <string>
@@ -42,6 +43,7 @@ struct ControlSpec {
     FontSpec font;
     Align align = Align::Centre;
     std::string builtInPicture; // a picture of the window's own, compiled into it
+    Picture shows; // what that picture shows, where it is a card (the title's eights)
 };
 
 constexpr Twips kWindowWidth = 13815;

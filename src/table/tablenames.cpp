@@ -7,34 +7,9 @@
 namespace wildcrest
 {
 
-namespace
+void TableNames::picture(Control c, const Picture &picture)
 {
-
-    std::string stemOf(const std::string &path)
-    {
-        const std::size_t slash = path.find_last_of("/\\");
-        std::string file = slash == std::string::npos ? path : path.substr(slash + 1);
-        return file.substr(0, file.find_last_of('.'));
-    }
-
-    bool isCardCode(const std::string &stem)
-    {
-        static const std::string ranks = "A23456789TJQK";
-        static const std::string suits = "SCHD";
-        return stem.size() == 2 && ranks.find(stem[0]) != std::string::npos && suits.find(stem[1]) != std::string::npos;
-    }
-
-} // namespace
-
-void TableNames::picture(Control c, const std::string &path)
-{
-    const std::string stem = stemOf(path);
-    if (isCardCode(stem))
-        pictures_[c] = stem;
-    else if (stem == "Back" || stem == "Card")
-        pictures_[c] = "back";
-    else
-        pictures_[c] = "";
+    pictures_[c] = picture;
 }
 
 void TableNames::caption(Control c, const std::string &text)
@@ -52,10 +27,16 @@ void TableNames::offered(std::optional<Control> c)
     offered_ = c;
 }
 
-std::string TableNames::shown(Control c) const
+Picture TableNames::shown(Control c) const
 {
     const auto it = pictures_.find(c);
-    return it == pictures_.end() ? std::string() : it->second;
+    return it == pictures_.end() ? Picture {} : it->second;
+}
+
+bool TableNames::showsCard(Control c) const
+{
+    const Picture p = shown(c);
+    return p.showsBack() || !p.card.empty();
 }
 
 std::string TableNames::captionOf(Control c) const
@@ -68,7 +49,7 @@ int TableNames::countShown(int first, int last) const
 {
     int n = 0;
     for (int k = first; k <= last; ++k)
-        if (!shown(image(k)).empty())
+        if (showsCard(image(k)))
             ++n;
     return n;
 }
@@ -85,12 +66,12 @@ std::string TableNames::cards(int n) const
 
 std::string TableNames::handName(Control c, int place, int count, bool players) const
 {
-    const std::string card = shown(c);
+    const Picture card = shown(c);
     const std::string owner = players ? say(WILDCREST_TEXT("Table", "Your hand")) : say(WILDCREST_TEXT("Table", "Computer's hand"));
-    if (card.empty())
+    if (!showsCard(c))
         return fill(words_.translate("Table", "%1, empty place"), { owner });
     const std::string name = fill(words_.translate("Table", "%1, card %2 of %3"), { owner, std::to_string(place), std::to_string(count) });
-    return card == "back" ? name : fill(words_.translate("Table", "%1: %2"), { name, cardName(card, words_) });
+    return card.showsBack() ? name : fill(words_.translate("Table", "%1: %2"), { name, cardName(card.card, words_) });
 }
 
 std::string TableNames::nameOf(Control c) const
@@ -104,13 +85,13 @@ std::string TableNames::nameOf(Control c) const
     if (c == shape(4))
         return fill(words_.translate("Table", "Computer's hand: %1"), { cards(countShown(23, 44)) });
     if (c == Image45) {
-        const std::string card = shown(c);
-        if (offered_ == Image45 && card.size() == 2)
-            return fill(words_.translate("Table", "Name a suit: %1"), { suitName(card[1], words_) });
-        if (card.size() != 2)
+        const Card card = shown(c).card;
+        if (offered_ == Image45 && !card.empty())
+            return fill(words_.translate("Table", "Name a suit: %1"), { suitName(card.suit(), words_) });
+        if (card.empty())
             return words_.translate("Table", "Pile: empty");
-        if (card[0] == '8') // an eight on the pile always shows the suit it named
-            return fill(words_.translate("Table", "Pile: eight, %1 named"), { suitName(card[1], words_) });
+        if (card.isEight()) // an eight on the pile always shows the suit it named
+            return fill(words_.translate("Table", "Pile: eight, %1 named"), { suitName(card.suit(), words_) });
         return fill(words_.translate("Table", "Pile: %1"), { cardName(card, words_) });
     }
     if (c == Image46 || c == Label16) // the second back behind is the same deck
@@ -140,8 +121,8 @@ std::string TableNames::nameOf(Control c) const
     if (c == image(56))
         return words_.translate("Table", "One switch. Every card.");
     if (c.kind == ControlKind::Image) {
-        const std::string card = shown(c);
-        return card.size() == 2 ? cardName(card, words_) : std::string();
+        const Card card = shown(c).card;
+        return card.empty() ? std::string() : cardName(card, words_);
     }
     return {};
 }

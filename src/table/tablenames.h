@@ -3,6 +3,7 @@
 
 #include "language/wording.h"
 #include "table/controls.h"
+#include "table/picture.h"
 
 #include <map>
 #include <optional>
@@ -12,8 +13,7 @@ namespace wildcrest
 {
 
 // What a screen reader is told each control of the table is, worked out from
-// what the window shows: the pictures' files, the captions and the turn
-// colour. "Your hand, card 3 of 7: seven of hearts", "Deck: 37 cards".
+// what the window shows: the pictures, the captions and the turn colour. "Your hand, card 3 of 7: seven of hearts", "Deck: 37 cards".
 class TableNames
 {
 public:
@@ -22,7 +22,7 @@ public:
     {
     }
 
-    void picture(Control c, const std::string &path);
+    void picture(Control c, const Picture &picture);
     void caption(Control c, const std::string &text);
     void backColour(Control c, Colour colour);
     // The card or suit now on offer; nothing for none.
@@ -33,9 +33,9 @@ public:
     std::string nameOf(Control c) const;
 
 private:
-    // The card code a control's picture shows ("QH"), "back" for a card back,
-    // "" for an empty place or no picture.
-    std::string shown(Control c) const;
+    Picture shown(Control c) const;
+    // A card's face or back, not an empty place or nothing.
+    bool showsCard(Control c) const;
     std::string captionOf(Control c) const;
     int countShown(int first, int last) const;
     std::string handName(Control c, int place, int count, bool players) const;
@@ -44,7 +44,7 @@ private:
 
     const Wording &words_;
 
-    std::map<Control, std::string> pictures_;
+    std::map<Control, Picture> pictures_;
     std::map<Control, std::string> captions_;
     std::map<Control, bool> turn_;
     std::optional<Control> offered_;

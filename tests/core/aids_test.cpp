@@ -86,7 +86,7 @@ TEST_F(Aids, TheFirstOfferOfATurnAndOfASuitChoiceCanLastTwiceAsLong)
     });
     view.pressAt(4500ms + 4s + 1s); // spades: hearts lasts 4 s, spades 2 s
     game.selection();
-    EXPECT_EQ(game.curcard, "8S");
+    EXPECT_EQ(game.match.curcard, "8S");
     ASSERT_EQ(suits.size(), 2u);
     EXPECT_EQ(suitTimes[1] - suitTimes[0], 4s);
     ASSERT_GE(lifts.size(), 1u);
@@ -125,7 +125,7 @@ TEST_F(Aids, EachNewOfferSoundsAndIsSpokenAndSoAreThePlays)
     game.computerturn();
     EXPECT_EQ(view.spoken().back(), "the computer plays the two of spades");
     setHand(kComputer, { "2C" });
-    game.curcard = "5H";
+    game.match.curcard = "5H";
     game.computerturn();
     EXPECT_EQ(view.spoken().back(), "the computer draws a card");
 }
@@ -143,11 +143,11 @@ static Aim playTurns(GameForm &game, HeadlessView &view, double meanSeconds, dou
     std::normal_distribution<double> reaction(meanSeconds, spreadSeconds);
     int hits = 0;
     double total = 0;
-    const std::vector<CardCode> hand { "9H", "2H", "KH", "4H", "JH", "TH" };
+    const std::vector<Card> hand { "9H", "2H", "KH", "4H", "JH", "TH" };
     for (int t = 0; t < turns; ++t) {
         for (int i = 1; i <= kHandPlaces; ++i)
-            game.hand[i][kPlayer] = i <= 6 ? hand[i - 1] : "";
-        game.curcard = "5H";
+            game.match.hand[i][kPlayer] = i <= 6 ? hand[i - 1] : Card {};
+        game.match.curcard = "5H";
         const int target = 1 + int(rng() % 6);
         const Moment aim = Moment(std::int64_t(std::max(0.05, reaction(rng)) * 1e6));
         bool pressed = false;
@@ -160,7 +160,7 @@ static Aim playTurns(GameForm &game, HeadlessView &view, double meanSeconds, dou
         const Moment start = view.now();
         game.selection();
         total += std::chrono::duration<double>(view.now() - start).count();
-        hits += game.curcard == hand[target - 1];
+        hits += game.match.curcard == hand[target - 1];
     }
     return { double(hits) / turns, total / turns };
 }
@@ -174,14 +174,14 @@ TEST_F(Aids, TheLearntScanTimeFitsAQuickPlayerAndASlowOne)
     EXPECT_GE(scan.adaptive.current(), AdaptiveScan::kShortest);
 
     ScanRoom slowScan(view);
-    GameForm slowGame(view, random, "/game", slowScan);
+    GameForm slowGame(view, random, slowScan);
     slowScan.settings.adaptiveScan = true;
     const Aim slow = playTurns(slowGame, view, 1.8, 0.4, 60);
     EXPECT_GE(slow.intended, 0.93);
     EXPECT_GE(slowScan.adaptive.current(), 2500ms);
     EXPECT_LE(slowScan.adaptive.current(), AdaptiveScan::kLongest);
 
-    GameForm fixedGame(view, random, "/game");
+    GameForm fixedGame(view, random);
     const Aim fixedSlow = playTurns(fixedGame, view, 1.8, 0.4, 60);
     EXPECT_LT(fixedSlow.intended, slow.intended);
 }

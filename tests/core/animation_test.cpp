@@ -56,7 +56,7 @@ TEST_F(Animation, DeckCardToPlayerPlacesTwoOneAndTwelve)
     EXPECT_EQ(trail.back(), (Point { 1560, 6240 })); // stops short of (360, 6240)
 
     trail.clear();
-    setHand(kPlayer, std::vector<CardCode>(12, "2C"));
+    setHand(kPlayer, std::vector<Card>(12, "2C"));
     game.drawanimation('D');
     EXPECT_EQ(trail.back(), (Point { 1560, 7200 })); // stops short of (360, 7800)
 }
@@ -70,14 +70,14 @@ TEST_F(Animation, DeckCardToComputerPlacesOneAndTwelveAndAFullHand)
     EXPECT_EQ(trail.back(), (Point { 12360, 2160 }));
 
     trail.clear();
-    setHand(kComputer, std::vector<CardCode>(12, "2C"));
+    setHand(kComputer, std::vector<Card>(12, "2C"));
     game.drawanimation('U');
     EXPECT_EQ(trail.back(), (Point { 12360, 1200 }));
 
     trail.clear();
-    setHand(kPlayer, std::vector<CardCode>(22, "2C"));
-    game.deckplace = 20;
-    game.deck[20] = "9S";
+    setHand(kPlayer, std::vector<Card>(22, "2C"));
+    game.match.deckplace = 20;
+    game.match.deck[20] = "9S";
     game.drawanimation('D');
     EXPECT_EQ(trail.back(), (Point { 12360, 7200 })); // place 22 is (12360, 7800): 300 steps leave it short
     EXPECT_EQ(view.state(Label16).caption, "1");
@@ -87,7 +87,7 @@ TEST_F(Animation, DeckCardToComputerPlacesOneAndTwelveAndAFullHand)
 TEST_F(Animation, ComputerCardToThePile)
 {
     follow(Image48);
-    view.setPicture(Image45, "/game/7S.bmp");
+    view.setPicture(Image45, Picture::face("7S"));
     game.movetopile('D', 7);
     EXPECT_EQ(arrival({ 5160, 4200 }), 204);
     EXPECT_EQ(trail.back(), (Point { 5160, 4200 }));
@@ -104,7 +104,7 @@ TEST_F(Animation, ComputerCardToThePile)
 TEST_F(Animation, PlayerCardRisesFromALiftedPlace)
 {
     std::vector<std::string> pileDuring;
-    game.curcard = "QH";
+    game.match.curcard = "QH";
     view.setTop(playerslot(1), 6240 - kLift);
     view.onWait([&](HeadlessView &v, Moment) {
         pileDuring.push_back(v.state(Image45).picture);

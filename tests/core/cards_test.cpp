@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "cards/cardcode.h"
-#include "cards/picturepaths.h"
+#include "cards/card.h"
 #include "cards/random.h"
+#include "table/picture.h"
 
 #include <gtest/gtest.h>
 
@@ -19,19 +19,23 @@ TEST(CanonicalOrder, RanksThenSpadesClubsHeartsDiamonds)
     EXPECT_EQ(canonicalCard(36), "9D");
     EXPECT_EQ(canonicalCard(37), "TS");
     EXPECT_EQ(canonicalCard(52), "KD");
-    std::set<CardCode> all;
+    std::set<Card> all;
     for (int p = 1; p <= 52; ++p)
         all.insert(canonicalCard(p));
     EXPECT_EQ(all.size(), 52u);
 }
 
-TEST(PicturePaths, FacesLowerCaseSuitChoiceUpperCase)
+TEST(Pictures, FacesLowerCaseSuitChoiceUpperCase)
 {
-    EXPECT_EQ(facepath("/opt/game", "TD"), "/opt/game/TD.bmp");
-    EXPECT_EQ(facepath("/opt/game", " QH "), "/opt/game/QH.bmp");
-    EXPECT_EQ(facepath("/opt/game", "8H"), "/opt/game/8H.bmp");
-    EXPECT_EQ(picturepath("/opt/game", kSuitPictureHearts), "/opt/game/8H.BMP");
-    EXPECT_EQ(picturepath("/opt/game", kEmptyPicture), "/opt/game/Empty.bmp");
+    EXPECT_EQ(Picture::face("TD").fileName(), "/TD.bmp");
+    EXPECT_EQ(Picture::face("8H").fileName(), "/8H.bmp");
+    EXPECT_EQ(Picture::suitChoice('H').fileName(), "/8H.BMP");
+    EXPECT_EQ(Picture::empty().fileName(), "/Empty.bmp");
+    EXPECT_EQ(Picture::moving().fileName(), "/Card.bmp");
+    // Only a rank and a suit make a card.
+    EXPECT_EQ(Card::fromCode("QH"), Card('Q', 'H'));
+    for (const char *notACard : { " QH", "1H", "QX", "", "QHS" })
+        EXPECT_FALSE(Card::fromCode(notACard)) << notACard;
 }
 
 TEST(Playability, SuitEightOrRank)
@@ -43,7 +47,7 @@ TEST(Playability, SuitEightOrRank)
     EXPECT_TRUE(playableOn("TD", "TS"));
     EXPECT_TRUE(playableOn("TS", "TD"));
     EXPECT_FALSE(playableOn("9S", "TD"));
-    EXPECT_FALSE(playableOn("", "TD"));
+    EXPECT_FALSE(playableOn(Card {}, "TD"));
 }
 
 TEST(Rand, StaysWithinBounds)

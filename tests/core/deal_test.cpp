@@ -11,28 +11,28 @@ class Deal : public GameFixture
 TEST_F(Deal, SevenEachAlternatelyThenTheUpCard)
 {
     game.newdeck();
-    const auto shuffled = game.deck;
+    const auto shuffled = game.match.deck;
     game.dealround();
     for (int k = 1; k <= 7; ++k) {
-        EXPECT_EQ(game.hand[k][kPlayer], shuffled[2 * k - 1]);
-        EXPECT_EQ(game.hand[k][kComputer], shuffled[2 * k]);
-        EXPECT_EQ(view.state(playerslot(k)).picture, "/game/" + shuffled[2 * k - 1] + ".bmp");
+        EXPECT_EQ(game.match.hand[k][kPlayer], shuffled[2 * k - 1]);
+        EXPECT_EQ(game.match.hand[k][kComputer], shuffled[2 * k]);
+        EXPECT_EQ(view.state(playerslot(k)).picture, "/game/" + shuffled[2 * k - 1].code() + ".bmp");
         EXPECT_EQ(picture(cpuslot(k)), "Back.bmp");
     }
     for (int k = 8; k <= 22; ++k) {
-        EXPECT_TRUE(game.hand[k][kPlayer].empty());
+        EXPECT_TRUE(game.match.hand[k][kPlayer].empty());
         EXPECT_EQ(picture(playerslot(k)), "Empty.bmp");
         EXPECT_EQ(picture(cpuslot(k)), "Empty.bmp");
     }
-    EXPECT_EQ(game.curcard, shuffled[15]);
-    EXPECT_EQ(record(), std::vector<CardCode> { shuffled[15] });
-    EXPECT_EQ(game.backdeckplace, 2);
-    EXPECT_EQ(game.deckplace, 16);
+    EXPECT_EQ(game.match.curcard, shuffled[15]);
+    EXPECT_EQ(record(), std::vector<Card> { shuffled[15] });
+    EXPECT_EQ(game.match.backdeckplace, 2);
+    EXPECT_EQ(game.match.deckplace, 16);
     for (int p = 1; p <= 15; ++p)
-        EXPECT_TRUE(game.deck[p].empty());
+        EXPECT_TRUE(game.match.deck[p].empty());
     for (int p = 16; p <= 52; ++p)
-        EXPECT_EQ(game.deck[p], shuffled[p]);
-    EXPECT_EQ(picture(Image45), shuffled[15] + ".bmp");
+        EXPECT_EQ(game.match.deck[p], shuffled[p]);
+    EXPECT_EQ(picture(Image45), shuffled[15].code() + ".bmp");
 }
 
 TEST_F(Deal, CounterFollowsEveryCardFrom52To39)
@@ -62,7 +62,7 @@ TEST_F(Deal, EachCardShowsInItsPlaceBeforeTheDeckCardTravels)
         const Twips y = v.top(Image46);
         if (y > 4200) {
             const int k = int(handOf(kPlayer).size());
-            EXPECT_EQ(v.state(playerslot(k)).picture, "/game/" + game.hand[k][kPlayer] + ".bmp");
+            EXPECT_EQ(v.state(playerslot(k)).picture, "/game/" + game.match.hand[k][kPlayer].code() + ".bmp");
             ++checked;
         } else if (y < 4200) {
             EXPECT_EQ(picture(cpuslot(int(handOf(kComputer).size()))), "Back.bmp");
@@ -87,10 +87,10 @@ TEST_F(Deal, AnEightTurnedUpIsAnOrdinaryCard)
         if (p != 30)
             rolls.push_back(p);
     ListedRandom listed(rolls);
-    GameForm g(view, listed, "/game");
+    GameForm g(view, listed);
     g.newdeck();
     g.dealround();
-    EXPECT_EQ(g.curcard, "8C");
-    EXPECT_TRUE(g.real8.empty());
+    EXPECT_EQ(g.match.curcard, "8C");
+    EXPECT_TRUE(g.match.real8.empty());
     EXPECT_EQ(picture(Image45), "8C.bmp");
 }

@@ -24,9 +24,9 @@ std::string phaseOf(const HeadlessView &view, const GameForm &game)
     for (int k = 1; k <= kHandPlaces; ++k)
         if (view.top(playerslot(k)) == playerslotRect(k).top - kLift)
             return "hold";
-    if (game.deckplace == 0)
+    if (game.match.deckplace == 0)
         return "shuffle";
-    if (game.hand[1][kPlayer].empty() || game.hand[1][kComputer].empty() || view.state(Label6).visible || view.state(Label7).visible
+    if (game.match.hand[1][kPlayer].empty() || game.match.hand[1][kComputer].empty() || view.state(Label6).visible || view.state(Label7).visible
         || view.state(Label15).visible)
         return "round end";
     if (view.state(Label3).backColour == kRed)
@@ -48,7 +48,7 @@ Ending play(long n, int key, std::vector<std::string> *phases = nullptr)
     HeadlessView view;
     view.setYieldCost(1us);
     ClockFoldedRandom random(2024);
-    GameForm game(view, random, "/game");
+    GameForm game(view, random);
     std::mt19937 rng(99);
     SwitchUser user(view, game, [&](const Situation &s) -> std::optional<Moment> {
         if (s.wait == Wait::Other)
@@ -117,7 +117,7 @@ TEST(EscapeAnywhere, EscDuringTheCalibrationEndsAtTheFirstYieldAfterIt)
     for (Moment at : { Moment(0s), Moment(1s), Moment(2500ms) }) {
         HeadlessView view;
         ClockFoldedRandom random(1);
-        GameForm game(view, random, "/game");
+        GameForm game(view, random);
         view.pressAt(at, 27);
         EXPECT_THROW(
             {

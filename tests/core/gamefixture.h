@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "app/gameform.h"
 #include "cards/random.h"
+#include "game/gameform.h"
 #include "player/scanroom.h"
 #include "settings/speeds.h"
 #include "table/headless/headlessview.h"
@@ -26,20 +26,20 @@ protected:
     HeadlessView view;
     ClockFoldedRandom random { 42 };
     ScanRoom scan { view };
-    GameForm game { view, random, "/game", scan };
+    GameForm game { view, random, scan };
 
     // Puts `cards` into places 1.. of a hand column and empties the rest.
-    void setHand(int column, const std::vector<CardCode> &cards)
+    void setHand(int column, const std::vector<Card> &cards)
     {
         for (int i = 1; i <= kHandPlaces; ++i)
-            game.hand[i][column] = i <= int(cards.size()) ? cards[i - 1] : CardCode {};
+            game.match.hand[i][column] = i <= int(cards.size()) ? cards[i - 1] : Card {};
     }
 
-    std::vector<CardCode> handOf(int column) const
+    std::vector<Card> handOf(int column) const
     {
-        std::vector<CardCode> cards;
+        std::vector<Card> cards;
         for (int i = 1; i <= kHandPlaces; ++i)
-            cards.push_back(game.hand[i][column]);
+            cards.push_back(game.match.hand[i][column]);
         while (!cards.empty() && cards.back().empty())
             cards.pop_back();
         return cards;
@@ -68,23 +68,23 @@ protected:
     // holds KS and KC, the deck 2D and 3D, and the table is as after load.
     void playersTurnOn5H()
     {
-        game.deck[16] = "2D";
-        game.deck[17] = "3D";
-        game.deckplace = 16;
-        game.backdeck[1] = "5H";
-        game.backdeckplace = 2;
-        game.curcard = "5H";
+        game.match.deck[16] = "2D";
+        game.match.deck[17] = "3D";
+        game.match.deckplace = 16;
+        game.match.backdeck[1] = "5H";
+        game.match.backdeckplace = 2;
+        game.match.curcard = "5H";
         setHand(kComputer, { "KS", "KC" });
         for (Control c : { Shape2, Image48, Image49 })
             view.setVisible(c, false);
     }
 
     // The cards of the pile record, places 1.. up to the first empty one.
-    std::vector<CardCode> record() const
+    std::vector<Card> record() const
     {
-        std::vector<CardCode> cards;
-        for (int i = 1; i <= kDeckSize && !game.backdeck[i].empty(); ++i)
-            cards.push_back(game.backdeck[i]);
+        std::vector<Card> cards;
+        for (int i = 1; i <= kDeckSize && !game.match.backdeck[i].empty(); ++i)
+            cards.push_back(game.match.backdeck[i]);
         return cards;
     }
 };

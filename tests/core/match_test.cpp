@@ -26,10 +26,8 @@ protected:
     {
         int points = 0;
         for (int k = 1; k <= kHandPlaces; ++k) {
-            const std::string shown = picture(slot(k));
-            EXPECT_NE(shown, "Back.bmp") << "a card left face down";
-            if (shown != "Empty.bmp" && shown != "Back.bmp")
-                points += cardpoints(shown.substr(0, 2));
+            EXPECT_NE(picture(slot(k)), "Back.bmp") << "a card left face down";
+            points += cardpoints(view.state(slot(k)).shown.card);
         }
         return points;
     }
@@ -61,9 +59,9 @@ protected:
     {
         newMatchPending = false;
         ++matches;
-        EXPECT_EQ(game.gamecount, 1);
-        EXPECT_EQ(game.playerscore, 0);
-        EXPECT_EQ(game.cpuscore, 0);
+        EXPECT_EQ(game.match.gamecount, 1);
+        EXPECT_EQ(game.match.playerscore, 0);
+        EXPECT_EQ(game.match.cpuscore, 0);
         EXPECT_EQ(view.state(Label1).caption, "Round: 1 of 5");
         EXPECT_EQ(view.state(Label4).caption, "0");
         EXPECT_EQ(view.state(Label5).caption, "0");

@@ -50,14 +50,14 @@ protected:
 TEST_F(Player, NothingPlayableDrawsAfterAPressAndEndsTheTurn)
 {
     setHand(kPlayer, { "2S", "9C" });
-    game.deck[16] = "7H"; // playable on 5H, but drawn cards are not offered this turn
+    game.match.deck[16] = "7H"; // playable on 5H, but drawn cards are not offered this turn
     view.pressAt(30s);
     game.selection();
     EXPECT_TRUE(offers.empty());
     EXPECT_EQ(view.now(), 30s + kAnimationLength);
-    EXPECT_EQ(handOf(kPlayer), (std::vector<CardCode> { "2S", "9C", "7H" }));
+    EXPECT_EQ(handOf(kPlayer), (std::vector<Card> { "2S", "9C", "7H" }));
     EXPECT_EQ(picture(playerslot(3)), "7H.bmp");
-    EXPECT_EQ(game.curcard, "5H");
+    EXPECT_EQ(game.match.curcard, "5H");
     EXPECT_EQ(game.drew, kTrue);
 }
 
@@ -68,22 +68,22 @@ TEST_F(Player, TheOnlyPlayableCardIsOfferedAgainAndAgain)
     game.selection();
     EXPECT_EQ(offeredSlots(), (std::vector<int> { 2, 2, 2 }));
     EXPECT_EQ(offers[1].at - offers[0].at, kPacingDelay);
-    EXPECT_EQ(game.curcard, "9H");
-    EXPECT_EQ(handOf(kPlayer), (std::vector<CardCode> { "2S", "KC" }));
+    EXPECT_EQ(game.match.curcard, "9H");
+    EXPECT_EQ(handOf(kPlayer), (std::vector<Card> { "2S", "KC" }));
     EXPECT_EQ(picture(Image45), "9H.bmp");
-    EXPECT_EQ(game.hitkey, 0);
+    EXPECT_EQ(game.waits().hitkey, 0);
     expectEveryPlaceAtItsLayoutPosition();
 }
 
 TEST_F(Player, OnlyPlayableCardsAreOfferedInPlaceOrder)
 {
-    game.curcard = "8H"; // an eight played with hearts named
+    game.match.curcard = "8H"; // an eight played with hearts named
     setHand(kPlayer, { "3S", "KH", "8C", "QD", "2H", "8H" });
     view.pressAt(11s); // the sixth offer: the second round of the scan reaches 8C again
     view.pressAt(12s); // hearts
     game.selection();
     EXPECT_EQ(offeredSlots(), (std::vector<int> { 2, 3, 5, 6, 2, 3 }));
-    EXPECT_FALSE(game.real8.empty()); // the sixth offer was the eight of clubs
+    EXPECT_FALSE(game.match.real8.empty()); // the sixth offer was the eight of clubs
 }
 
 TEST_F(Player, APressBetweenTwoHoldsTakesTheNextOffer)
@@ -92,8 +92,8 @@ TEST_F(Player, APressBetweenTwoHoldsTakesTheNextOffer)
     setHand(kPlayer, { "7H", "2S", "JH" });
     view.pressAt(kPacingDelay + 1us); // delivered by the yield after the first card is lowered
     game.selection();
-    EXPECT_EQ(game.curcard, "JH");
-    EXPECT_EQ(handOf(kPlayer), (std::vector<CardCode> { "7H", "2S" }));
+    EXPECT_EQ(game.match.curcard, "JH");
+    EXPECT_EQ(handOf(kPlayer), (std::vector<Card> { "7H", "2S" }));
 }
 
 TEST_F(Player, ThePressAtTheLastMomentOfAHoldTakesThatCard)
@@ -101,18 +101,18 @@ TEST_F(Player, ThePressAtTheLastMomentOfAHoldTakesThatCard)
     setHand(kPlayer, { "7H", "2S", "JH" });
     view.pressAt(kPacingDelay);
     game.selection();
-    EXPECT_EQ(game.curcard, "7H");
+    EXPECT_EQ(game.match.curcard, "7H");
 }
 
 TEST_F(Player, ALoneCardInPlace22IsTheOnlyOneLifted)
 {
     for (int i = 1; i <= 21; ++i)
-        game.hand[i][kPlayer] = "2S";
-    game.hand[22][kPlayer] = "KH";
+        game.match.hand[i][kPlayer] = "2S";
+    game.match.hand[22][kPlayer] = "KH";
     view.pressAt(3s);
     game.selection();
     EXPECT_EQ(offeredSlots(), (std::vector<int> { 22, 22 }));
-    EXPECT_EQ(game.curcard, "KH");
+    EXPECT_EQ(game.match.curcard, "KH");
 }
 
 TEST_F(Player, TheKeyThatPlaysAnEightDoesNotNameItsSuit)
@@ -132,8 +132,8 @@ TEST_F(Player, TheKeyThatPlaysAnEightDoesNotNameItsSuit)
     game.selection();
     EXPECT_EQ(suitOffers, (std::vector<std::string> { "/game/8H.BMP", "/game/8S.BMP" }));
     EXPECT_TRUE(eightStayedLifted);
-    EXPECT_EQ(game.curcard, "8S");
-    EXPECT_EQ(game.real8, "8C");
+    EXPECT_EQ(game.match.curcard, "8S");
+    EXPECT_EQ(game.match.real8, "8C");
     EXPECT_EQ(picture(Image45), "8S.bmp");
     EXPECT_FALSE(view.state(Shape2).visible);
     expectEveryPlaceAtItsLayoutPosition();
@@ -141,7 +141,7 @@ TEST_F(Player, TheKeyThatPlaysAnEightDoesNotNameItsSuit)
 
 TEST_F(Player, WithoutAPressTheSuitsGoRoundAndTheFrameStays)
 {
-    game.curcard = "5S";
+    game.match.curcard = "5S";
     std::vector<std::string> shown;
     view.onWait([&](HeadlessView &v, Moment) {
         EXPECT_TRUE(v.state(Shape2).visible);
@@ -149,22 +149,26 @@ TEST_F(Player, WithoutAPressTheSuitsGoRoundAndTheFrameStays)
             shown.push_back(v.state(Image45).picture);
     });
     view.pressAt(5 * kPacingDelay + 1s); // during the sixth offer
-    EXPECT_EQ(game.selectsuit("8D"), 'S');
+    EXPECT_EQ(game.human().selectsuit(), 'S');
     EXPECT_EQ(shown, (std::vector<std::string> { "/game/8H.BMP", "/game/8S.BMP", "/game/8D.BMP", "/game/8C.BMP", "/game/8H.BMP", "/game/8S.BMP" }));
-    EXPECT_EQ(game.real8, "8D");
-    EXPECT_EQ(game.hitkey, kTrue);
+    EXPECT_EQ(game.waits().hitkey, kTrue);
     EXPECT_EQ(picture(Image45), "8S.BMP");
+    // The eight is played with the suit named: the pile is matched by the suit, the record keeps the eight.
+    setHand(kPlayer, { "8D", "2C" });
+    playcard(game.match, kPlayer, 1, 'S');
+    EXPECT_EQ(game.match.real8, "8D");
+    EXPECT_EQ(game.match.curcard, "8S");
 }
 
 TEST_F(Player, NamingTheEightsOwnSuitKeepsItsCode)
 {
     setHand(kPlayer, { "8S", "4S" });
-    game.curcard = "4D";
+    game.match.curcard = "4D";
     view.pressAt(1s);
     view.pressAt(1s + kPacingDelay + 500ms); // spades, the second offer
     game.selection();
-    EXPECT_EQ(game.curcard, "8S");
-    EXPECT_EQ(game.real8, "8S");
+    EXPECT_EQ(game.match.curcard, "8S");
+    EXPECT_EQ(game.match.real8, "8S");
 }
 
 TEST_F(Player, TheLastCardEndsTheRoundAfterItsSuitIsNamed)
@@ -173,11 +177,11 @@ TEST_F(Player, TheLastCardEndsTheRoundAfterItsSuitIsNamed)
     view.pressAt(500ms);
     view.pressAt(1s); // hearts
     view.pressAt(10s); // the key after the round
-    game.gamecount = 1;
+    game.match.gamecount = 1;
     game.selection();
     EXPECT_EQ(game.reset, kTrue);
-    EXPECT_EQ(game.gamecount, 2);
+    EXPECT_EQ(game.match.gamecount, 2);
     EXPECT_EQ(view.state(Label5).caption, "20"); // KS and KC left with the computer
-    EXPECT_TRUE(game.real8.empty());
+    EXPECT_TRUE(game.match.real8.empty());
     EXPECT_EQ(handOf(kPlayer).size(), 7u);
 }

@@ -30,17 +30,17 @@ protected:
 
 TEST_F(Redraw, GapsCloseUpInOrderWithoutEndingTheRound)
 {
-    game.gamecount = 1;
-    game.hand[2][kPlayer] = "5C";
-    game.hand[4][kPlayer] = "KD";
+    game.match.gamecount = 1;
+    game.match.hand[2][kPlayer] = "5C";
+    game.match.hand[4][kPlayer] = "KD";
     setHand(kComputer, { "2S" });
     game.redrawplayerhand(); // a round end would wait for a key, and nothing is scheduled
-    EXPECT_EQ(handOf(kPlayer), (std::vector<CardCode> { "5C", "KD" }));
+    EXPECT_EQ(handOf(kPlayer), (std::vector<Card> { "5C", "KD" }));
     EXPECT_EQ(picture(playerslot(1)), "5C.bmp");
     EXPECT_EQ(picture(image(2)), "KD.bmp");
     for (int k = 3; k <= 22; ++k)
         EXPECT_EQ(picture(playerslot(k)), "Empty.bmp") << k;
-    EXPECT_EQ(game.gamecount, 1);
+    EXPECT_EQ(game.match.gamecount, 1);
     EXPECT_EQ(game.reset, 0);
 }
 
@@ -50,9 +50,9 @@ TEST_F(Redraw, ALoneCardInTheLastRowMovesToTheFirst)
         setHand(kPlayer, { "4H" });
         setHand(kComputer, { "4D" });
         setHand(column, {});
-        game.hand[22][column] = "QH";
+        game.match.hand[22][column] = "QH";
         redraw(column);
-        EXPECT_EQ(handOf(column), (std::vector<CardCode> { "QH" }));
+        EXPECT_EQ(handOf(column), (std::vector<Card> { "QH" }));
         EXPECT_EQ(picture(slot(column, 1)), column == kPlayer ? "QH.bmp" : "Back.bmp");
         for (int k = 2; k <= 22; ++k)
             EXPECT_EQ(picture(slot(column, k)), "Empty.bmp") << column << " " << k;
@@ -61,7 +61,7 @@ TEST_F(Redraw, ALoneCardInTheLastRowMovesToTheFirst)
 
 TEST_F(Redraw, AFullHandKeepsItsOrderAndTheComputerShowsOnlyBacks)
 {
-    std::vector<CardCode> cards;
+    std::vector<Card> cards;
     for (int p = 1; p <= 22; ++p)
         cards.push_back(canonicalCard(53 - p)); // KD, KH, ... far from canonical order
     setHand(kPlayer, cards);
@@ -71,7 +71,7 @@ TEST_F(Redraw, AFullHandKeepsItsOrderAndTheComputerShowsOnlyBacks)
     EXPECT_EQ(handOf(kPlayer), cards);
     EXPECT_EQ(handOf(kComputer), cards);
     for (int k = 1; k <= 22; ++k) {
-        EXPECT_EQ(picture(playerslot(k)), cards[k - 1] + ".bmp") << k;
+        EXPECT_EQ(picture(playerslot(k)), cards[k - 1].code() + ".bmp") << k;
         EXPECT_EQ(picture(cpuslot(k)), "Back.bmp") << k;
     }
     EXPECT_EQ(view.state(playerslot(1)).picture, "/game/KD.bmp");
@@ -81,13 +81,13 @@ TEST_F(Redraw, AFullHandKeepsItsOrderAndTheComputerShowsOnlyBacks)
 TEST_F(Redraw, TheComputersSlotsNeverShowAFace)
 {
     // Eights carrying a named suit, odd spacing: still only backs, and the player's slots untouched.
-    game.hand[3][kComputer] = "8H";
-    game.hand[5][kComputer] = " QS ";
-    game.hand[9][kComputer] = "AD";
+    game.match.hand[3][kComputer] = "8H";
+    game.match.hand[5][kComputer] = "QS";
+    game.match.hand[9][kComputer] = "AD";
     setHand(kPlayer, { "2C" });
     const auto before = pictureSets();
     game.redrawcpuhand();
-    EXPECT_EQ(handOf(kComputer), (std::vector<CardCode> { "8H", " QS ", "AD" }));
+    EXPECT_EQ(handOf(kComputer), (std::vector<Card> { "8H", "QS", "AD" }));
     for (int k = 1; k <= 3; ++k)
         EXPECT_EQ(picture(cpuslot(k)), "Back.bmp") << k;
     for (int k = 4; k <= 22; ++k)
@@ -97,12 +97,12 @@ TEST_F(Redraw, TheComputersSlotsNeverShowAFace)
         EXPECT_EQ(after[k], before[k]) << "player slot " << k;
 }
 
-TEST_F(Redraw, PlayerFacesUseTheTrimmedCode)
+TEST_F(Redraw, PlayerFacesShowTheirCard)
 {
-    game.hand[2][kPlayer] = " QH ";
+    game.match.hand[2][kPlayer] = "QH";
     setHand(kComputer, { "2C" });
     game.redrawplayerhand();
-    EXPECT_EQ(game.hand[1][kPlayer], " QH ");
+    EXPECT_EQ(game.match.hand[1][kPlayer], "QH");
     EXPECT_EQ(view.state(playerslot(1)).picture, "/game/QH.bmp");
 }
 
@@ -111,9 +111,9 @@ TEST_F(Redraw, RedrawingTwiceChangesNothing)
     for (int column : { kPlayer, kComputer }) {
         setHand(kPlayer, { "4H" });
         setHand(kComputer, { "4D" });
-        game.hand[1][column] = "";
-        game.hand[2][column] = "9S";
-        game.hand[7][column] = "TC";
+        game.match.hand[1][column].clear();
+        game.match.hand[2][column] = "9S";
+        game.match.hand[7][column] = "TC";
         redraw(column);
         const auto rows = handOf(column);
         std::vector<std::string> shown;
@@ -122,7 +122,7 @@ TEST_F(Redraw, RedrawingTwiceChangesNothing)
         const auto sets = pictureSets();
         redraw(column);
         EXPECT_EQ(handOf(column), rows);
-        EXPECT_EQ(rows, (std::vector<CardCode> { "9S", "TC" }));
+        EXPECT_EQ(rows, (std::vector<Card> { "9S", "TC" }));
         for (int k = 1; k <= 22; ++k) {
             EXPECT_EQ(picture(slot(column, k)), shown[k - 1]) << k;
             EXPECT_EQ(view.state(slot(column, k)).pictureSets, sets[22 * (column - 1) + k] + 1) << "loaded again " << k;
@@ -135,9 +135,9 @@ TEST_F(Redraw, RedrawingTwiceChangesNothing)
 TEST_F(Redraw, AnEmptyHandSetsOnlyItsFirstSlotThenEndsTheRoundOnce)
 {
     for (int column : { kPlayer, kComputer }) {
-        game.gamecount = 1;
+        game.match.gamecount = 1;
         // The computer holds nothing, so the round end reveals nothing and sets no slot before it waits.
-        setHand(kPlayer, column == kPlayer ? std::vector<CardCode> {} : std::vector<CardCode> { "3S", "4S" });
+        setHand(kPlayer, column == kPlayer ? std::vector<Card> {} : std::vector<Card> { "3S", "4S" });
         setHand(kComputer, {});
         const auto before = pictureSets();
         int waits = 0;
@@ -158,7 +158,7 @@ TEST_F(Redraw, AnEmptyHandSetsOnlyItsFirstSlotThenEndsTheRoundOnce)
         EXPECT_EQ(firstSlot, "Empty.bmp") << column;
         for (int k = 1; k <= 44; ++k)
             EXPECT_EQ(atWait[k], before[k] + (k == 22 * (column - 1) + 1 ? 1 : 0)) << column << " slot " << k;
-        EXPECT_EQ(game.gamecount, 2);
+        EXPECT_EQ(game.match.gamecount, 2);
         EXPECT_EQ(game.reset, kTrue);
         EXPECT_EQ(handOf(kPlayer).size(), 7u) << "the next round is dealt";
         EXPECT_EQ(handOf(kComputer).size(), 7u);

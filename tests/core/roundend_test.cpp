@@ -12,7 +12,7 @@ struct Pause {
     bool playerWins, computerWins, tie;
     int beeps;
     std::vector<std::string> computerSlots;
-    std::vector<CardCode> computerHand;
+    std::vector<Card> computerHand;
 };
 
 class RoundEnd : public GameFixture
@@ -27,7 +27,7 @@ protected:
             if (deadline != Moment::max())
                 return;
             Pause p { v.now(),
-                game.gamecount,
+                game.match.gamecount,
                 v.state(Label1).caption,
                 v.state(Label4).caption,
                 v.state(Label5).caption,
@@ -45,7 +45,7 @@ protected:
     }
 
     // The side `emptied` has just played its last card; the other holds `left`.
-    void endRound(int emptied, const std::vector<CardCode> &left)
+    void endRound(int emptied, const std::vector<Card> &left)
     {
         const int other = emptied == kPlayer ? kComputer : kPlayer;
         setHand(other, left);
@@ -64,9 +64,9 @@ protected:
 
 TEST_F(RoundEnd, ThePlayersLastCardChargesTheComputersCardsAndShowsThem)
 {
-    game.playerscore = 12;
-    game.cpuscore = 7;
-    game.real8 = "8C";
+    game.match.playerscore = 12;
+    game.match.cpuscore = 7;
+    game.match.real8 = "8C";
     endRound(kPlayer, { "8S", "KD", "3C" });
 
     ASSERT_EQ(pauses.size(), 1u);
@@ -78,12 +78,12 @@ TEST_F(RoundEnd, ThePlayersLastCardChargesTheComputersCardsAndShowsThem)
     EXPECT_EQ(p.computerSlots[1], "KD.bmp");
     EXPECT_EQ(p.computerSlots[2], "3C.bmp");
     EXPECT_EQ(p.computerSlots[3], "Empty.bmp");
-    EXPECT_EQ(p.computerHand, (std::vector<CardCode> { "8S", "KD", "3C" }));
+    EXPECT_EQ(p.computerHand, (std::vector<Card> { "8S", "KD", "3C" }));
     EXPECT_FALSE(p.playerWins || p.computerWins || p.tie);
 
-    EXPECT_EQ(game.cpuscore, 70);
-    EXPECT_EQ(game.playerscore, 12);
-    EXPECT_EQ(game.gamecount, 2);
+    EXPECT_EQ(game.match.cpuscore, 70);
+    EXPECT_EQ(game.match.playerscore, 12);
+    EXPECT_EQ(game.match.gamecount, 2);
     EXPECT_EQ(view.state(Label1).caption, "Round: 2 of 5");
     EXPECT_EQ(game.reset, kTrue);
     EXPECT_EQ(view.beeps(), 0);
@@ -91,32 +91,32 @@ TEST_F(RoundEnd, ThePlayersLastCardChargesTheComputersCardsAndShowsThem)
     EXPECT_EQ(view.now(), p.at + 1s + 14 * kAnimationLength);
     EXPECT_EQ(handOf(kPlayer).size(), 7u);
     EXPECT_EQ(handOf(kComputer).size(), 7u);
-    EXPECT_EQ(record(), (std::vector<CardCode> { game.curcard }));
-    EXPECT_EQ(game.backdeckplace, 2);
-    EXPECT_EQ(game.deckplace, 16);
-    EXPECT_EQ(game.real8, "");
-    EXPECT_EQ(game.hitkey, 0);
+    EXPECT_EQ(record(), (std::vector<Card> { game.match.curcard }));
+    EXPECT_EQ(game.match.backdeckplace, 2);
+    EXPECT_EQ(game.match.deckplace, 16);
+    EXPECT_EQ(game.match.real8, Card {});
+    EXPECT_EQ(game.waits().hitkey, 0);
     EXPECT_EQ(picture(cpuslot(1)), "Back.bmp");
 }
 
 TEST_F(RoundEnd, EveryCardLeftCountsWhicheverSideEmptiedItsHand)
 {
-    const std::vector<CardCode> eights { "8S", "8C", "8H", "8D" };
+    const std::vector<Card> eights { "8S", "8C", "8H", "8D" };
     endRound(kPlayer, eights);
-    EXPECT_EQ(game.cpuscore, 200);
-    EXPECT_EQ(game.playerscore, 0);
+    EXPECT_EQ(game.match.cpuscore, 200);
+    EXPECT_EQ(game.match.playerscore, 0);
     endRound(kComputer, eights);
-    EXPECT_EQ(game.playerscore, 200);
-    EXPECT_EQ(game.cpuscore, 200);
+    EXPECT_EQ(game.match.playerscore, 200);
+    EXPECT_EQ(game.match.cpuscore, 200);
     EXPECT_EQ(pauses.back().playerTotal, "200");
 
     // A whole suit: 1 + 2 + ... + 7, fifty for the eight, nine, and ten for each of the rest.
-    std::vector<CardCode> spades;
+    std::vector<Card> spades;
     for (int r = 0; r < 13; ++r)
-        spades.push_back(std::string { kRanks[r], 'S' });
+        spades.push_back(Card(kRanks[r], 'S'));
     endRound(kComputer, spades);
-    EXPECT_EQ(game.playerscore, 327);
-    EXPECT_EQ(game.cpuscore, 200);
+    EXPECT_EQ(game.match.playerscore, 327);
+    EXPECT_EQ(game.match.cpuscore, 200);
     EXPECT_EQ(pauses.size(), 3u);
     EXPECT_EQ(view.state(Label1).caption, "Round: 4 of 5");
 }
@@ -143,9 +143,9 @@ TEST_F(RoundEnd, FiveRoundsMakeAMatchAndOnePressEndsTheLastRoundAndTheMatch)
     EXPECT_EQ(view.state(Label4).caption, "0");
     EXPECT_EQ(view.state(Label5).caption, "0");
     EXPECT_FALSE(resultShown());
-    EXPECT_EQ(game.gamecount, 1);
-    EXPECT_EQ(game.playerscore, 0);
-    EXPECT_EQ(game.cpuscore, 0);
+    EXPECT_EQ(game.match.gamecount, 1);
+    EXPECT_EQ(game.match.playerscore, 0);
+    EXPECT_EQ(game.match.cpuscore, 0);
     EXPECT_EQ(game.reset, kTrue);
     EXPECT_EQ(handOf(kPlayer).size(), 7u);
     EXPECT_EQ(handOf(kComputer).size(), 7u);
@@ -161,9 +161,9 @@ TEST_F(RoundEnd, TheLowerTotalWinsTheMatchAndEqualTotalsTie)
         SCOPED_TRACE(std::to_string(c.player) + " to " + std::to_string(c.computer));
         pauses.clear();
         const int beeps = view.beeps();
-        game.gamecount = 5;
-        game.playerscore = static_cast<std::int16_t>(c.player);
-        game.cpuscore = static_cast<std::int16_t>(c.computer - 3);
+        game.match.gamecount = 5;
+        game.match.playerscore = static_cast<std::int16_t>(c.player);
+        game.match.cpuscore = static_cast<std::int16_t>(c.computer - 3);
         endRound(kPlayer, { "3C" });
         ASSERT_EQ(pauses.size(), 1u);
         EXPECT_EQ(pauses[0].playerWins, c.playerWins);
@@ -185,8 +185,8 @@ TEST_F(RoundEnd, EscDuringTheWaitEndsTheGameBeforeTheNextDeal)
             v.pressAt(v.now() + 1s, 27);
     });
     EXPECT_TRUE(runsUntilClosed([&] { endRound(kComputer, { "5H" }); }));
-    EXPECT_EQ(game.playerscore, 5);
-    EXPECT_EQ(handOf(kPlayer), (std::vector<CardCode> { "5H" }));
+    EXPECT_EQ(game.match.playerscore, 5);
+    EXPECT_EQ(handOf(kPlayer), (std::vector<Card> { "5H" }));
     EXPECT_EQ(view.state(Label1).caption, "Round: 1 of 5");
     EXPECT_EQ(game.reset, 0);
 }

@@ -30,7 +30,7 @@ protected:
     int matchesEnded = 0;
     int plays = 0; // the player's plays that were checked
     int playerPresses = 0; // presses during the player's turn
-    CardCode onShow; // the card lifted when the player last looked
+    Card onShow; // the card lifted when the player last looked
     Moment onShowSince {};
 
     int liftedSlot() const
@@ -66,8 +66,8 @@ protected:
     {
         view.setTimeLimit(std::chrono::hours(20));
         view.onWait([this](HeadlessView &v, Moment deadline) {
-            if (const int k = liftedSlot(); k && !game.hand[k][kPlayer].empty() && game.hand[k][kPlayer] != onShow) {
-                onShow = game.hand[k][kPlayer];
+            if (const int k = liftedSlot(); k && !game.match.hand[k][kPlayer].empty() && game.match.hand[k][kPlayer] != onShow) {
+                onShow = game.match.hand[k][kPlayer];
                 onShowSince = v.now();
             }
             if (v.pendingEvents() != 0)
@@ -85,8 +85,8 @@ protected:
             }
         });
         game.onTurnEnd([this, matches](const GameForm &g) {
-            if (view.state(Label2).backColour == kRed && g.reset != kTrue && g.backdeckplace > 1 && !onShow.empty()) {
-                const CardCode recorded = g.backdeck[g.backdeckplace - 1];
+            if (view.state(Label2).backColour == kRed && g.reset != kTrue && g.match.backdeckplace > 1 && !onShow.empty()) {
+                const Card recorded = g.match.backdeck[g.match.backdeckplace - 1];
                 if (recorded == onShow) {
                     ++plays;
                     EXPECT_GE(playerPresses, 1) << "a card was played without a press in its turn";
@@ -96,7 +96,7 @@ protected:
                 playerPresses = 0;
                 onShow.clear();
             }
-            if (g.reset == kTrue && g.gamecount == 1 && ++matchesEnded >= matches)
+            if (g.reset == kTrue && g.match.gamecount == 1 && ++matchesEnded >= matches)
                 view.closeAt(view.now());
         });
         EXPECT_TRUE(runsUntilClosed([&] {
@@ -175,7 +175,7 @@ TEST_F(ScanMethods, StepDwellLiftsNothingUntilAPressAndThenMovesWithEachPress)
     view.pressAt(62500ms); // moves to 5C
     game.selection();
     EXPECT_FALSE(everLifted);
-    EXPECT_EQ(game.curcard, "5C");
+    EXPECT_EQ(game.match.curcard, "5C");
     EXPECT_EQ(view.now(), 64500ms + kAnimationLength); // taken two seconds after the last press, then to the pile
 }
 
@@ -190,8 +190,8 @@ TEST_F(ScanMethods, InverseScanningIgnoresAReleaseBeforeThePressCounts)
     view.holdAt(t0 + 1s, 100ms); // let go before it counts: nothing
     view.holdAt(t0 + 5s, 2800ms); // counts at 5.3 s, KH from 7.3 s, let go at 7.8 s
     game.selection();
-    EXPECT_EQ(game.curcard, "KH");
-    EXPECT_EQ(handOf(kPlayer), (std::vector<CardCode> { "9H", "2S" }));
+    EXPECT_EQ(game.match.curcard, "KH");
+    EXPECT_EQ(handOf(kPlayer), (std::vector<Card> { "9H", "2S" }));
 }
 
 TEST_F(ScanMethods, StepScanningNamesASuitWithTheTwoSwitches)
@@ -209,8 +209,8 @@ TEST_F(ScanMethods, StepScanningNamesASuitWithTheTwoSwitches)
     view.switchAt({ 2, true, 100s });
     view.switchAt({ 2, false, 100s }); // takes spades
     game.selection();
-    EXPECT_EQ(game.curcard, "8S");
-    EXPECT_EQ(game.real8, "8C");
+    EXPECT_EQ(game.match.curcard, "8S");
+    EXPECT_EQ(game.match.real8, "8C");
 }
 
 TEST_F(ScanMethods, TheScanRestsAfterItsLoopsAndAPressStartsItAgain)
@@ -235,7 +235,7 @@ TEST_F(ScanMethods, TheScanRestsAfterItsLoopsAndAPressStartsItAgain)
     ASSERT_TRUE(restedAt.has_value());
     EXPECT_EQ(*restedAt, 8s); // two passes of two cards, two seconds each
     EXPECT_FALSE(view.state(Label18).visible);
-    EXPECT_EQ(game.curcard, "9H");
+    EXPECT_EQ(game.match.curcard, "9H");
     EXPECT_NE(std::find(view.spoken().begin(), view.spoken().end(), "Press to see your cards again"), view.spoken().end());
 }
 
@@ -294,7 +294,7 @@ TEST_F(SwitchMenu, APressIsTakenWhenTheSwitchComesUpAndTheScanWaitsMeanwhile)
 {
     view.holdAt(t0 + 1500ms, 1500ms); // down during 9H, up after 9H's time would have run out
     game.selection();
-    EXPECT_EQ(game.curcard, "9H");
+    EXPECT_EQ(game.match.curcard, "9H");
     EXPECT_EQ(view.now(), t0 + 3000ms + kAnimationLength);
     EXPECT_FALSE(menuOpen());
 }
@@ -312,8 +312,8 @@ TEST_F(SwitchMenu, AHoldOpensTheMenuAndBackToTheGameGoesOnWhereItWas)
     view.pressAt(t0 + 6000ms); // KH
     game.selection();
     EXPECT_EQ(items, (std::vector<std::string> { "Back to the game", "Slower", "Faster", "New match", "End the game" }));
-    EXPECT_EQ(game.curcard, "KH");
-    EXPECT_EQ(handOf(kPlayer), (std::vector<CardCode> { "9H", "2S" }));
+    EXPECT_EQ(game.match.curcard, "KH");
+    EXPECT_EQ(handOf(kPlayer), (std::vector<Card> { "9H", "2S" }));
     EXPECT_FALSE(menuOpen());
 }
 
@@ -322,7 +322,7 @@ TEST_F(SwitchMenu, WithInverseScanningAHoldIsTheScanNotTheMenu)
     scan.settings.scanMethod = "inverse";
     view.holdAt(t0 + 1s, 3500ms); // 9H, then KH from 3 s; let go at 4.5 s
     game.selection();
-    EXPECT_EQ(game.curcard, "KH");
+    EXPECT_EQ(game.match.curcard, "KH");
     EXPECT_FALSE(menuOpen());
 }
 
@@ -364,14 +364,14 @@ TEST_F(SwitchMenu, EndTheGameAsksOnceMoreAndThenEndsIt)
     EXPECT_TRUE(runsUntilClosed([&] { game.selection(); }));
     EXPECT_EQ(asked, 1);
     EXPECT_TRUE(view.closed());
-    EXPECT_EQ(handOf(kPlayer), (std::vector<CardCode> { "9H", "KH", "2S" })) << "nothing was played";
+    EXPECT_EQ(handOf(kPlayer), (std::vector<Card> { "9H", "KH", "2S" })) << "nothing was played";
 }
 
 TEST_F(SwitchMenu, NewMatchDealsAFreshMatchFromTheMiddleOfOne)
 {
-    game.gamecount = 3;
-    game.playerscore = 40;
-    game.cpuscore = 12;
+    game.match.gamecount = 3;
+    game.match.playerscore = 40;
+    game.match.cpuscore = 12;
     bool asked = false;
     view.onWait([&](HeadlessView &v, Moment) {
         if (v.pendingEvents() != 0)
@@ -388,8 +388,8 @@ TEST_F(SwitchMenu, NewMatchDealsAFreshMatchFromTheMiddleOfOne)
     view.setVisible(Frame1, true);
     EXPECT_TRUE(runsUntilClosed([&] { game.activate(); }));
     EXPECT_TRUE(asked);
-    EXPECT_EQ(game.gamecount, 1);
-    EXPECT_EQ(game.playerscore, 0);
+    EXPECT_EQ(game.match.gamecount, 1);
+    EXPECT_EQ(game.match.playerscore, 0);
     EXPECT_EQ(view.state(Label1).caption, "Round: 1 of 5");
     EXPECT_FALSE(menuOpen());
 }

@@ -46,8 +46,8 @@ TEST_F(GameFixture, TheSecondSwitchCountsAsTheSwitchWithItsOwnFilter)
     const Moment t0 = view.now();
     view.holdAt(t0 + 1s, 10ms, 1);
     view.holdAt(t0 + 1200ms, 10ms, 2); // another switch: no bounce of the first
-    game.waitforkey();
-    game.waitforkey();
+    game.waits().waitforkey();
+    game.waits().waitforkey();
     EXPECT_EQ(view.now(), t0 + 1200ms);
 }
 

@@ -66,8 +66,8 @@ TEST_P(SwitchStream, APressCountsOnlyOnceHeldForTheAcceptanceTime)
     hold(500ms, 100ms); // let go too soon: 9H stays on offer
     hold(1900ms, 200ms); // down during 9H, counted at 2.05 s: KH is on offer then
     game.selection();
-    EXPECT_EQ(game.curcard, "KH");
-    EXPECT_EQ(handOf(kPlayer), (std::vector<CardCode> { "9H", "2S" }));
+    EXPECT_EQ(game.match.curcard, "KH");
+    EXPECT_EQ(handOf(kPlayer), (std::vector<Card> { "9H", "2S" }));
 }
 
 TEST_P(SwitchStream, ABounceWithinTheDebounceIsIgnored)
@@ -77,9 +77,9 @@ TEST_P(SwitchStream, ABounceWithinTheDebounceIsIgnored)
     hold(1060ms, 10ms); // bounces
     hold(1120ms, 10ms);
     hold(1500ms, 20ms);
-    game.waitforkey();
+    game.waits().waitforkey();
     EXPECT_EQ(view.now(), t0 + 1000ms);
-    game.waitforkey();
+    game.waits().waitforkey();
     EXPECT_EQ(view.now(), t0 + 1500ms);
 }
 
@@ -88,7 +88,7 @@ TEST_P(SwitchStream, WithNothingSetAPressAndReleaseTakesTheOfferAtOnce)
     tune(0ms, 0ms);
     hold(2500ms, 80ms);
     game.selection();
-    EXPECT_EQ(game.curcard, "KH");
+    EXPECT_EQ(game.match.curcard, "KH");
 }
 
 inline std::string wayName(const ::testing::TestParamInfo<SwitchWay> &info)

@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What a screen reader is told the table's controls are.
+#include "../common/gamepicture.h"
 #include "table/layout.h"
 #include "table/tablenames.h"
 
 #include <gtest/gtest.h>
 
 using namespace wildcrest;
+using wildcrest::testing::gamePicture;
 
 namespace
 {
@@ -17,10 +19,10 @@ TableNames midRound()
     TableNames names;
     const char *hand[] = { "AS", "4C", "7H", "TD", "JS", "QH", "KC" };
     for (int k = 1; k <= 22; ++k) {
-        names.picture(playerslot(k), k <= 7 ? "/g/" + std::string(hand[k - 1]) + ".bmp" : "/g/Empty.bmp");
-        names.picture(cpuslot(k), k <= 6 ? "/g/Back.bmp" : "/g/Empty.bmp");
+        names.picture(playerslot(k), gamePicture(k <= 7 ? "/g/" + std::string(hand[k - 1]) + ".bmp" : "/g/Empty.bmp"));
+        names.picture(cpuslot(k), gamePicture(k <= 6 ? "/g/Back.bmp" : "/g/Empty.bmp"));
     }
-    names.picture(Image45, "/g/5H.bmp");
+    names.picture(Image45, gamePicture("/g/5H.bmp"));
     names.caption(Label16, "37");
     names.caption(Label1, "Round: 2 of 5");
     names.caption(Label4, "12");
@@ -46,7 +48,7 @@ TEST(TableNames, EachControlSaysWhatItShows)
     EXPECT_EQ(names.nameOf(Label4), "Player 12, Computer 40");
     EXPECT_EQ(names.nameOf(Label5), "Computer 40, Player 12");
     EXPECT_EQ(names.nameOf(image(52)), "") << "no picture yet";
-    names.picture(image(52), "8C.bmp");
+    names.picture(image(52), gamePicture("8C.bmp"));
     EXPECT_EQ(names.nameOf(image(52)), "eight of clubs");
     EXPECT_EQ(names.nameOf(image(51)), "Wildcrest");
 }
@@ -55,16 +57,16 @@ TEST(TableNames, TheyFollowTheGame)
 {
     TableNames names = midRound();
     // The player plays the seven: the hand packs to six.
-    names.picture(playerslot(3), "/g/TD.bmp");
-    names.picture(playerslot(7), "/g/Empty.bmp");
+    names.picture(playerslot(3), gamePicture("/g/TD.bmp"));
+    names.picture(playerslot(7), gamePicture("/g/Empty.bmp"));
     EXPECT_EQ(names.nameOf(playerslot(3)), "Your hand, card 3 of 6: ten of diamonds");
     EXPECT_EQ(names.nameOf(shape(3)), "Your hand: 6 cards");
     // An eight on the pile shows the suit it named, whoever played it.
-    names.picture(Image45, "/g/8S.BMP");
+    names.picture(Image45, gamePicture("/g/8S.BMP"));
     EXPECT_EQ(names.nameOf(Image45), "Pile: eight, spades named");
     // While a suit is named the pile is the offer.
     names.offered(Image45);
-    names.picture(Image45, "/g/8D.BMP");
+    names.picture(Image45, gamePicture("/g/8D.BMP"));
     EXPECT_EQ(names.nameOf(Image45), "Name a suit: diamonds");
     names.offered(std::nullopt);
     EXPECT_EQ(names.nameOf(Image45), "Pile: eight, diamonds named");
@@ -78,6 +80,6 @@ TEST(TableNames, TheyFollowTheGame)
     names.caption(Label5, "52");
     EXPECT_EQ(names.nameOf(Label4), "Player 12, Computer 52");
     // At the round's end the computer's cards are shown.
-    names.picture(cpuslot(1), "/g/QD.bmp");
+    names.picture(cpuslot(1), gamePicture("/g/QD.bmp"));
     EXPECT_EQ(names.nameOf(cpuslot(1)), "Computer's hand, card 1 of 6: queen of diamonds");
 }

@@ -9,10 +9,10 @@ class TurnLoop : public GameFixture
 {
 protected:
     struct Half {
-        std::vector<CardCode> record;
+        std::vector<Card> record;
         std::int16_t backdeckplace;
-        CardCode curcard;
-        CardCode real8;
+        Card curcard;
+        Card real8;
         std::int16_t reset;
         std::int16_t drew;
     };
@@ -20,23 +20,23 @@ protected:
 
     void SetUp() override
     {
-        game.onTurnEnd([this](const GameForm &g) { halves.push_back({ record(), g.backdeckplace, g.curcard, g.real8, g.reset, g.drew }); });
+        game.onTurnEnd([this](const GameForm &g) { halves.push_back({ record(), g.match.backdeckplace, g.match.curcard, g.match.real8, g.reset, g.drew }); });
     }
 
     // A table in the middle of a round: the player to move on `top`.
-    void table(const std::vector<CardCode> &player, const std::vector<CardCode> &computer, const std::vector<CardCode> &pile)
+    void table(const std::vector<Card> &player, const std::vector<Card> &computer, const std::vector<Card> &pile)
     {
         setHand(kPlayer, player);
         setHand(kComputer, computer);
         for (std::size_t i = 0; i < pile.size(); ++i)
-            game.backdeck[i + 1] = pile[i];
-        game.backdeckplace = std::int16_t(pile.size() + 1);
-        game.curcard = pile.back();
-        game.deck = {};
+            game.match.backdeck[i + 1] = pile[i];
+        game.match.backdeckplace = std::int16_t(pile.size() + 1);
+        game.match.curcard = pile.back();
+        game.match.deck = {};
         const char *rest[] = { "2D", "3D", "4D", "5D", "6D", "7D" };
         for (int p = 0; p < 6; ++p)
-            game.deck[40 + p] = rest[p];
-        game.deckplace = 40;
+            game.match.deck[40 + p] = *Card::fromCode(rest[p]);
+        game.match.deckplace = 40;
     }
 
     void runUntil(Moment end)
@@ -83,7 +83,7 @@ TEST_F(TurnLoop, AnEightNamingHeartsGoesOnTheRecordAsItself)
     view.pressAt(2s); // hearts
     runUntil(2s + kAnimationLength + 1s);
     ASSERT_GE(halves.size(), 1u);
-    EXPECT_EQ(halves[0].record, (std::vector<CardCode> { "3D", "5H", "8C" }));
+    EXPECT_EQ(halves[0].record, (std::vector<Card> { "3D", "5H", "8C" }));
     EXPECT_EQ(halves[0].backdeckplace, 4);
     EXPECT_EQ(halves[0].curcard, "8H");
     EXPECT_TRUE(halves[0].real8.empty());
@@ -93,15 +93,15 @@ TEST_F(TurnLoop, ADrawAfterAnEightLeavesTheRecordAsItWas)
 {
     // The computer has just played the eight of clubs and named hearts.
     table({ "4S", "9S" }, { "KS", "QH", "2C" }, { "3D", "5H", "8C" });
-    game.curcard = "8H";
+    game.match.curcard = "8H";
     view.pressAt(5s); // the player cannot play: the key for the draw
     runUntil(5s + kAnimationLength + kPacingDelay + 2 * kAnimationLength);
     ASSERT_GE(halves.size(), 2u);
     EXPECT_EQ(halves[0].drew, kTrue);
-    EXPECT_EQ(halves[0].record, (std::vector<CardCode> { "3D", "5H", "8C" }));
+    EXPECT_EQ(halves[0].record, (std::vector<Card> { "3D", "5H", "8C" }));
     EXPECT_EQ(halves[0].backdeckplace, 4);
     // The computer then follows hearts with its queen.
-    EXPECT_EQ(halves[1].record, (std::vector<CardCode> { "3D", "5H", "8C", "QH" }));
+    EXPECT_EQ(halves[1].record, (std::vector<Card> { "3D", "5H", "8C", "QH" }));
     EXPECT_EQ(halves[1].curcard, "QH");
 }
 
@@ -111,9 +111,9 @@ TEST_F(TurnLoop, AComputerDrawKeepsTheRecordToo)
     view.pressAt(1s); // plays 9H
     runUntil(1s + kAnimationLength + kPacingDelay + kAnimationLength + 1s);
     ASSERT_GE(halves.size(), 2u);
-    EXPECT_EQ(halves[0].record, (std::vector<CardCode> { "5H", "9H" }));
+    EXPECT_EQ(halves[0].record, (std::vector<Card> { "5H", "9H" }));
     EXPECT_EQ(halves[1].drew, kTrue);
-    EXPECT_EQ(halves[1].record, (std::vector<CardCode> { "5H", "9H" }));
+    EXPECT_EQ(halves[1].record, (std::vector<Card> { "5H", "9H" }));
     EXPECT_EQ(handOf(kComputer).size(), 3u);
 }
 
@@ -126,14 +126,14 @@ TEST_F(TurnLoop, APressDuringTheComputersTurnDoesNotCountForThePlayer)
     EXPECT_TRUE(runsUntilClosed([&] { game.turnloop(); }));
     ASSERT_EQ(halves.size(), 2u);
     EXPECT_EQ(halves[1].curcard, "2H");
-    EXPECT_EQ(handOf(kPlayer), std::vector<CardCode> { "9H" }); // still offered, not played
+    EXPECT_EQ(handOf(kPlayer), std::vector<Card> { "9H" }); // still offered, not played
     EXPECT_EQ(view.top(playerslot(1)), playerslotRect(1).top - kLift);
 }
 
 TEST_F(TurnLoop, ATurnThatEndsTheRoundRecordsNothingAndThePlayerLeads)
 {
     table({ "4S", "9S" }, { "5S" }, { "3D", "5H" });
-    game.gamecount = 1;
+    game.match.gamecount = 1;
     view.pressAt(1s); // the player cannot play: draw
     view.pressAt(30s); // the key after the round
     runUntil(30s + 14 * kAnimationLength + 1s);

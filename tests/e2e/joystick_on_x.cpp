@@ -6,8 +6,8 @@
 // whenever the game waits for the switch.
 //
 //     DISPLAY=:5 wildcrest_joystick_on_x      # status 0 once a press played a card
-#include "app/gameform.h"
 #include "cards/random.h"
+#include "game/gameform.h"
 #include "joystick/joystickswitch.h"
 #include "joystick/virtualjoystick.h"
 #include "settings/settings.h"
@@ -38,7 +38,7 @@ int liftedPlace(const QtTableView &view)
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    QtTableView view;
+    QtTableView view(WILDCREST_GAME_DIR);
     view.setSwitchWiring(Settings {}.wiring());
     VirtualJoystick pad;
     if (!view.joysticks() || !pad.attached()) {
@@ -47,7 +47,7 @@ int main(int argc, char *argv[])
     }
     view.joysticks()->pump();
     ClockFoldedRandom random(7);
-    GameForm game(view, random, WILDCREST_GAME_DIR);
+    GameForm game(view, random);
     game.load();
     view.show();
     view.activateWindow();
@@ -62,7 +62,7 @@ int main(int argc, char *argv[])
             view.joysticks()->pump();
         });
     };
-    CardCode pressedFor; // the card lifted when the button went down
+    Card pressedFor; // the card lifted when the button went down
     bool played = false;
     int idleTicks = 0;
     QTimer player;
@@ -72,7 +72,7 @@ int main(int argc, char *argv[])
             std::cout << "the title screen: a press" << std::endl;
             press();
         } else if (const int k = liftedPlace(view); k != 0 && pressedFor.empty()) {
-            pressedFor = game.hand[k][kPlayer];
+            pressedFor = game.match.hand[k][kPlayer];
             std::cout << "place " << k << " lifted (" << pressedFor << "): a press" << std::endl;
             press();
         } else if (view.widgetOf(Shape2)->isVisible() || ++idleTicks > 120) {
@@ -83,7 +83,7 @@ int main(int argc, char *argv[])
     game.onTurnEnd([&](const GameForm &g) {
         if (pressedFor.empty())
             return;
-        played = g.backdeckplace > 1 && g.backdeck[g.backdeckplace - 1] == pressedFor;
+        played = g.match.backdeckplace > 1 && g.match.backdeck[g.match.backdeckplace - 1] == pressedFor;
         if (played)
             view.closeWindow();
         pressedFor = {};

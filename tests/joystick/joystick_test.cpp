@@ -150,7 +150,7 @@ TEST_F(JoystickGame, APadPluggedInAndOnePulledOutMidScan)
     });
     view.at(t0 + 2500ms, [&] { setButton(*late, 2, true); });
     game.selection();
-    EXPECT_EQ(game.curcard, "KH") << "the pad plugged in during the scan plays";
+    EXPECT_EQ(game.match.curcard, "KH") << "the pad plugged in during the scan plays";
     EXPECT_EQ(joysticks.attached(), 1);
 }
 
@@ -160,7 +160,7 @@ TEST_F(JoystickGame, ANamedButtonIsTheSecondSwitchAndNoLongerTheFirst)
     hold(500ms, 10ms, 3); // joysticks off: not a switch
     hold(2500ms, 10ms, 4);
     game.selection();
-    EXPECT_EQ(game.curcard, "KH");
+    EXPECT_EQ(game.match.curcard, "KH");
     EXPECT_EQ(switches, std::vector<int> { 2 });
 }
 
@@ -178,7 +178,7 @@ TEST_F(JoystickGame, APadPulledOutMidPressCountsNothingInAHoldOrTheSuitChoice)
     view.at(t0 + 2500ms, [&] { setButton(*second, 0, true); }); // held on into KH's offer: counted at 2.8 s
     view.at(t0 + 2900ms, [&] { setButton(*second, 0, false); });
     game.selection();
-    EXPECT_EQ(game.curcard, "KH");
+    EXPECT_EQ(game.match.curcard, "KH");
 
     // The same while a suit is named: hearts 0-2 s, spades 2-4 s, diamonds 4-6 s.
     const Moment t1 = view.now();
@@ -190,7 +190,7 @@ TEST_F(JoystickGame, APadPulledOutMidPressCountsNothingInAHoldOrTheSuitChoice)
     auto third = std::make_unique<VirtualJoystick>();
     view.at(t1 + 4500ms, [&] { setButton(*third, 0, true); });
     view.at(t1 + 4900ms, [&] { setButton(*third, 0, false); });
-    EXPECT_EQ(game.selectsuit("8C"), 'D');
+    EXPECT_EQ(game.human().selectsuit(), 'D');
     EXPECT_EQ(joysticks.attached(), 1);
 }
 
@@ -224,7 +224,7 @@ TEST_F(JoystickGame, PadsPulledOutInTheMenuTakeNothingThere)
     view.at(t0 + 10500ms, [&] { setButton(*third, 0, true); });
     view.at(t0 + 10900ms, [&] { setButton(*third, 0, false); });
     game.selection();
-    EXPECT_EQ(game.curcard, "KH") << "the pulled-out hold went back to the game, or a press went astray";
+    EXPECT_EQ(game.match.curcard, "KH") << "the pulled-out hold went back to the game, or a press went astray";
     EXPECT_EQ(scan.scantime(), 1750ms) << "only Faster was taken";
     EXPECT_FALSE(view.state(menuitem(1)).visible);
     EXPECT_EQ(joysticks.attached(), 1);
@@ -250,7 +250,7 @@ TEST_F(JoystickGame, APadPulledOutWhileInverseScanningTheMenuTakesNothing)
     view.at(t0 + 13500ms, [&] { setButton(*second, 0, false); });
     view.at(t0 + 14000ms, [&] { setButton(*second, 0, true); }); // the press the game waited for
     view.at(t0 + 14100ms, [&] { setButton(*second, 0, false); });
-    EXPECT_NO_THROW(scan.waitforpress(game, Await::Draw)) << "the pulled-out pad took \"New match\"";
+    EXPECT_NO_THROW(scan.waitforpress(game.waits(), Await::Draw)) << "the pulled-out pad took \"New match\"";
     EXPECT_EQ(view.now(), t0 + 14100ms); // with the menu on, a press is whole when the switch comes up
     EXPECT_EQ(scan.scantime(), 2000ms);
     EXPECT_FALSE(view.state(menuitem(1)).visible);

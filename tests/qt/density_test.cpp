@@ -39,7 +39,7 @@ TEST(HighDensity, ThePicturesDrawnForTheDensityArePixelForPixel)
         EXPECT_EQ(view.pictureScale(), pictureScale);
         // The window is as large on the desk as on a normal screen at this scale.
         EXPECT_EQ(view.size(), QSize(int(std::lround(921 * scale)), int(std::lround(633 * scale))));
-        view.setPicture(Image45, pictures.file("QH.bmp"));
+        view.setPicture(Image45, gamePicture(pictures.file("QH.bmp")));
         const auto *pile = static_cast<PictureWidget *>(view.widgetOf(Image45));
         EXPECT_EQ(pile->picture().size(), face.size());
         EXPECT_EQ(pile->picture().devicePixelRatio(), 2);

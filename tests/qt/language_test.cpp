@@ -2,8 +2,8 @@
 // The game in each of its languages: every text translated, every caption
 // fitting its label at every scale, whole matches spoken in the language, and
 // English wherever a translation lacks a text.
-#include "app/gameform.h"
 #include "cards/random.h"
+#include "game/gameform.h"
 #include "language/qt/qtwording.h"
 #include "player/scanroom.h"
 #include "switchuser.h"
@@ -184,7 +184,7 @@ TEST(Translations, TheWindowWritesAndNamesTheGameInItsLanguage)
     const QtWording french("fr");
     QtTableView view(WILDCREST_GAME_DIR, {}, french);
     ClockFoldedRandom random(1);
-    GameForm game(view, random, WILDCREST_GAME_DIR);
+    GameForm game(view, random);
     game.load();
     const std::string round = fill(french.translate("Table", "Round: %1 of 5"), { "1" });
     EXPECT_NE(round, "Round: 1 of 5");
@@ -207,7 +207,7 @@ std::vector<std::string> spokenMatch(const Wording &words, std::uint64_t seed)
     ScanRoom scan(view);
     scan.settings.speech = true;
     scan.settings.prompts = true;
-    GameForm game(view, random, "/game", scan);
+    GameForm game(view, random, scan);
     SwitchUser user(view, game, [](const Situation &s) -> std::optional<Moment> {
         if (s.wait == Wait::Other || ((s.wait == Wait::Offer || s.wait == Wait::Suit) && s.offer < 2))
             return std::nullopt;

@@ -105,11 +105,11 @@ TEST(TableScale, TheGamesPicturesComeFromTheScalesFolder)
     const std::string face = table.pictures.file("x2/standard/QH.png");
     QDir().mkpath(QString::fromStdString(table.pictures.file("x2/standard")));
     ASSERT_TRUE(solid(142, 192, Qt::red).save(QString::fromStdString(face), "PNG"));
-    table.view->setPicture(Image45, table.pictures.file("QH.bmp"));
+    table.view->setPicture(Image45, gamePicture(table.pictures.file("QH.bmp")));
     EXPECT_EQ(static_cast<PictureWidget *>(table.view->widgetOf(Image45))->picture().size(), QSize(142, 192));
     // A picture missing at this scale is named by the file the window looked for.
     try {
-        table.view->setPicture(Image45, table.pictures.file("KS.bmp"));
+        table.view->setPicture(Image45, gamePicture(table.pictures.file("KS.bmp")));
         ADD_FAILURE() << "a missing picture was accepted";
     } catch (const PictureError &e) {
         EXPECT_EQ(e.path(), table.pictures.file("x2/standard/KS.png"));
@@ -295,10 +295,10 @@ TEST(ScreenReader, ControlsAreNamedAndNothingElseChanges)
     ASSERT_FALSE(QAccessible::isActive());
     QWidget *focused = QApplication::focusWidget();
 
-    view.setPicture(playerslot(1), seven);
-    view.setPicture(playerslot(2), ace);
+    view.setPicture(playerslot(1), gamePicture(seven));
+    view.setPicture(playerslot(2), gamePicture(ace));
     for (int k = 3; k <= 22; ++k)
-        view.setPicture(playerslot(k), empty);
+        view.setPicture(playerslot(k), gamePicture(empty));
     view.setCaption(Label16, "37");
     view.setCaption(Label1, "Round: 1 of 5");
     EXPECT_EQ(view.widgetOf(playerslot(1))->accessibleName(), "Your hand, card 1 of 2: seven of hearts");
@@ -308,7 +308,7 @@ TEST(ScreenReader, ControlsAreNamedAndNothingElseChanges)
     EXPECT_EQ(view.widgetOf(image(51))->accessibleName(), "Wildcrest");
 
     // A suit on offer: the pile is named for it. Without a listener the focus stays.
-    view.setPicture(Image45, eight);
+    view.setPicture(Image45, gamePicture(eight));
     view.focusOffer(Image45);
     EXPECT_EQ(view.widgetOf(Image45)->accessibleName(), "Name a suit: diamonds");
     EXPECT_EQ(QApplication::focusWidget(), focused);

@@ -19,7 +19,7 @@ namespace
 void expectRefused(QtTableView &view, const std::string &path)
 {
     try {
-        view.setPicture(Image45, path);
+        view.setPicture(Image45, gamePicture(path));
         ADD_FAILURE() << "accepted " << path;
     } catch (const PictureError &e) {
         EXPECT_EQ(e.path(), path);
@@ -34,15 +34,15 @@ TEST_F(PictureTest, BrokenFilesAreRefusedWithTheirPath)
     expectRefused(*view, pictures.file("QH.bmp")); // missing
     expectRefused(*view, pictures.writeBytes("Empty.bmp", {}));
     expectRefused(*view, pictures.writeBytes("Card.bmp", "these are not the pixels of a card\n"));
-    expectRefused(*view, pictures.writeBytes("BM.bmp", "BM"));
+    expectRefused(*view, pictures.writeBytes("4C.bmp", "BM"));
 
     const std::string whole = pictures.write("KS.bmp", solid(71, 96, Qt::green));
     QFile f(QString::fromStdString(whole));
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     const QByteArray bytes = f.readAll();
-    expectRefused(*view, pictures.writeBytes("cut.bmp", bytes.left(bytes.size() - 1)));
-    expectRefused(*view, pictures.writeBytes("header.bmp", bytes.left(54)));
-    EXPECT_NO_THROW(view->setPicture(Image45, whole));
+    expectRefused(*view, pictures.writeBytes("2C.bmp", bytes.left(bytes.size() - 1)));
+    expectRefused(*view, pictures.writeBytes("3C.bmp", bytes.left(54)));
+    EXPECT_NO_THROW(view->setPicture(Image45, gamePicture(whole)));
 }
 
 TEST(BmpCheck, SeesCutOffPixelRows)
@@ -86,7 +86,7 @@ TEST_F(PictureTest, DrawnUnscaledFromTheTopLeft)
     card.setPixelColor(0, 1, Qt::blue);
     card.setPixelColor(70, 95, Qt::black);
     card.setPixelColor(69, 95, Qt::red);
-    view->setPicture(playerslot(1), pictures.write("AS.bmp", card));
+    view->setPicture(playerslot(1), gamePicture(pictures.write("AS.bmp", card)));
 
     view->setVisible(Frame1, false);
     const QImage shot = view->widgetOf(playerslot(1))->grab().toImage();
@@ -110,9 +110,9 @@ TEST_F(PictureTest, ReadFromDiskEveryTime)
 {
     // Rewritten in place within the same second: a cache keyed on name and time would miss it.
     const std::string path = pictures.write("2C.bmp", solid(71, 96, Qt::red));
-    view->setPicture(Image45, path);
+    view->setPicture(Image45, gamePicture(path));
     pictures.write("2C.bmp", solid(71, 96, Qt::blue));
-    view->setPicture(Image45, path);
+    view->setPicture(Image45, gamePicture(path));
     const auto *pile = static_cast<PictureWidget *>(view->widgetOf(Image45));
     EXPECT_EQ(pile->picture().toImage().pixelColor(10, 10), QColor(Qt::blue));
 }

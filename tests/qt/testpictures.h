@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "../common/gamepicture.h"
 #include "table/layout.h"
 #include "table/qt/qttableview.h"
 
@@ -12,6 +13,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -85,7 +87,7 @@ class ViewTest : public ::testing::Test
 {
 protected:
     PictureDir pictures;
-    std::unique_ptr<QtTableView> view = std::make_unique<QtTableView>();
+    std::unique_ptr<QtTableView> view = std::make_unique<QtTableView>(pictures.path());
 };
 
 } // namespace wildcrest::testing

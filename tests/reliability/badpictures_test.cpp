@@ -3,9 +3,9 @@
 // naming the file and a non-zero status, never a crash or a hang.
 #include "gamecopy.h"
 #include "realwindow.h"
+#include "testpictures.h"
 
-#include "app/gameform.h"
-#include "cards/picturepaths.h"
+#include "game/gameform.h"
 #include "settings/speeds.h"
 #include "table/layout.h"
 #include "table/qt/controlwidgets.h"
@@ -30,7 +30,7 @@ std::set<QString> picturesOfTheGame()
 {
     std::set<QString> names { "Back.bmp", "Empty.bmp", "Card.bmp", "8H.BMP", "8S.BMP", "8D.BMP", "8C.BMP" };
     for (int p = 1; p <= 52; ++p)
-        names.insert(QString::fromStdString(canonicalCard(p)) + ".bmp");
+        names.insert(QString::fromStdString(canonicalCard(p).code()) + ".bmp");
     return names;
 }
 
@@ -95,9 +95,9 @@ struct MissingPictureRun {
 MissingPictureRun playWithout(const QString &name, int first, GameCopy &copy)
 {
     copy.damage(name, GameCopy::Damage::Missing);
-    QtTableView view;
+    QtTableView view(copy.path().toStdString());
     ListedRandom random(dealingFirst(first));
-    GameForm game(view, random, copy.path().toStdString());
+    GameForm game(view, random);
     view.show();
     hideAsAtLoad(view);
     MissingPictureRun run;
@@ -139,18 +139,18 @@ TEST(BadPictures, EveryPictureOfTheGameFailsWithItsPathWhenDamaged)
     const std::set<QString> names = picturesOfTheGame();
     EXPECT_EQ(names.size(), 59u); // 52 faces, back, empty place, card, four suit eights
     GameCopy copy;
-    QtTableView view;
+    QtTableView view(copy.path().toStdString());
     int tried = 0;
     for (const QString &name : names) {
         QFile original(copy.file(name));
         ASSERT_TRUE(original.open(QIODevice::ReadOnly)) << name.toStdString();
         const QByteArray good = original.readAll();
         original.close();
-        ASSERT_NO_THROW(view.setPicture(Image45, copy.file(name).toStdString())) << name.toStdString();
+        ASSERT_NO_THROW(view.setPicture(Image45, gamePicture(copy.file(name).toStdString()))) << name.toStdString();
         for (GameCopy::Damage how : kDamages) {
             copy.damage(name, how);
             try {
-                view.setPicture(Image45, copy.file(name).toStdString());
+                view.setPicture(Image45, gamePicture(copy.file(name).toStdString()));
                 ADD_FAILURE() << name.toStdString() << " " << damageName(how) << " was loaded";
             } catch (const PictureError &e) {
                 EXPECT_EQ(e.path(), copy.file(name).toStdString());
@@ -170,10 +170,10 @@ TEST(BadPictures, APictureNeededLaterFailsOnlyWhenItIsFirstShown)
 {
     GameCopy copy;
     copy.damage("8D.BMP", GameCopy::Damage::Truncated);
-    QtTableView view;
+    QtTableView view(copy.path().toStdString());
     // The eight of spades is the player's first card, so it is offered first.
     ListedRandom random(dealingFirst(29));
-    GameForm game(view, random, copy.path().toStdString());
+    GameForm game(view, random);
     view.show();
     hideAsAtLoad(view);
 
@@ -187,7 +187,7 @@ TEST(BadPictures, APictureNeededLaterFailsOnlyWhenItIsFirstShown)
             pressedForTheEight = true;
             press();
         }
-        pileBeforeFailure = view.isVisible() ? game.curcard : "";
+        pileBeforeFailure = view.isVisible() ? game.match.curcard.code() : "";
     });
     poll.start(20);
 
@@ -195,7 +195,7 @@ TEST(BadPictures, APictureNeededLaterFailsOnlyWhenItIsFirstShown)
     EXPECT_TRUE(pressedForTheEight);
     EXPECT_EQ(failed, copy.file("8D.BMP").toStdString());
     // Hearts and spades were offered first, from their sound pictures.
-    EXPECT_EQ(game.real8, "8S");
+    EXPECT_EQ(game.match.real8, "8S");
     EXPECT_TRUE(view.isVisible());
 }
 

@@ -3,7 +3,7 @@
 // server that takes the connection and never answers, a sound device that is
 // unplugged mid-game or was never there. None may move an offer off its time
 // nor keep Esc from ending the game; sound problems are said once at most.
-#include "app/gameform.h"
+#include "game/gameform.h"
 #include "player/scanroom.h"
 #include "realwindow.h"
 #include "silentspeechserver.h"
@@ -163,12 +163,12 @@ TEST(HostileSpeech, ASilentServerMovesNoOfferAndEscStillEndsTheGameAtOnce)
 {
     SpeechServerAddress server;
     server.listenSilently();
-    QtTableView view;
+    QtTableView view { WILDCREST_GAME_DIR };
     // AH, 2H, 3H and 4S may be played on the 4H, offered in turn.
     ListedRandom random(sortedDeck());
     ScanRoom scan(view);
     scan.settings.speech = true;
-    GameForm game(view, random, WILDCREST_GAME_DIR, scan);
+    GameForm game(view, random, scan);
     view.show();
     hideAsAtLoad(view);
 
@@ -187,10 +187,10 @@ protected:
         hideAsAtLoad(view);
     }
 
-    QtTableView view;
+    QtTableView view { WILDCREST_GAME_DIR };
     ListedRandom random { sortedDeck() };
     ScanRoom scan { view };
-    GameForm game { view, random, WILDCREST_GAME_DIR, scan };
+    GameForm game { view, random, scan };
 };
 
 // A sound device unplugged mid-game (ALSA's file device, whose folder is taken

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "app/gameform.h"
+#include "game/gameform.h"
 #include "settings/speeds.h"
 #include "table/layout.h"
 #include "table/qt/qttableview.h"

@@ -3,7 +3,7 @@
 // for a storm and goes on answering a single press at once.
 #include "realwindow.h"
 
-#include "app/gameform.h"
+#include "game/gameform.h"
 #include "settings/speeds.h"
 #include "table/layout.h"
 #include "table/qt/qttableview.h"
@@ -25,7 +25,7 @@ int cardsOf(const GameForm &game, int column)
 {
     int n = 0;
     for (int i = 1; i <= kHandPlaces; ++i)
-        n += !game.hand[i][column].empty();
+        n += !game.match.hand[i][column].empty();
     return n;
 }
 
@@ -33,9 +33,9 @@ int cardsOf(const GameForm &game, int column)
 
 TEST(KeyStorms, AThousandPressesAtOnceMakeOnePlayAndTheGameStaysQuick)
 {
-    QtTableView view;
+    QtTableView view(WILDCREST_GAME_DIR);
     ListedRandom random(sortedDeck());
-    GameForm game(view, random, WILDCREST_GAME_DIR);
+    GameForm game(view, random);
     view.show();
     hideAsAtLoad(view);
 
@@ -50,10 +50,10 @@ TEST(KeyStorms, AThousandPressesAtOnceMakeOnePlayAndTheGameStaysQuick)
     qint64 stepAt = 0;
     qint64 reaction = -1;
     int playerHalves = 0;
-    std::vector<CardCode> pileAfterPlayer;
+    std::vector<Card> pileAfterPlayer;
     game.onTurnEnd([&](const GameForm &g) {
         if (++playerHalves % 2 == 1)
-            pileAfterPlayer.push_back(g.curcard);
+            pileAfterPlayer.push_back(g.match.curcard);
     });
 
     QTimer poll;

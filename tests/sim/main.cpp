@@ -126,7 +126,7 @@ int main(int argc, char **argv)
 
     HeadlessView view;
     ListedRandom random(rolls, options.seed);
-    GameForm game(view, random, "/game");
+    GameForm game(view, random);
     std::mt19937_64 rng(options.seed);
     SwitchUser user(view, game, options.scriptFile.empty() ? randomPlayer(rng) : scripted(script, view));
 
@@ -135,7 +135,7 @@ int main(int argc, char **argv)
     game.onTurnEnd([&](const GameForm &g) {
         user.turnEnded();
         std::cout << stateJson(g, view, ++turn) << "\n";
-        if (g.reset == kTrue && g.gamecount == 1 && ++matches >= options.matches)
+        if (g.reset == kTrue && g.match.gamecount == 1 && ++matches >= options.matches)
             view.closeAt(view.now());
     });
     try {

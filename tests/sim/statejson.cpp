@@ -26,7 +26,7 @@ namespace
     {
         std::string out = "[";
         for (std::size_t i = 0; i < cards.size(); ++i)
-            out += (i ? "," : "") + quoted(cards[i]);
+            out += (i ? "," : "") + quoted(cards[i].code());
         return out + "]";
     }
 
@@ -34,24 +34,25 @@ namespace
 
 std::string stateJson(const GameForm &game, const HeadlessView &view, long turn)
 {
-    std::vector<CardCode> player, computer, deck, record;
+    std::vector<Card> player, computer, deck, record;
     for (int i = 1; i <= kHandPlaces; ++i) {
-        player.push_back(game.hand[i][kPlayer]);
-        computer.push_back(game.hand[i][kComputer]);
+        player.push_back(game.match.hand[i][kPlayer]);
+        computer.push_back(game.match.hand[i][kComputer]);
     }
-    for (int p = std::max<int>(game.deckplace, 1); p <= kDeckSize; ++p)
-        deck.push_back(game.deck[p]);
+    for (int p = std::max<int>(game.match.deckplace, 1); p <= kDeckSize; ++p)
+        deck.push_back(game.match.deck[p]);
     for (int p = 1; p <= kDeckSize; ++p)
-        record.push_back(game.backdeck[p]);
+        record.push_back(game.match.backdeck[p]);
     while (!record.empty() && record.back().empty())
         record.pop_back();
 
     std::ostringstream out;
     out << "{\"turn\":" << turn << ",\"side\":" << (view.state(Label2).backColour == kRed ? "\"player\"" : "\"computer\"") << ",\"player\":" << list(player)
-        << ",\"computer\":" << list(computer) << ",\"curcard\":" << quoted(game.curcard) << ",\"real8\":" << quoted(game.real8)
-        << ",\"deckplace\":" << game.deckplace << ",\"deck\":" << list(deck) << ",\"backdeck\":" << list(record) << ",\"backdeckplace\":" << game.backdeckplace
-        << ",\"playerscore\":" << game.playerscore << ",\"cpuscore\":" << game.cpuscore << ",\"gamecount\":" << game.gamecount << ",\"reset\":" << game.reset
-        << ",\"Label16\":" << quoted(view.state(Label16).caption) << ",\"Label1\":" << quoted(view.state(Label1).caption) << "}";
+        << ",\"computer\":" << list(computer) << ",\"curcard\":" << quoted(game.match.curcard.code()) << ",\"real8\":" << quoted(game.match.real8.code())
+        << ",\"deckplace\":" << game.match.deckplace << ",\"deck\":" << list(deck) << ",\"backdeck\":" << list(record)
+        << ",\"backdeckplace\":" << game.match.backdeckplace << ",\"playerscore\":" << game.match.playerscore << ",\"cpuscore\":" << game.match.cpuscore
+        << ",\"gamecount\":" << game.match.gamecount << ",\"reset\":" << game.reset << ",\"Label16\":" << quoted(view.state(Label16).caption)
+        << ",\"Label1\":" << quoted(view.state(Label1).caption) << "}";
     return out.str();
 }
 

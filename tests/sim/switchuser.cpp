@@ -74,9 +74,9 @@ Situation SwitchUser::classify(const HeadlessView &view, Moment deadline) const
         s.wait = Wait::Other;
     } else if ((s.slot = liftedSlot())) {
         s.wait = Wait::Offer;
-        s.card = game_.hand[s.slot][kPlayer];
+        s.card = game_.match.hand[s.slot][kPlayer];
     } else if (deadline == Moment::max()) {
-        s.wait = game_.hand[1][kPlayer].empty() || game_.hand[1][kComputer].empty() ? Wait::RoundEnd : Wait::Draw;
+        s.wait = game_.match.hand[1][kPlayer].empty() || game_.match.hand[1][kComputer].empty() ? Wait::RoundEnd : Wait::Draw;
     } else {
         s.wait = Wait::Other;
     }

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "app/gameform.h"
+#include "game/gameform.h"
 #include "table/headless/headlessview.h"
 
 #include <functional>
@@ -29,7 +29,7 @@ struct Situation {
     Wait wait;
     int offer = 0; // 1-based number of the offer within the turn or the suit choice
     int slot = 0; // the lifted place, for Offer
-    CardCode card; // the lifted card, for Offer
+    Card card; // the lifted card, for Offer
     int item = 0; // the lifted menu item, for Menu; 0 before any is on show
     std::string caption; // that item's text
     Moment now { 0 };

@@ -17,14 +17,14 @@ void InvariantReport::expect(bool ok, const std::string &what)
 
 void checkCards(const GameForm &game, const HeadlessView &view, InvariantReport &report)
 {
-    std::map<CardCode, int> seen;
-    for (int p = std::max<int>(game.deckplace, 1); p <= kDeckSize; ++p)
-        if (!game.deck[p].empty())
-            ++seen[game.deck[p]];
+    std::map<Card, int> seen;
+    for (int p = std::max<int>(game.match.deckplace, 1); p <= kDeckSize; ++p)
+        if (!game.match.deck[p].empty())
+            ++seen[game.match.deck[p]];
     for (int column : { kPlayer, kComputer }) {
         bool gap = false;
         for (int i = 1; i <= kHandPlaces; ++i) {
-            const CardCode &card = game.hand[i][column];
+            const Card &card = game.match.hand[i][column];
             if (card.empty()) {
                 gap = true;
             } else {
@@ -35,34 +35,36 @@ void checkCards(const GameForm &game, const HeadlessView &view, InvariantReport 
     }
     int recorded = 0;
     for (int p = 1; p <= kDeckSize; ++p) {
-        if (game.backdeck[p].empty())
+        if (game.match.backdeck[p].empty())
             continue;
         report.expect(p == recorded + 1, "the pile record has a gap before place " + std::to_string(p));
         recorded = p;
-        ++seen[game.backdeck[p]];
+        ++seen[game.match.backdeck[p]];
     }
-    report.expect(game.backdeckplace >= 1 && game.backdeckplace <= kDeckSize, "backdeckplace is " + std::to_string(game.backdeckplace));
-    report.expect(game.backdeckplace == recorded + 1, "backdeckplace " + std::to_string(game.backdeckplace) + " is not after the record's last card");
+    report.expect(game.match.backdeckplace >= 1 && game.match.backdeckplace <= kDeckSize, "backdeckplace is " + std::to_string(game.match.backdeckplace));
+    report.expect(
+        game.match.backdeckplace == recorded + 1, "backdeckplace " + std::to_string(game.match.backdeckplace) + " is not after the record's last card");
 
     for (int position = 1; position <= kDeckSize; ++position) {
-        const CardCode card = canonicalCard(position);
+        const Card card = canonicalCard(position);
         const int n = seen.count(card) ? seen.at(card) : 0;
-        report.expect(n == 1, card + " is in " + std::to_string(n) + " places");
+        report.expect(n == 1, card.code() + " is in " + std::to_string(n) + " places");
     }
     report.expect(seen.size() == 52u, std::to_string(seen.size()) + " different codes in play");
 
     if (recorded > 0) {
-        const CardCode &last = game.backdeck[recorded];
-        const bool matches = isEight(game.curcard) ? isEight(last) : last == game.curcard;
-        report.expect(matches, "the record ends with " + last + " but the pile shows " + game.curcard);
+        const Card &last = game.match.backdeck[recorded];
+        const bool matches = game.match.curcard.isEight() ? last.isEight() : last == game.match.curcard;
+        report.expect(matches, "the record ends with " + last.code() + " but the pile shows " + game.match.curcard.code());
     }
-    report.expect(game.real8.empty(), "real8 still holds " + game.real8);
+    report.expect(game.match.real8.empty(), "real8 still holds " + game.match.real8.code());
 
     const std::string counter = view.state(Label16).caption;
     if (game.reset == kTrue)
-        report.expect(counter == "39" && game.cardsleft() == 37, "after the deal the counter reads " + counter);
+        report.expect(counter == "39" && game.match.cardsleft() == 37, "after the deal the counter reads " + counter);
     else
-        report.expect(counter == std::to_string(game.cardsleft()), "the counter reads " + counter + " with " + std::to_string(game.cardsleft()) + " left");
+        report.expect(
+            counter == std::to_string(game.match.cardsleft()), "the counter reads " + counter + " with " + std::to_string(game.match.cardsleft()) + " left");
 }
 
 void checkTable(const HeadlessView &view, InvariantReport &report)

@@ -82,10 +82,7 @@ int penalties(const HeadlessView &view, Control (*slot)(int))
 {
     int points = 0;
     for (int k = 1; k <= kHandPlaces; ++k) {
-        const std::string &path = view.state(slot(k)).picture;
-        const std::string file = path.substr(path.find_last_of('/') + 1);
-        if (file != "Empty.bmp" && file != "Back.bmp")
-            points += cardpoints(file.substr(0, 2));
+        points += cardpoints(view.state(slot(k)).shown.card);
     }
     return points;
 }
@@ -102,7 +99,7 @@ std::vector<std::string> playMatch(std::uint64_t seed, const WayToPlay &way, boo
     std::optional<ScanRoom> scan;
     if (way.method != Method::Default)
         scan.emplace(view, way.settings);
-    GameForm game = scan ? GameForm(view, random, "/game", *scan) : GameForm(view, random, "/game");
+    GameForm game = scan ? GameForm(view, random, *scan) : GameForm(view, random);
     WayUser mind(seed * 7919 + 17, way, game.scan());
     InvariantReport report;
 
@@ -153,16 +150,17 @@ std::vector<std::string> playMatch(std::uint64_t seed, const WayToPlay &way, boo
             std::cout << stateJson(g, view, tally.turns) << "\n";
         checkCards(g, view, report);
         checkTable(view, report);
-        report.expect(g.gamecount >= 1 && g.gamecount <= 5, "gamecount is " + std::to_string(g.gamecount));
+        report.expect(g.match.gamecount >= 1 && g.match.gamecount <= 5, "gamecount is " + std::to_string(g.match.gamecount));
         if (matchOver) {
-            report.expect(g.reset == kTrue && g.gamecount == 1 && g.playerscore == 0 && g.cpuscore == 0, "the new match did not start afresh");
+            report.expect(
+                g.reset == kTrue && g.match.gamecount == 1 && g.match.playerscore == 0 && g.match.cpuscore == 0, "the new match did not start afresh");
             report.expect(view.state(Label1).caption == "Round: 1 of 5", "the new match reads " + view.state(Label1).caption);
             done = true;
             view.closeAt(view.now());
         } else {
-            report.expect(g.playerscore == expectedPlayer && g.cpuscore == expectedComputer,
-                "totals " + std::to_string(g.playerscore) + "/" + std::to_string(g.cpuscore) + " against rounds' penalties " + std::to_string(expectedPlayer)
-                    + "/" + std::to_string(expectedComputer));
+            report.expect(g.match.playerscore == expectedPlayer && g.match.cpuscore == expectedComputer,
+                "totals " + std::to_string(g.match.playerscore) + "/" + std::to_string(g.match.cpuscore) + " against rounds' penalties "
+                    + std::to_string(expectedPlayer) + "/" + std::to_string(expectedComputer));
         }
     });
 

@@ -20,8 +20,9 @@ std::size_t HeadlessView::indexOf(Control c)
     return std::size_t(c.kind) * kNumbersPerKind + std::size_t(c.number);
 }
 
-HeadlessView::HeadlessView()
-    : states_(kKinds * kNumbersPerKind)
+HeadlessView::HeadlessView(std::string pictureDir)
+    : pictureDir_(std::move(pictureDir))
+    , states_(kKinds * kNumbersPerKind)
     , exists_(kKinds * kNumbersPerKind, false)
 {
     for (const ControlSpec &entry : tableLayout()) {
@@ -31,6 +32,7 @@ HeadlessView::HeadlessView()
         s.caption = entry.caption;
         s.backColour = entry.backColour.value_or(0);
         s.picture = entry.builtInPicture;
+        s.shown = entry.shows;
         states_[indexOf(entry.control)] = s;
         exists_[indexOf(entry.control)] = true;
     }
@@ -170,10 +172,11 @@ std::size_t HeadlessView::pendingEvents() const
     return events_.size();
 }
 
-void HeadlessView::setPicture(Control c, const std::string &path)
+void HeadlessView::setPicture(Control c, const Picture &picture)
 {
     ControlState &s = stateOf(c);
-    s.picture = path;
+    s.shown = picture;
+    s.picture = picture.kind == Picture::Kind::None ? std::string() : pictureDir_ + picture.fileName();
     ++s.pictureSets;
 }
 
@@ -346,25 +349,6 @@ int HeadlessView::clockSeconds()
         return clockSeconds_();
     const long long seconds = clockStart_ + now_.count() / 1000000;
     return static_cast<int>(seconds % 60);
-}
-
-std::string HeadlessView::snapshot() const
-{
-    std::ostringstream out;
-    const auto name = [](const std::string &path) {
-        const auto slash = path.find_last_of('/');
-        const std::string file = slash == std::string::npos ? path : path.substr(slash + 1);
-        return file.empty() ? std::string("-") : file;
-    };
-    out << "computer:";
-    for (int k = 1; k <= 22; ++k)
-        out << ' ' << name(state(cpuslot(k)).picture);
-    out << "\nplayer:";
-    for (int k = 1; k <= 22; ++k)
-        out << ' ' << name(state(playerslot(k)).picture);
-    out << "\npile: " << name(state(Image45).picture) << "  deck: " << state(Label16).caption << "\n";
-    out << state(Label1).caption << "  player " << state(Label4).caption << "  computer " << state(Label5).caption << "\n";
-    return out.str();
 }
 
 } // namespace wildcrest

@@ -13,7 +13,8 @@ namespace wildcrest
 
 // What one control shows at the moment.
 struct ControlState {
-    std::string picture; // path of the last picture set, "" for none
+    Picture shown; // the last picture set
+    std::string picture; // its file in the view's picture folder, "" for none
     bool visible = true;
     Twips left = 0;
     Twips top = 0;
@@ -34,7 +35,8 @@ struct ControlState {
 class HeadlessView : public TableView
 {
 public:
-    HeadlessView();
+    // Pictures are named as files of `pictureDir`, as the window would read them.
+    explicit HeadlessView(std::string pictureDir = "/game");
 
     // Scripted input, each delivered in the first yield or wait at or after its moment.
     // A press of switch 1 (down and up at once), or with 27 Esc.
@@ -78,10 +80,8 @@ public:
     bool autoRedraw() const;
     bool keyPreview() const;
     std::size_t pendingEvents() const;
-    // One text line per row of the table, for golden tests.
-    std::string snapshot() const;
 
-    void setPicture(Control c, const std::string &path) override;
+    void setPicture(Control c, const Picture &picture) override;
     void setVisible(Control c, bool visible) override;
     Twips left(Control c) const override;
     Twips top(Control c) const override;
@@ -129,6 +129,7 @@ private:
     void sleepUntil(Moment deadline);
 
     static std::size_t indexOf(Control c);
+    std::string pictureDir_;
     std::vector<ControlState> states_; // by indexOf, for quick lookups in long soaks
     std::vector<bool> exists_;
     std::multimap<Moment, Event> events_;

@@ -29,13 +29,12 @@ namespace wildcrest
 QtTableView::QtTableView(std::string pictureDir, const TableLook &look, const Wording &words)
     : QWidget(nullptr,
         Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
+    , pictureDir_(pictureDir.empty() ? QCoreApplication::applicationDirPath().toStdString() : std::move(pictureDir))
     , look_(look)
     , words_(words)
     , names_(words)
 {
     speech_.setLanguage(words.language());
-    if (pictureDir.empty())
-        pictureDir = QCoreApplication::applicationDirPath().toStdString();
     if (look_.fitScale) {
         const QScreen *s = screen() ? screen() : QGuiApplication::primaryScreen();
         const QRect area = s ? s->availableGeometry() : QRect();
@@ -52,7 +51,7 @@ QtTableView::QtTableView(std::string pictureDir, const TableLook &look, const Wo
     setFocusPolicy(Qt::StrongFocus);
     setWindowIcon(QIcon(QString::fromStdString(builtInPicturePath("wildcrest.png"))));
 
-    createControls(pictureDir);
+    createControls(pictureDir_);
     if (look_.contrast == Contrast::High)
         offerFrame_ = new OfferFrame(this, int(std::lround(OfferFrame::kRing * 1.5 * look_.scale)), OfferFrame::kInner, OfferFrame::kOuter);
     else
@@ -118,7 +117,7 @@ void QtTableView::createControls(const std::string &pictureDir)
             auto *picture = new PictureWidget(parent);
             if (!entry.builtInPicture.empty()) {
                 picture->setPicture(builtInPicture(pictureDir, entry.builtInPicture));
-                names_.picture(entry.control, entry.builtInPicture);
+                names_.picture(entry.control, entry.shows);
             }
             w = picture;
             break;
@@ -172,13 +171,13 @@ QWidget *QtTableView::offerFrame() const
     return offerFrame_;
 }
 
-void QtTableView::setPicture(Control c, const std::string &path)
+void QtTableView::setPicture(Control c, const Picture &shown)
 {
     auto *picture = dynamic_cast<PictureWidget *>(placed(c).widget);
     if (!picture)
         throw std::invalid_argument(c.name() + " shows no picture");
-    picture->setPicture(lookPicture(path));
-    names_.picture(c, path);
+    picture->setPicture(lookPicture(pictureDir_ + shown.fileName()));
+    names_.picture(c, shown);
     nameControls();
 }
 

@@ -49,7 +49,7 @@ public:
 
     using QWidget::setVisible;
 
-    void setPicture(Control c, const std::string &path) override;
+    void setPicture(Control c, const Picture &shown) override;
     void setVisible(Control c, bool visible) override;
     Twips left(Control c) const override;
     Twips top(Control c) const override;
@@ -144,6 +144,7 @@ private:
     // The layout's entry with its caption in the table's language.
     ControlSpec inLanguage(ControlSpec entry) const;
 
+    std::string pictureDir_; // where the game's pictures are read
     TableLook look_;
     double pictureScale_ = 1;
     const Wording &words_;

@@ -1,5 +1,4 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/gameform.h"
 #include "language/wording.h"
 #include "player/scanmethod.h"
 #include "player/scanroom.h"
@@ -16,13 +15,13 @@ namespace
     class StepScan : public ScanMethod
     {
     public:
-        std::size_t choose(ScanRoom &room, GameForm &game, const std::vector<Offer> &offers) override
+        std::size_t choose(ScanRoom &room, SwitchWaits &waits, const std::vector<Offer> &offers) override
         {
             std::size_t on = 0;
             room.present(offers[on]);
             for (;;) {
-                room.waitforswitch(game);
-                if (game.switches().lastCounted() == 2) {
+                room.waitforswitch(waits);
+                if (waits.switches().lastCounted() == 2) {
                     room.unmark();
                     return on;
                 }

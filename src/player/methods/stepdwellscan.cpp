@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/gameform.h"
 #include "language/wording.h"
 #include "player/scanmethod.h"
 #include "player/scanroom.h"
+#include "rules/matchstate.h"
 
 namespace wildcrest
 {
@@ -16,15 +16,15 @@ namespace
     class StepDwellScan : public ScanMethod
     {
     public:
-        std::size_t choose(ScanRoom &room, GameForm &game, const std::vector<Offer> &offers) override
+        std::size_t choose(ScanRoom &room, SwitchWaits &waits, const std::vector<Offer> &offers) override
         {
-            room.waitforswitch(game);
+            room.waitforswitch(waits);
             std::size_t on = 0;
             int shown = 1;
             for (;;) {
                 room.present(offers[on]);
-                game.hitkey = kFalse;
-                if (!room.await(game, room.offerlength(shown))) {
+                waits.hitkey = kFalse;
+                if (!room.await(waits, room.offerlength(shown))) {
                     room.unmark();
                     return on;
                 }

@@ -1,5 +1,4 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/gameform.h"
 #include "language/wording.h"
 #include "player/scanmethod.h"
 #include "player/scanroom.h"
@@ -20,38 +19,38 @@ namespace
     class InverseScan : public ScanMethod
     {
     public:
-        std::size_t choose(ScanRoom &room, GameForm &game, const std::vector<Offer> &offers) override
+        std::size_t choose(ScanRoom &room, SwitchWaits &waits, const std::vector<Offer> &offers) override
         {
             for (;;)
-                if (const std::optional<std::size_t> taken = scan(room, game, offers))
+                if (const std::optional<std::size_t> taken = scan(room, waits, offers))
                     return *taken;
         }
 
     private:
-        std::optional<std::size_t> scan(ScanRoom &room, GameForm &game, const std::vector<Offer> &offers)
+        std::optional<std::size_t> scan(ScanRoom &room, SwitchWaits &waits, const std::vector<Offer> &offers)
         {
-            game.waitforkey(); // holding is the scan here, never the menu's long press
-            const int held = game.switches().lastCounted();
+            waits.waitforkey(); // holding is the scan here, never the menu's long press
+            const int held = waits.switches().lastCounted();
             std::size_t on = 0;
             int shown = 1;
             room.present(offers[on]);
-            Moment deadline = room.view().now() + room.offerlength(shown);
+            Moment deadline = waits.loop().now() + room.offerlength(shown);
             for (;;) {
-                if (game.switches().unplugged(held)) {
+                if (waits.switches().unplugged(held)) {
                     room.withdraw(offers[on]);
                     return std::nullopt;
                 }
-                if (!game.switches().down(held)) {
+                if (!waits.switches().down(held)) {
                     room.unmark();
                     return on;
                 }
-                if (room.view().now() >= deadline) {
+                if (waits.loop().now() >= deadline) {
                     room.withdraw(offers[on]);
                     on = (on + 1) % offers.size();
                     room.present(offers[on]);
-                    deadline = room.view().now() + room.offerlength(++shown);
+                    deadline = waits.loop().now() + room.offerlength(++shown);
                 }
-                game.sleepuntil(deadline);
+                waits.sleepuntil(deadline);
             }
         }
     };

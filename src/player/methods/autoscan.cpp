@@ -1,5 +1,4 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/gameform.h"
 #include "language/wording.h"
 #include "player/scanmethod.h"
 #include "player/scanroom.h"
@@ -21,20 +20,20 @@ namespace
         {
         }
 
-        std::size_t choose(ScanRoom &room, GameForm &game, const std::vector<Offer> &offers) override
+        std::size_t choose(ScanRoom &room, SwitchWaits &waits, const std::vector<Offer> &offers) override
         {
             int offered = 0;
             for (int passes = 0;; ++passes) {
                 if (loops_ > 0 && passes == loops_) {
-                    room.rest(game);
+                    room.rest(waits);
                     passes = 0;
                     offered = 0;
                 }
                 for (std::size_t i = 0; i < offers.size(); ++i) {
-                    if (room.hold(game, ++offered, offers[i]))
+                    if (room.hold(waits, ++offered, offers[i]))
                         return i;
                     offers[i].hide();
-                    room.view().yield();
+                    waits.loop().yield();
                 }
             }
         }

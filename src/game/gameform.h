@@ -1,0 +1,137 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "cards/random.h"
+#include "computer/computerside.h"
+#include "player/humanside.h"
+#include "player/scanning.h"
+#include "rules/matchstate.h"
+#include "rules/rules.h"
+#include "switch/switchwaits.h"
+#include "table/tableview.h"
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+
+namespace wildcrest
+{
+
+// How a turn ended: a card played, a card drawn, or the round over (the next
+// one dealt, the player to move).
+enum class TurnOutcome { Played, Drew, RoundEnded };
+
+// The game: the match's state, the turn loop that asks the side to move for
+// its move and plays it out on the table, and the rounds. The rules are
+// functions of the state (rules/); how a side chooses is the side's own.
+//
+//     QtTableView view;                      // or HeadlessView in tests
+//     ClockFoldedRandom random;
+//     ScanRoom scan(view, settings);         // how this player reaches a choice
+//     GameForm game(view, random, scan);
+//     game.load();                           // before the window is shown
+//     game.activate();                       // returns only by throwing GameEnded
+class GameForm
+{
+public:
+    GameForm(TableView &view, RandomSource &random, Scanning &scan);
+    // With a scanning room of its own, as the settings' defaults make it.
+    GameForm(TableView &view, RandomSource &random);
+    ~GameForm();
+    GameForm(const GameForm &) = delete;
+    GameForm &operator=(const GameForm &) = delete;
+
+    MatchState match;
+    std::int32_t delayvalue = 0; // the clock readings of one calibration second, doubled
+    std::int16_t reset = 0; // -1: the round ended during the turn and the next one is dealt
+    std::int16_t drew = 0; // -1: the turn was a draw, so the pile is unchanged
+
+    // Start-up and the turn loop (gameform.cpp).
+    void load();
+    void calibrate();
+    void activate();
+    void gamestart();
+    void turnloop();
+    bool half(int side);
+    TurnOutcome selection(); // the player's turn
+    TurnOutcome computerturn(); // the computer's turn
+    void recordtopcard();
+    void newdeck();
+    void reshuffle();
+    void playerdraw();
+    void cpudraw();
+    void roundend();
+    void newmatch();
+
+    // The table (gametable.cpp).
+    void dealround();
+    void drawanimation(char direction);
+    void movetopile(char direction, int slot);
+    void redrawplayerhand();
+    void redrawcpuhand();
+
+    // The length of one pacing delay for this player.
+    Moment scantime() const
+    {
+        return scan_.scantime();
+    }
+    TableView &view()
+    {
+        return view_;
+    }
+    Scanning &scan()
+    {
+        return scan_;
+    }
+    SwitchWaits &waits()
+    {
+        return waits_;
+    }
+    const SwitchWaits &waits() const
+    {
+        return waits_;
+    }
+    const SwitchInput &switches() const
+    {
+        return waits_.switches();
+    }
+    HumanSide &human()
+    {
+        return human_;
+    }
+    // Told after every half of the turn loop, when the turn's card is on the record.
+    void onTurnEnd(std::function<void(const GameForm &)> observer)
+    {
+        turnEnd_ = std::move(observer);
+    }
+
+private:
+    // Plays with `scan`, or else with `own`, which it keeps.
+    GameForm(TableView &view, RandomSource &random, std::unique_ptr<Scanning> own, Scanning *scan);
+    TurnOutcome turn(int column);
+    Side &side(int column);
+    void play(int column, const Move &move);
+    void drawinto(int column);
+    void clearmatch();
+    void dealnext();
+    void turnended();
+    // The table (gametable.cpp).
+    void redrawhand(int column);
+    void travel(Control traveller, Twips targetLeft, Twips targetTop);
+    void showcounter();
+    void showroundend();
+    void showmatchend();
+    std::string roundcaption() const;
+
+    std::unique_ptr<Scanning> ownScan_;
+    TableView &view_;
+    Scanning &scan_;
+    SwitchWaits waits_;
+    Shuffler shuffler_;
+    HumanSide human_;
+    ComputerSide computer_;
+    std::function<void(const GameForm &)> turnEnd_;
+};
+
+} // namespace wildcrest

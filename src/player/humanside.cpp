@@ -1,0 +1,67 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "player/humanside.h"
+
+#include "cards/cardnames.h"
+#include "rules/rules.h"
+#include "settings/speeds.h"
+
+#include <vector>
+
+namespace wildcrest
+{
+
+Move HumanSide::move(const MatchState &match, int column)
+{
+    view_.setKeyPreview(true);
+    const std::vector<int> places = playableplaces(match, column);
+    if (places.empty()) {
+        awaitdraw();
+        return {};
+    }
+
+    std::vector<Offer> offers;
+    for (int i : places) {
+        const Control card = playerslot(i);
+        offers.push_back({ card,
+            cardName(match.hand[i][column], view_.words()),
+            [this, card] { view_.setTop(card, view_.top(card) - kLift); },
+            [this, card] { view_.setTop(card, view_.top(card) + kLift); } });
+    }
+    const int place = places[scan_.choose(waits_, offers)];
+    // The card stays lifted while an eight has its suit named.
+    return { place, match.hand[place][column].isEight() ? selectsuit() : char(0) };
+}
+
+void HumanSide::moved(const Move &move)
+{
+    if (!move.draws())
+        scan_.endTurn();
+}
+
+void HumanSide::awaitdraw()
+{
+    scan_.announce(view_.words().translate("Speech", "nothing to play: press the switch to draw a card"));
+    scan_.waitforpress(waits_, Await::Draw);
+}
+
+char HumanSide::selectsuit()
+{
+    static constexpr char kOffered[] = { 'H', 'S', 'D', 'C' };
+    const Wording &words = view_.words();
+    waits_.hitkey = kFalse; // the press that picked the eight must not name a suit too
+    view_.setVisible(Shape2, true);
+    std::vector<Offer> suits;
+    for (char suit : kOffered)
+        suits.push_back({ Image45,
+            fill(words.translate("Speech", "name a suit: %1"), { suitName(suit, words) }),
+            [this, suit] {
+                view_.setPicture(Image45, Picture::suitChoice(suit));
+                waits_.hitkey = kFalse;
+            },
+            [] {} });
+    const char suit = kOffered[scan_.choose(waits_, suits)];
+    view_.setVisible(Shape2, false);
+    return suit;
+}
+
+} // namespace wildcrest

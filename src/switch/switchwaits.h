@@ -1,0 +1,57 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "switch/eventloop.h"
+#include "switch/switchinput.h"
+
+#include <cstdint>
+
+namespace wildcrest
+{
+
+// The switch as the game waits for it: it owns the switch input, the
+// "pressed" flag a counted press sets, and every wait of the game (for a
+// press, until a deadline, the pacing delay). The scanning and the turn get
+// this, and nothing more of the game.
+//
+//     SwitchWaits waits(view);
+//     waits.waitforkey();                  // returns after a counted press
+//     waits.pacingdelay(true, 2s);         // true when a press ended it
+class SwitchWaits
+{
+public:
+    explicit SwitchWaits(EventLoop &loop);
+    SwitchWaits(const SwitchWaits &) = delete;
+    SwitchWaits &operator=(const SwitchWaits &) = delete;
+
+    // The switch: -1 after a press that counted, 0 once the game has taken it.
+    std::int16_t hitkey = 0;
+
+    EventLoop &loop()
+    {
+        return loop_;
+    }
+    SwitchInput &switches()
+    {
+        return switches_;
+    }
+    const SwitchInput &switches() const
+    {
+        return switches_;
+    }
+    // Everything the switches do comes here; a counted press sets hitkey.
+    void switchevent(const SwitchEvent &e);
+    // Sleeps on the loop until an event or `deadline` (Moment::max(): none),
+    // waking for a held press that reaches the acceptance time.
+    void sleepuntil(Moment deadline);
+    // One pacing delay of `length`; with `offersChoice` it ends at a press and says so.
+    bool pacingdelay(bool offersChoice, Moment length);
+    // Until a press counts.
+    void waitforkey();
+
+private:
+    EventLoop &loop_;
+    SwitchInput switches_;
+};
+
+} // namespace wildcrest
