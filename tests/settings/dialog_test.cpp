@@ -6,8 +6,13 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QDialogButtonBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -63,4 +68,33 @@ TEST(SettingsDialog, EachOptionHasItsFieldLabelAndHelpAndTheFieldsFollowOneAnoth
     dialog.accept();
     EXPECT_NE(dialog.result(), QDialog::Accepted);
     EXPECT_EQ(dialog.focusWidget(), dialog.editor("second-switch")->findChild<QLineEdit *>());
+}
+
+// The offscreen screen is shorter than the whole form, as a 1024 x 768 one with a panel is.
+TEST(SettingsDialog, OnAShortScreenTheFormScrollsWithEveryRowWholeAndTheButtonsStayPut)
+{
+    QTemporaryDir dir;
+    SettingsDialog dialog(dir.path() + "/wildcrest.conf");
+    dialog.show();
+    QApplication::processEvents();
+    EXPECT_LE(dialog.frameGeometry().height(), dialog.screen()->availableGeometry().height());
+    auto *scroll = dialog.findChild<QScrollArea *>();
+    ASSERT_TRUE(scroll);
+    EXPECT_GT(scroll->verticalScrollBar()->maximum(), 0);
+    for (const OptionInfo &option : optionTable())
+        EXPECT_EQ(dialog.editor(option.name)->height(), dialog.editor(option.name)->sizeHint().height()) << option.name;
+
+    QPushButton *save = dialog.findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Save);
+    const QRect saveOnOpen(save->mapTo(&dialog, QPoint()), save->size());
+    EXPECT_TRUE(dialog.rect().contains(saveOnOpen));
+    // A dozen presses with bounces bring up "Use this debounce".
+    Moment t {};
+    for (int i = 0; i < 12; ++i) {
+        t += std::chrono::milliseconds(i % 4 == 1 ? 80 : 1200);
+        dialog.tryOut()->take(SwitchEvent { 1, true, t });
+        dialog.tryOut()->take(SwitchEvent { 1, false, t + std::chrono::milliseconds(20) });
+    }
+    ASSERT_FALSE(dialog.tryOut()->suggestionText().contains("After")) << dialog.tryOut()->suggestionText().toStdString();
+    QApplication::processEvents();
+    EXPECT_EQ(QRect(save->mapTo(&dialog, QPoint()), save->size()), saveOnOpen);
 }

@@ -13,6 +13,9 @@
 #include <QFormLayout>
 #include <QLabel>
 #include <QMessageBox>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -54,10 +57,15 @@ SettingsDialog::SettingsDialog(QString path, QWidget *parent)
     , path_(std::move(path))
     , onOpen_(fileContents(path_))
     , tryOut_(new SwitchTryOut(this))
-    , form_(new QFormLayout)
+    , scroll_(new QScrollArea(this))
+    , form_(new QFormLayout(new QWidget))
 {
     setWindowTitle(tr("Wildcrest settings"));
     addRows();
+    scroll_->setWidget(form_->parentWidget());
+    scroll_->setWidgetResizable(true);
+    scroll_->setFrameShape(QFrame::NoFrame);
+    scroll_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Save | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
@@ -68,15 +76,26 @@ SettingsDialog::SettingsDialog(QString path, QWidget *parent)
     where->setWordWrap(true);
     layout->addWidget(where);
     layout->addWidget(tryOut_);
-    layout->addLayout(form_);
+    layout->addWidget(scroll_, 1); // takes what the try-out's suggestion needs, so the buttons never move
     layout->addWidget(buttons);
 
     setSettings(Settings {});
+    fitTheScreen();
     tryOut_->onUseSuggestion([this](std::chrono::milliseconds debounce) { fieldOf("debounce")->show(std::to_string(debounce.count())); });
     tryOut_->setFocus(); // ready for the player's switch when the dialog opens
 }
 
 SettingsDialog::~SettingsDialog() = default;
+
+void SettingsDialog::fitTheScreen()
+{
+    QWidget *page = scroll_->widget();
+    scroll_->setMinimumWidth(page->sizeHint().width() + scroll_->verticalScrollBar()->sizeHint().width());
+    // The window manager's title bar and frame, which no one can ask for before the window is shown.
+    constexpr int kWindowFrame = 48;
+    const int wholeForm = sizeHint().height() - scroll_->sizeHint().height() + page->sizeHint().height();
+    resize(sizeHint().width(), std::min(wholeForm, screen()->availableGeometry().height() - kWindowFrame));
+}
 
 void SettingsDialog::addRows()
 {

@@ -13,6 +13,7 @@
 #include <vector>
 
 class QFormLayout;
+class QScrollArea;
 
 namespace wildcrest
 {
@@ -59,6 +60,8 @@ private:
         std::unique_ptr<OptionField> field;
     };
     void addRows();
+    // Every row at its natural height: the whole form, or as much as the screen has room for, the rest scrolled to.
+    void fitTheScreen();
     OptionField *fieldOf(const std::string &name) const;
     // Follows a change on screen: the fields it greys out, and the try-out.
     void settingsChanged();
@@ -67,7 +70,8 @@ private:
     QString path_;
     std::optional<QByteArray> onOpen_; // the file as the dialog last saw it
     SwitchTryOut *tryOut_;
-    QFormLayout *form_;
+    QScrollArea *scroll_;
+    QFormLayout *form_; // on the page the scroll area shows
     std::vector<Row> rows_;
     Settings tuned_; // what the try-out was last tuned for
 };
