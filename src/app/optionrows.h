@@ -16,7 +16,8 @@ namespace wildcrest
 // The builders of the option table's rows: each writes the option's text form
 // both ways and its row in the dialog from one description.
 
-// Where an option lives in Settings, directly or in its table look.
+// Where an option lives in Settings, directly or in its table look. Made
+// implicitly, so that a row names the member alone: &Settings::speech.
 template <typename T> class Field
 {
 public:

@@ -31,7 +31,7 @@ namespace
             : OptionField(widget)
         {
         }
-        W *box() const
+        W *input() const
         {
             return static_cast<W *>(widget());
         }
@@ -49,15 +49,15 @@ namespace
         }
         void show(const std::string &text) override
         {
-            box()->setChecked(text == on_);
+            input()->setChecked(text == on_);
         }
         std::string text() const override
         {
-            return box()->isChecked() ? on_ : off_;
+            return input()->isChecked() ? on_ : off_;
         }
         void onChange(const std::function<void()> &changed) override
         {
-            QObject::connect(box(), &QCheckBox::toggled, box(), changed);
+            QObject::connect(input(), &QCheckBox::toggled, input(), changed);
         }
 
     private:
@@ -71,19 +71,19 @@ namespace
             : FieldOf(new QComboBox(parent))
         {
             for (const ChoiceItem &item : option.editor.items)
-                box()->addItem(dialogText(item.label), QString::fromStdString(item.value));
+                input()->addItem(dialogText(item.label), QString::fromStdString(item.value));
         }
         void show(const std::string &text) override
         {
-            box()->setCurrentIndex(std::max(0, box()->findData(QString::fromStdString(text))));
+            input()->setCurrentIndex(std::max(0, input()->findData(QString::fromStdString(text))));
         }
         std::string text() const override
         {
-            return box()->currentData().toString().toStdString();
+            return input()->currentData().toString().toStdString();
         }
         void onChange(const std::function<void()> &changed) override
         {
-            QObject::connect(box(), &QComboBox::currentIndexChanged, box(), changed);
+            QObject::connect(input(), &QComboBox::currentIndexChanged, input(), changed);
         }
     };
 
@@ -93,22 +93,22 @@ namespace
         WholeField(const OptionInfo &option, QWidget *parent)
             : FieldOf(new QSpinBox(parent))
         {
-            box()->setRange(int(option.editor.low), int(option.editor.high));
-            box()->setSingleStep(int(option.editor.step));
-            box()->setSuffix(dialogText(option.editor.suffix));
-            box()->setSpecialValueText(dialogText(option.editor.lowText));
+            input()->setRange(int(option.editor.low), int(option.editor.high));
+            input()->setSingleStep(int(option.editor.step));
+            input()->setSuffix(dialogText(option.editor.suffix));
+            input()->setSpecialValueText(dialogText(option.editor.lowText));
         }
         void show(const std::string &text) override
         {
-            box()->setValue(QString::fromStdString(text).toInt());
+            input()->setValue(QString::fromStdString(text).toInt());
         }
         std::string text() const override
         {
-            return std::to_string(box()->value());
+            return std::to_string(input()->value());
         }
         void onChange(const std::function<void()> &changed) override
         {
-            QObject::connect(box(), &QSpinBox::valueChanged, box(), changed);
+            QObject::connect(input(), &QSpinBox::valueChanged, input(), changed);
         }
     };
 
@@ -119,22 +119,22 @@ namespace
         SecondsField(const OptionInfo &option, QWidget *parent)
             : FieldOf(new QDoubleSpinBox(parent))
         {
-            box()->setRange(option.editor.low, option.editor.high);
-            box()->setDecimals(2);
-            box()->setSingleStep(option.editor.step);
-            box()->setSuffix(dialogText(option.editor.suffix));
+            input()->setRange(option.editor.low, option.editor.high);
+            input()->setDecimals(2);
+            input()->setSingleStep(option.editor.step);
+            input()->setSuffix(dialogText(option.editor.suffix));
         }
         void show(const std::string &text) override
         {
-            box()->setValue(QString::fromStdString(text).toDouble()); // the file's way, whatever the locale
+            input()->setValue(QString::fromStdString(text).toDouble()); // the file's way, whatever the locale
         }
         std::string text() const override
         {
-            return QString::number(box()->value(), 'f', 3).toStdString();
+            return QString::number(input()->value(), 'f', 3).toStdString();
         }
         void onChange(const std::function<void()> &changed) override
         {
-            QObject::connect(box(), &QDoubleSpinBox::valueChanged, box(), changed);
+            QObject::connect(input(), &QDoubleSpinBox::valueChanged, input(), changed);
         }
     };
 
@@ -146,7 +146,7 @@ namespace
             : SecondsField(option, parent)
             , auto_(new QCheckBox(dialogText(option.editor.text), parent))
         {
-            QObject::connect(auto_, &QCheckBox::toggled, box(), &QWidget::setDisabled);
+            QObject::connect(auto_, &QCheckBox::toggled, input(), &QWidget::setDisabled);
         }
         void show(const std::string &text) override
         {
@@ -154,7 +154,7 @@ namespace
             if (text != "auto")
                 SecondsField::show(text);
             auto_->setChecked(text == "auto");
-            box()->setDisabled(auto_->isChecked());
+            input()->setDisabled(auto_->isChecked());
         }
         std::string text() const override
         {
