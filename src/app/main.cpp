@@ -67,7 +67,8 @@ int main(int argc, char *argv[])
         SettingsDialog dialog(line.file);
         dialog.setSettings(line.settings);
         dialog.show();
-        return dialog.exec() == QDialog::Accepted ? 0 : 1;
+        dialog.exec();
+        return 0; // Cancel is an answer too, not a failure
     }
     // applicationDirPath resolves symbolic links: the pictures lie beside the real executable.
     const std::string appdir = QCoreApplication::applicationDirPath().toStdString();

@@ -439,6 +439,7 @@ TEST_F(SettingsTest, TheDialogWillNotSaveStepScanningWithoutASecondSwitch)
     dialog.accept();
     EXPECT_NE(dialog.result(), QDialog::Accepted);
     EXPECT_FALSE(QFile::exists(path()));
+    EXPECT_EQ(dialog.focusWidget(), dialog.editor("scan-method"));
 }
 
 TEST_F(SettingsTest, TheDialogWritesAFileThatReadsBackTheSame)

@@ -1,59 +1,28 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/qt/settingsdialog.h"
 #include "app/options.h"
-#include "player/scanmethod.h"
 
+#include "app/qt/optionfields.h"
 #include "app/qt/settingsfile.h"
 #include "app/qt/switchtryout.h"
-#include "table/qt/keyname.h"
+#include "language/qt/qtwording.h"
 
-#include <QCheckBox>
-#include <QComboBox>
-#include <QCoreApplication>
 #include <QDialogButtonBox>
-#include <QDoubleSpinBox>
 #include <QFile>
 #include <QFileInfo>
 #include <QFormLayout>
-#include <QHBoxLayout>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMessageBox>
-#include <QPushButton>
-#include <QSpinBox>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QVBoxLayout>
 
 #include <algorithm>
-#include <cmath>
-#include <optional>
+#include <tuple>
 
 namespace wildcrest
 {
-
-namespace
-{
-
-    QString helpOf(const std::string &name)
-    {
-        for (const OptionInfo &option : optionTable())
-            if (option.name == name) {
-                QString help = QCoreApplication::translate("Options", option.help.c_str());
-                help[0] = help[0].toUpper();
-                return help + ".";
-            }
-        return {};
-    }
-
-    QSpinBox *milliseconds(QWidget *parent)
-    {
-        auto *box = new QSpinBox(parent);
-        box->setRange(0, 2000);
-        box->setSingleStep(50);
-        box->setSuffix(QCoreApplication::translate("SettingsDialog", " ms"));
-        return box;
-    }
-
-} // namespace
 
 namespace
 {
@@ -67,120 +36,36 @@ namespace
         return file.read(kMaxSettingsFileBytes + 1);
     }
 
+    // The option's help as a tooltip: a sentence in the dialog's language.
+    QString tooltipOf(const OptionInfo &option)
+    {
+        QString help = QString::fromStdString(optionHelp(option, InstalledWording {}));
+        help[0] = help[0].toUpper();
+        return help + ".";
+    }
+
+    // What the try-out panel goes by.
+    auto switchTuning(const Settings &s)
+    {
+        return std::tie(s.mouseSwitch, s.joystickSwitch, s.secondSwitch, s.debounce, s.acceptance);
+    }
+
 } // namespace
 
 SettingsDialog::SettingsDialog(QString path, QWidget *parent)
     : QDialog(parent)
     , path_(std::move(path))
     , onOpen_(fileContents(path_))
+    , tryOut_(new SwitchTryOut(this))
+    , scroll_(new QScrollArea(this))
+    , form_(new QFormLayout(new QWidget))
 {
     setWindowTitle(tr("Wildcrest settings"));
-
-    scanTime_ = new QDoubleSpinBox(this);
-    scanTime_->setRange(0.5, 10);
-    scanTime_->setDecimals(2);
-    scanTime_->setSingleStep(0.25);
-    scanTime_->setSuffix(tr(" s"));
-    adaptive_ = new QCheckBox(tr("Learn it from the player's presses"), this);
-    tryOut_ = new SwitchTryOut(this);
-    mouseSwitch_ = new QCheckBox(tr("A left click is the switch"), this);
-    joystickSwitch_ = new QCheckBox(tr("Any joystick or gamepad button is the switch"), this);
-    secondSwitch_ = new QComboBox(this);
-    // In the order of SecondSwitch::Kind.
-    secondSwitch_->addItem(tr("None"));
-    secondSwitch_->addItem(tr("Return or Enter"));
-    secondSwitch_->addItem(tr("Right click"));
-    secondSwitch_->addItem(tr("Joystick button"));
-    secondSwitch_->addItem(tr("Key"));
-    secondButton_ = new QSpinBox(this);
-    secondButton_->setRange(0, 31);
-    secondButton_->setAccessibleName(tr("Joystick button number"));
-    secondKey_ = new QLineEdit(this);
-    secondKey_->setPlaceholderText("F8");
-    secondKey_->setAccessibleName(tr("Key name"));
-    auto *second = new QWidget(this);
-    auto *secondRow = new QHBoxLayout(second);
-    secondRow->setContentsMargins(0, 0, 0, 0);
-    secondRow->addWidget(secondSwitch_);
-    secondRow->addWidget(secondButton_);
-    secondRow->addWidget(secondKey_);
-    debounce_ = milliseconds(this);
-    acceptance_ = milliseconds(this);
-    pauseOnFirstOffer_ = new QCheckBox(tr("Twice as long"), this);
-    highlight_ = new QComboBox(this);
-    highlight_->addItem(tr("Lifted"), "lift");
-    highlight_->addItem(tr("Lifted and framed"), "lift+frame");
-    soundCue_ = new QCheckBox(tr("A short sound"), this);
-    speech_ = new QCheckBox(tr("Speak offers, plays and results"), this);
-    scale_ = new QComboBox(this);
-    for (double scale : kTableScales)
-        scale_->addItem(QString::fromStdString(scaleText(scale)) + " \u00D7", QString::fromStdString(scaleText(scale)));
-    scale_->addItem(tr("As large as the screen allows"), "fit");
-    cardStyle_ = new QComboBox(this);
-    cardStyle_->addItem(tr("Standard"), "standard");
-    cardStyle_->addItem(tr("Large rank and suit in the corners"), "large-index");
-    fourColour_ = new QCheckBox(tr("Four colours: diamonds blue, clubs green"), this);
-    contrast_ = new QComboBox(this);
-    contrast_->addItem(tr("Standard"), "standard");
-    contrast_->addItem(tr("High: dark table, light text"), "high");
-    scanMethod_ = new QComboBox(this);
-    for (const ScanMethodEntry &method : scanMethods())
-        scanMethod_->addItem(tr(method.label), method.name);
-    scanLoops_ = new QSpinBox(this);
-    scanLoops_->setRange(0, 10);
-    scanLoops_->setSpecialValueText(tr("Endless"));
-    scanLoops_->setSuffix(tr(" passes"));
-    prompts_ = new QCheckBox(tr("Say what a press will do"), this);
-    switchMenu_ = new QCheckBox(tr("A long press opens the menu"), this);
-    menuHold_ = new QDoubleSpinBox(this);
-    menuHold_->setRange(1.5, 10);
-    menuHold_->setDecimals(2);
-    menuHold_->setSingleStep(0.5);
-    menuHold_->setSuffix(tr(" s"));
-    connect(adaptive_, &QCheckBox::toggled, scanTime_, &QWidget::setDisabled);
-    connect(switchMenu_, &QCheckBox::toggled, menuHold_, &QWidget::setEnabled);
-
-    language_ = new QComboBox(this);
-    language_->addItem(tr("The desktop's language"), "auto");
-    // Each language by its own name, as its speakers look for it.
-    for (const auto &[code, name] : { std::pair { "en", "English" },
-             std::pair { "de", "Deutsch" },
-             std::pair { "fr", "Français" },
-             std::pair { "es", "Español" },
-             std::pair { "nl", "Nederlands" } })
-        language_->addItem(QString::fromUtf8(name), QString::fromLatin1(code));
-
-    auto *form = new QFormLayout;
-    const auto row = [&](const QString &label, const std::string &option, QWidget *field) {
-        const QString help = helpOf(option);
-        field->setToolTip(help);
-        field->setWhatsThis(help);
-        auto *title = new QLabel(label, this);
-        title->setBuddy(field);
-        title->setToolTip(help);
-        form->addRow(title, field);
-    };
-    row(tr("&Scan time:"), "scan-time", scanTime_);
-    row("", "scan-time", adaptive_);
-    row(tr("&Mouse:"), "mouse-switch", mouseSwitch_);
-    row(tr("&Joystick:"), "joystick-switch", joystickSwitch_);
-    row(tr("Second s&witch:"), "second-switch", second);
-    row(tr("&Debounce:"), "debounce", debounce_);
-    row(tr("&Acceptance time:"), "acceptance", acceptance_);
-    row(tr("&First offer:"), "pause-on-first-offer", pauseOnFirstOffer_);
-    row(tr("&Highlight:"), "highlight", highlight_);
-    row(tr("S&ound at each offer:"), "sound-cue", soundCue_);
-    row(tr("S&peech:"), "speech", speech_);
-    row(tr("S&canning:"), "scan-method", scanMethod_);
-    row(tr("Scan &loops:"), "scan-loops", scanLoops_);
-    row(tr("P&rompts:"), "prompts", prompts_);
-    row(tr("Switch m&enu:"), "switch-menu", switchMenu_);
-    row(tr("Menu &hold:"), "menu-hold", menuHold_);
-    row(tr("Table si&ze:"), "scale", scale_);
-    row(tr("&Cards:"), "card-style", cardStyle_);
-    row("", "four-colour", fourColour_);
-    row(tr("Co&ntrast:"), "contrast", contrast_);
-    row(tr("Lan&guage:"), "language", language_);
+    addRows();
+    scroll_->setWidget(form_->parentWidget());
+    scroll_->setWidgetResizable(true);
+    scroll_->setFrameShape(QFrame::NoFrame);
+    scroll_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Save | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
@@ -191,87 +76,82 @@ SettingsDialog::SettingsDialog(QString path, QWidget *parent)
     where->setWordWrap(true);
     layout->addWidget(where);
     layout->addWidget(tryOut_);
-    layout->addLayout(form);
+    layout->addWidget(scroll_, 1); // takes what the try-out's suggestion needs, so the buttons never move
     layout->addWidget(buttons);
 
     setSettings(Settings {});
-    // The try-out follows what is on screen, saved or not.
-    for (QCheckBox *box : { mouseSwitch_, joystickSwitch_ })
-        connect(box, &QCheckBox::toggled, this, &SettingsDialog::settingsChanged);
-    for (QSpinBox *box : { debounce_, acceptance_, secondButton_ })
-        connect(box, &QSpinBox::valueChanged, this, &SettingsDialog::settingsChanged);
-    connect(secondSwitch_, &QComboBox::currentIndexChanged, this, &SettingsDialog::settingsChanged);
-    connect(secondKey_, &QLineEdit::textChanged, this, &SettingsDialog::settingsChanged);
-    tryOut_->onUseSuggestion([this](std::chrono::milliseconds debounce) { debounce_->setValue(int(debounce.count())); });
+    fitTheScreen();
+    tryOut_->onUseSuggestion([this](std::chrono::milliseconds debounce) { fieldOf("debounce")->show(std::to_string(debounce.count())); });
     tryOut_->setFocus(); // ready for the player's switch when the dialog opens
+}
+
+SettingsDialog::~SettingsDialog() = default;
+
+void SettingsDialog::fitTheScreen()
+{
+    QWidget *page = scroll_->widget();
+    scroll_->setMinimumWidth(page->sizeHint().width() + scroll_->verticalScrollBar()->sizeHint().width());
+    // The window manager's title bar and frame, which no one can ask for before the window is shown.
+    constexpr int kWindowFrame = 48;
+    const int wholeForm = sizeHint().height() - scroll_->sizeHint().height() + page->sizeHint().height();
+    resize(sizeHint().width(), std::min(wholeForm, screen()->availableGeometry().height() - kWindowFrame));
+}
+
+void SettingsDialog::addRows()
+{
+    for (DialogGroup group : { DialogGroup::Play, DialogGroup::Look, DialogGroup::Language })
+        for (const OptionInfo &option : optionTable())
+            if (option.editor.group == group) {
+                Row row { &option, makeOptionField(option, this) };
+                row.field->addRows(*form_, tr(option.editor.label), tooltipOf(option));
+                rows_.push_back(std::move(row));
+            }
+    for (const Row &row : rows_)
+        row.field->onChange([this] { settingsChanged(); });
+}
+
+OptionField *SettingsDialog::fieldOf(const std::string &name) const
+{
+    const auto it = std::find_if(rows_.begin(), rows_.end(), [&](const Row &row) { return row.option->name == name; });
+    return it == rows_.end() ? nullptr : it->field.get();
+}
+
+QWidget *SettingsDialog::editor(const std::string &name) const
+{
+    OptionField *field = fieldOf(name);
+    return field ? field->widget() : nullptr;
 }
 
 void SettingsDialog::settingsChanged()
 {
-    const auto kind = SecondSwitch::Kind(secondSwitch_->currentIndex());
-    secondButton_->setVisible(kind == SecondSwitch::Kind::Button);
-    secondKey_->setVisible(kind == SecondSwitch::Kind::Key);
-    tryOut_->retune(settings());
+    for (const Row &row : rows_)
+        if (const std::string &by = row.option->editor.enabledBy; !by.empty())
+            row.field->widget()->setEnabled(fieldOf(by)->text() != optionNamed(by)->editor.items.front().value);
+    // The try-out follows what is on screen, saved or not; it starts afresh only when what it goes by changes.
+    if (switchTuning(settings()) != switchTuning(tuned_))
+        retuneTryOut();
+}
+
+void SettingsDialog::retuneTryOut()
+{
+    tuned_ = settings();
+    tryOut_->retune(tuned_);
 }
 
 void SettingsDialog::setSettings(const Settings &s)
 {
-    scanTime_->setValue(std::chrono::duration<double>(s.scanTime).count());
-    adaptive_->setChecked(s.adaptiveScan);
-    scanTime_->setDisabled(s.adaptiveScan);
-    mouseSwitch_->setChecked(s.mouseSwitch);
-    joystickSwitch_->setChecked(s.joystickSwitch);
-    secondSwitch_->setCurrentIndex(int(s.secondSwitch.kind));
-    secondButton_->setValue(s.secondSwitch.button);
-    secondKey_->setText(QString::fromStdString(s.secondSwitch.key));
-    debounce_->setValue(int(s.debounce.count()));
-    acceptance_->setValue(int(s.acceptance.count()));
-    pauseOnFirstOffer_->setChecked(s.pauseOnFirstOffer);
-    highlight_->setCurrentIndex(s.highlight == Highlight::LiftAndFrame ? 1 : 0);
-    soundCue_->setChecked(s.soundCue);
-    speech_->setChecked(s.speech);
-    scale_->setCurrentIndex(scale_->findData(QString::fromStdString(settingText(s, "scale"))));
-    cardStyle_->setCurrentIndex(cardStyle_->findData(QString::fromStdString(settingText(s, "card-style"))));
-    fourColour_->setChecked(s.look.fourColour);
-    contrast_->setCurrentIndex(contrast_->findData(QString::fromStdString(settingText(s, "contrast"))));
-    language_->setCurrentIndex(language_->findData(QString::fromStdString(settingText(s, "language"))));
-    scanMethod_->setCurrentIndex(std::max(0, scanMethod_->findData(QString::fromStdString(s.scanMethod))));
-    scanLoops_->setValue(s.scanLoops);
-    prompts_->setChecked(s.prompts);
-    switchMenu_->setChecked(s.longPressMenu);
-    menuHold_->setValue(std::chrono::duration<double>(s.menuHold).count());
-    menuHold_->setEnabled(s.longPressMenu);
+    for (const Row &row : rows_)
+        row.field->show(row.option->write(s));
     settingsChanged();
+    retuneTryOut();
 }
 
 Settings SettingsDialog::settings() const
 {
     Settings s;
-    s.scanTime = std::chrono::milliseconds(std::lround(scanTime_->value() * 1000));
-    s.adaptiveScan = adaptive_->isChecked();
-    s.mouseSwitch = mouseSwitch_->isChecked();
-    s.joystickSwitch = joystickSwitch_->isChecked();
-    s.secondSwitch.kind = SecondSwitch::Kind(secondSwitch_->currentIndex());
-    if (s.secondSwitch.kind == SecondSwitch::Kind::Button)
-        s.secondSwitch.button = secondButton_->value();
-    if (s.secondSwitch.kind == SecondSwitch::Kind::Key)
-        s.secondSwitch.key = secondKey_->text().trimmed().toStdString();
-    s.debounce = std::chrono::milliseconds(debounce_->value());
-    s.acceptance = std::chrono::milliseconds(acceptance_->value());
-    s.pauseOnFirstOffer = pauseOnFirstOffer_->isChecked();
-    s.highlight = highlight_->currentIndex() == 1 ? Highlight::LiftAndFrame : Highlight::Lift;
-    s.soundCue = soundCue_->isChecked();
-    s.speech = speech_->isChecked();
-    // The lists hold only values the options take.
-    for (const auto &[name, box] :
-        { std::pair { "scale", scale_ }, std::pair { "card-style", cardStyle_ }, std::pair { "contrast", contrast_ }, std::pair { "language", language_ } })
-        applySetting(s, name, box->currentData().toString().toStdString());
-    s.look.fourColour = fourColour_->isChecked();
-    s.scanMethod = scanMethod_->currentData().toString().toStdString();
-    s.scanLoops = scanLoops_->value();
-    s.prompts = prompts_->isChecked();
-    s.longPressMenu = switchMenu_->isChecked();
-    s.menuHold = std::chrono::milliseconds(std::lround(menuHold_->value() * 1000));
+    // Every field holds a text its option takes, but for a key not named yet, which accept() refuses.
+    for (const Row &row : rows_)
+        row.option->read(s, row.field->text());
     return s;
 }
 
@@ -294,15 +174,15 @@ std::string SettingsDialog::save()
 
 void SettingsDialog::accept()
 {
-    const SecondSwitch second = settings().secondSwitch;
-    if (second.kind == SecondSwitch::Kind::Key && keyCodeOf(second.key) == 0) {
-        QMessageBox::warning(this, windowTitle(), tr("The second switch's key needs a name as Qt writes it, such as F8 or Tab."));
-        secondKey_->setFocus();
-        return;
-    }
+    for (const Row &row : rows_)
+        if (const auto fault = row.field->fault()) {
+            QMessageBox::warning(this, windowTitle(), fault->why);
+            fault->where->setFocus();
+            return;
+        }
     if (const std::string conflict = settingsConflict(settings()); !conflict.empty()) {
         QMessageBox::warning(this, windowTitle(), tr("Step scanning needs a second switch to take the card on offer: choose one, or another way of scanning."));
-        scanMethod_->setFocus();
+        editor("scan-method")->setFocus();
         return;
     }
     const std::string error = save();

@@ -7,17 +7,19 @@
 #include <QDialog>
 #include <QString>
 
+#include <memory>
 #include <optional>
+#include <string>
+#include <vector>
 
-class QCheckBox;
-class QComboBox;
-class QDoubleSpinBox;
-class QLineEdit;
-class QSpinBox;
+class QFormLayout;
+class QScrollArea;
 
 namespace wildcrest
 {
 
+class OptionField;
+struct OptionInfo;
 class SwitchTryOut;
 
 // The settings for one player, edited by the person who sets up the computer
@@ -33,6 +35,7 @@ class SettingsDialog : public QDialog
 
 public:
     explicit SettingsDialog(QString path, QWidget *parent = nullptr);
+    ~SettingsDialog() override;
 
     void setSettings(const Settings &settings);
     Settings settings() const;
@@ -47,36 +50,30 @@ public:
     {
         return tryOut_;
     }
+    // The widget that edits the option of that name, or nullptr.
+    QWidget *editor(const std::string &name) const;
 
 private:
+    // An option, and its field on screen.
+    struct Row {
+        const OptionInfo *option;
+        std::unique_ptr<OptionField> field;
+    };
+    void addRows();
+    // Every row at its natural height: the whole form, or as much as the screen has room for, the rest scrolled to.
+    void fitTheScreen();
+    OptionField *fieldOf(const std::string &name) const;
+    // Follows a change on screen: the fields it greys out, and the try-out.
+    void settingsChanged();
+    void retuneTryOut();
+
     QString path_;
     std::optional<QByteArray> onOpen_; // the file as the dialog last saw it
-    QDoubleSpinBox *scanTime_;
-    QCheckBox *adaptive_;
-    void settingsChanged();
-
     SwitchTryOut *tryOut_;
-    QCheckBox *mouseSwitch_;
-    QCheckBox *joystickSwitch_;
-    QComboBox *secondSwitch_;
-    QSpinBox *secondButton_;
-    QLineEdit *secondKey_;
-    QSpinBox *debounce_;
-    QSpinBox *acceptance_;
-    QCheckBox *pauseOnFirstOffer_;
-    QComboBox *highlight_;
-    QCheckBox *soundCue_;
-    QCheckBox *speech_;
-    QComboBox *scale_;
-    QComboBox *cardStyle_;
-    QCheckBox *fourColour_;
-    QComboBox *contrast_;
-    QComboBox *language_;
-    QComboBox *scanMethod_;
-    QSpinBox *scanLoops_;
-    QCheckBox *prompts_;
-    QCheckBox *switchMenu_;
-    QDoubleSpinBox *menuHold_;
+    QScrollArea *scroll_;
+    QFormLayout *form_; // on the page the scroll area shows
+    std::vector<Row> rows_;
+    Settings tuned_; // what the try-out was last tuned for
 };
 
 } // namespace wildcrest

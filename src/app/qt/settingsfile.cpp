@@ -22,13 +22,6 @@ namespace wildcrest
 namespace
 {
 
-    const OptionInfo *findOption(const std::string &name)
-    {
-        const auto &options = optionTable();
-        const auto it = std::find_if(options.begin(), options.end(), [&](const OptionInfo &o) { return o.name == name; });
-        return it == options.end() ? nullptr : &*it;
-    }
-
     // Applies one value to a copy, so that a refused one leaves the settings as they were.
     // Key names are Qt's, so only here can they be checked.
     std::string applyChecked(Settings &settings, const std::string &name, const std::string &value)
@@ -123,7 +116,7 @@ void readSettingsFile(const QString &path, Settings &settings, std::ostream &war
     bool garbled = file.status() != QSettings::NoError || hasStrayLines(bytes);
     for (const QString &key : file.allKeys()) {
         const std::string name = key.toStdString();
-        const OptionInfo *option = findOption(name);
+        const OptionInfo *option = optionNamed(name);
         if (!option) {
             if (looksLikeAName(key))
                 warnings << where << name << ": there is no such option; it is left out" << std::endl;
@@ -228,10 +221,10 @@ CommandLine readCommandLine(const std::vector<std::string> &args, std::ostream &
         }
         const std::size_t equals = arg.find('=');
         const std::string name = arg.substr(2, equals == std::string::npos ? std::string::npos : equals - 2);
-        if (!findOption(name))
+        if (!optionNamed(name))
             return fail("unknown option " + arg);
         if (equals == std::string::npos)
-            return fail("--" + name + " needs a value: --" + name + "=" + findOption(name)->values);
+            return fail("--" + name + " needs a value: --" + name + "=" + optionNamed(name)->values);
         given.emplace_back(name, arg.substr(equals + 1));
     }
     // The values are checked before any file is read, so a mistake is told as the mistake it is.
