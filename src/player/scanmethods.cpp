@@ -9,7 +9,9 @@ namespace wildcrest
     METHOD(kAutoScan)                                                                                                                                          \
     METHOD(kStepScan)                                                                                                                                          \
     METHOD(kStepDwellScan)                                                                                                                                     \
-    METHOD(kInverseScan)
+    METHOD(kInverseScan)                                                                                                                                       \
+    METHOD(kTwoStepScan)                                                                                                                                       \
+    /* a new method: one line above this one */
 
 #define WILDCREST_DECLARE(entry) extern const ScanMethodEntry entry;
 WILDCREST_SCAN_METHODS(WILDCREST_DECLARE)

@@ -31,6 +31,7 @@ protected:
     int plays = 0; // the player's plays that were checked
     int playerPresses = 0; // presses during the player's turn
     Card onShow; // the card lifted when the player last looked
+    std::function<void(const GameForm &)> afterTurn; // a test's own look at every turn's end
     Moment onShowSince {};
 
     int liftedSlot() const
@@ -92,6 +93,8 @@ protected:
                     EXPECT_GE(playerPresses, 1) << "a card was played without a press in its turn";
                 }
             }
+            if (afterTurn)
+                afterTurn(g);
             if (view.state(Label2).backColour == kRed) {
                 playerPresses = 0;
                 onShow.clear();
@@ -392,4 +395,41 @@ TEST_F(SwitchMenu, NewMatchDealsAFreshMatchFromTheMiddleOfOne)
     EXPECT_EQ(game.match.playerscore, 0);
     EXPECT_EQ(view.state(Label1).caption, "Round: 1 of 5");
     EXPECT_FALSE(menuOpen());
+}
+
+// Two-step: every choice's first stop is a stray press, let go by; the scan
+// goes on, and only the offer pressed twice is taken, cards and suits alike.
+TEST_F(ScanMethods, TwoStepTakesOnlyAnOfferPressedTwiceAndGoesOnAfterAStrayPress)
+{
+    scan.settings.scanMethod = "two-step";
+    scan.settings.speech = true;
+    bool strayDone = false;
+    int strays = 0;
+    Card meant;
+    player = [&](Asks a, Moment) -> std::optional<Press> {
+        if (a == Asks::Key)
+            return Press { 200ms };
+        if (!view.offerMark()) // scanning, framed only once stopped
+            return Press { 500ms };
+        const std::vector<std::string> &said = view.spoken();
+        EXPECT_EQ(said.back(), said[said.size() - 2]) << "the stop says the offer again";
+        if (!strayDone) {
+            strayDone = true;
+            ++strays;
+            return std::nullopt;
+        }
+        strayDone = false;
+        if (a == Asks::Card)
+            meant = game.match.hand[liftedSlot()][kPlayer];
+        return Press { 300ms };
+    };
+    afterTurn = [&](const GameForm &g) {
+        if (view.state(Label2).backColour == kRed && g.drew != kTrue && g.reset != kTrue) {
+            EXPECT_EQ(g.match.backdeck[g.match.backdeckplace - 1], meant) << "a card was taken without its second press";
+        }
+        meant.clear();
+    };
+    playMatches(1);
+    EXPECT_GT(plays, 10);
+    EXPECT_GT(strays, plays);
 }

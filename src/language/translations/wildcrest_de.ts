@@ -249,6 +249,10 @@
         <source>the language of the table, the speech and the settings; auto: the desktop&apos;s, or English</source>
         <translation>die Sprache von Tisch, Sprachausgabe und Einstellungen; auto: die des Desktops, sonst Englisch</translation>
     </message>
+    <message>
+        <source>two-step: a first press stops on the card and says it, a second within the scan time takes it</source>
+        <translation>two-step: ein erster Tastendruck hält auf der Karte an und sagt sie an, ein zweiter innerhalb der Scanzeit wählt sie</translation>
+    </message>
 </context>
 <context>
     <name>Prompts</name>
@@ -490,6 +494,10 @@
     <message>
         <source>Step scanning needs a second switch to take the card on offer: choose one, or another way of scanning.</source>
         <translation>Schrittweises Scannen braucht einen zweiten Taster, der die angebotene Karte wählt: Wählen Sie einen aus oder eine andere Scanmethode.</translation>
+    </message>
+    <message>
+        <source>First press stops, second press takes (two-step)</source>
+        <translation>Erster Druck hält an, zweiter Druck wählt (two-step)</translation>
     </message>
 </context>
 <context>

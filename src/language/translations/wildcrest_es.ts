@@ -249,6 +249,10 @@
         <source>the language of the table, the speech and the settings; auto: the desktop&apos;s, or English</source>
         <translation>el idioma de la mesa, de la voz y de los ajustes; auto: el del escritorio, o inglés</translation>
     </message>
+    <message>
+        <source>two-step: a first press stops on the card and says it, a second within the scan time takes it</source>
+        <translation>two-step: una primera pulsación se detiene en la carta y la dice, una segunda dentro del tiempo de barrido la elige</translation>
+    </message>
 </context>
 <context>
     <name>Prompts</name>
@@ -490,6 +494,10 @@
     <message>
         <source>Step scanning needs a second switch to take the card on offer: choose one, or another way of scanning.</source>
         <translation>El barrido paso a paso necesita un segundo pulsador para elegir la carta ofrecida: elija uno, o bien otro modo de barrido.</translation>
+    </message>
+    <message>
+        <source>First press stops, second press takes (two-step)</source>
+        <translation>La primera pulsación detiene, la segunda elige (two-step)</translation>
     </message>
 </context>
 <context>

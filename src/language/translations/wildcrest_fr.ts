@@ -249,6 +249,10 @@
         <source>the language of the table, the speech and the settings; auto: the desktop&apos;s, or English</source>
         <translation>la langue de la table, de la voix et des paramètres ; auto : celle du bureau, ou l&apos;anglais</translation>
     </message>
+    <message>
+        <source>two-step: a first press stops on the card and says it, a second within the scan time takes it</source>
+        <translation>two-step : un premier appui s&apos;arrête sur la carte et l&apos;annonce, un second pendant le temps de défilement la valide</translation>
+    </message>
 </context>
 <context>
     <name>Prompts</name>
@@ -490,6 +494,10 @@
     <message>
         <source>Step scanning needs a second switch to take the card on offer: choose one, or another way of scanning.</source>
         <translation>Le défilement pas à pas (step) a besoin d&apos;un second contacteur pour valider la carte proposée : choisissez-en un, ou un autre mode de défilement.</translation>
+    </message>
+    <message>
+        <source>First press stops, second press takes (two-step)</source>
+        <translation>Le premier appui arrête, le second valide (two-step)</translation>
     </message>
 </context>
 <context>

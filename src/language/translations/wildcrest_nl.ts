@@ -249,6 +249,10 @@
         <source>the language of the table, the speech and the settings; auto: the desktop&apos;s, or English</source>
         <translation>de taal van de tafel, de spraak en de instellingen; auto: die van het systeem, of Engels</translation>
     </message>
+    <message>
+        <source>two-step: a first press stops on the card and says it, a second within the scan time takes it</source>
+        <translation>two-step: een eerste druk stopt bij de kaart en noemt haar, een tweede binnen de scantijd kiest haar</translation>
+    </message>
 </context>
 <context>
     <name>Prompts</name>
@@ -490,6 +494,10 @@
     <message>
         <source>Step scanning needs a second switch to take the card on offer: choose one, or another way of scanning.</source>
         <translation>Stapsgewijs scannen heeft een tweede schakelaar nodig om de aangeboden kaart te kiezen: kies er een, of kies een andere manier van scannen.</translation>
+    </message>
+    <message>
+        <source>First press stops, second press takes (two-step)</source>
+        <translation>Eerste druk stopt, tweede druk kiest (two-step)</translation>
     </message>
 </context>
 <context>
