@@ -106,9 +106,9 @@ namespace
         return s;
     }
 
-    std::vector<ControlSpec> buildLayout()
+    // The table itself: the hands' outlines, the plates, the places, the pile and the deck.
+    void addTable(std::vector<ControlSpec> &l)
     {
-        std::vector<ControlSpec> l;
         l.push_back(outline(shape(3), { 120, 6120, 13575, 3255 }, kGreen));
         l.push_back(outline(shape(4), { 120, 480, 13575, 3255 }, kGreen));
         l.push_back(outline(Shape2, { 5040, 4080, 1335, 1695 }, kRed));
@@ -136,7 +136,11 @@ namespace
         counter.textColour = kWhite;
         counter.font = { "Arial", 15.75, true, false };
         l.push_back(counter);
+    }
 
+    // What stands above the table: the travelling cards, the results, the sign and the menu.
+    void addAboveTheTable(std::vector<ControlSpec> &l)
+    {
         l.push_back(picture(Image48, { 6120, 1560, 1095, 1455 }));
         l.push_back(picture(Image49, { 6120, 6840, 1095, 1455 }));
         l.push_back(result(Label6, { 9000, 5280, 4455, 615 }, WILDCREST_TEXT("Table", "Player Wins!")));
@@ -160,7 +164,11 @@ namespace
             item.visible = false;
             l.push_back(item);
         }
+    }
 
+    // The title screen, drawn above everything until the first press.
+    void addTitleScreen(std::vector<ControlSpec> &l)
+    {
         ControlSpec frame = at(Frame1, { 0, 0, kWindowWidth, kWindowHeight });
         frame.backColour = kWhite;
         l.push_back(frame);
@@ -184,7 +192,14 @@ namespace
         l.push_back(titleText(label(14), { 0, 8520, 13815, 375 }, WILDCREST_TEXT("Table", "Esc ends the game at any time"), kCreditFont));
         l.push_back(titlePicture(image(56), { 9960, 6000, 2700, 750 }, "Banner.bmp"));
         l.push_back(titleText(label(17), { 9480, 6720, 3735, 375 }, WILDCREST_TEXT("Table", "one switch, every card"), kCreditBoldFont));
+    }
 
+    std::vector<ControlSpec> buildLayout()
+    {
+        std::vector<ControlSpec> l;
+        addTable(l);
+        addAboveTheTable(l);
+        addTitleScreen(l);
         return l;
     }
 
