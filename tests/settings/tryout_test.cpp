@@ -183,7 +183,7 @@ TEST_F(TryOut, AKeyHeldDownIsOnePressHeldTheWholeTime)
         stampedKey(QEvent::KeyPress, stamp);
     }
     stampedKey(QEvent::KeyRelease, 2000);
-    pause(100ms);
+    pause(200ms);
     ASSERT_EQ(panel().lines().size(), 1) << panel().lines().join("\n").toStdString();
     const auto held = QRegularExpression("^key, switch 1, held (\\d+) ms, the first: counted$").match(panel().lines()[0]);
     ASSERT_TRUE(held.hasMatch()) << panel().lines()[0].toStdString();
