@@ -16,7 +16,7 @@ wildcrest_packages=(
   libspeechd-dev speech-dispatcher
   libsdl2-dev
   clang libclang-rt-14-dev
-  xvfb xdotool x11-utils imagemagick
+  xvfb xdotool x11-utils x11-xserver-utils imagemagick
   dbus-daemon at-spi2-core python3-pyatspi
   appstream desktop-file-utils groff-base dpkg-dev
 )

@@ -8,6 +8,7 @@ work=$(mktemp -d)
 xvfb_pid=""
 game_pid=""
 win=""
+window_name="Halvorn's Unikey Wildcrest" # the caption of the window start_game waits for
 failshot=wildcrest-e2e-fail.png
 cleanup() {
   [ -n "$game_pid" ] && kill "$game_pid" 2>/dev/null
@@ -37,7 +38,7 @@ start_game() {
   "$@" >"$work/game.log" 2>&1 &
   game_pid=$!
   for _ in $(seq 100); do
-    win=$(xdotool search --onlyvisible --name "Halvorn's Unikey Wildcrest" 2>/dev/null | head -1)
+    win=$(xdotool search --onlyvisible --name "$window_name" 2>/dev/null | head -1)
     [ -n "$win" ] && break
     kill -0 "$game_pid" 2>/dev/null || fail "the game ended at start: $(cat "$work/game.log")"
     sleep 0.1

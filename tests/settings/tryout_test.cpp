@@ -16,6 +16,7 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -58,6 +59,18 @@ protected:
         QApplication::sendEvent(target, &down);
         QMouseEvent up(QEvent::MouseButtonRelease, at, target->mapToGlobal(at), button, Qt::NoButton, Qt::NoModifier);
         QApplication::sendEvent(target, &up);
+    }
+    void stampedKey(QEvent::Type type, unsigned long stamp)
+    {
+        QKeyEvent e(type, Qt::Key_Space, Qt::NoModifier, " ");
+        e.setTimestamp(stamp);
+        QApplication::sendEvent(&panel(), &e);
+    }
+    static void pause(std::chrono::milliseconds time)
+    {
+        QEventLoop loop;
+        QTimer::singleShot(time, &loop, &QEventLoop::quit);
+        loop.exec();
     }
     QString path() const
     {
@@ -155,4 +168,29 @@ TEST_F(TryOut, ADozenPressesSuggestADebounceThatUseItPutsOnScreenUnsaved)
     use->click();
     EXPECT_EQ(dialog.settings().debounce, 150ms);
     EXPECT_FALSE(QFile::exists(path()));
+}
+
+// The X server repeats a held key as a release and a press with one timestamp,
+// not always marked as a repeat: the panel counts it as the game does, one
+// press held the whole time, and lets go of a key held when it loses the focus.
+TEST_F(TryOut, AKeyHeldDownIsOnePressHeldTheWholeTime)
+{
+    ASSERT_TRUE(panel().hasFocus());
+    stampedKey(QEvent::KeyPress, 1000);
+    for (unsigned long stamp = 1500; stamp < 1900; stamp += 40) {
+        pause(40ms);
+        stampedKey(QEvent::KeyRelease, stamp);
+        stampedKey(QEvent::KeyPress, stamp);
+    }
+    stampedKey(QEvent::KeyRelease, 2000);
+    pause(200ms);
+    ASSERT_EQ(panel().lines().size(), 1) << panel().lines().join("\n").toStdString();
+    const auto held = QRegularExpression("^key, switch 1, held (\\d+) ms, the first: counted$").match(panel().lines()[0]);
+    ASSERT_TRUE(held.hasMatch()) << panel().lines()[0].toStdString();
+    EXPECT_GE(held.captured(1).toInt(), 400);
+
+    stampedKey(QEvent::KeyPress, 3000);
+    dialog.findChild<QCheckBox *>()->setFocus();
+    ASSERT_EQ(panel().lines().size(), 2);
+    EXPECT_TRUE(panel().lines()[1].startsWith("key, switch 1, held ")) << panel().lines()[1].toStdString();
 }

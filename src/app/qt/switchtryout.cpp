@@ -1,11 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/qt/switchtryout.h"
 
-#include "joystick/joystickswitch.h"
 #include "language/qt/qtwording.h"
+#include "table/qt/qtswitches.h"
 
-#include <QApplication>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -71,24 +69,17 @@ SwitchTryOut::SwitchTryOut(QWidget *parent)
     layout->addWidget(suggestion_);
     layout->addWidget(useSuggestion_, 0, Qt::AlignLeft);
 
-    // Keys come to whichever widget has the focus; clicks to the widget under the pointer.
-    qApp->installEventFilter(this);
+    switches_ = std::make_unique<QtSwitches>(this, QtSwitches::Reach::Panel, [this](const SwitchEvent &e) { take(e); });
+    switches_->letClicksThrough(useSuggestion_);
     retune(Settings {});
 }
 
-SwitchTryOut::~SwitchTryOut()
-{
-    qApp->removeEventFilter(this);
-}
+SwitchTryOut::~SwitchTryOut() = default;
 
 void SwitchTryOut::retune(const Settings &settings)
 {
-    keys_ = SwitchKeys(settings.wiring());
+    switches_->rewire(settings.wiring());
     trial_.retune(settings.debounce, settings.acceptance);
-    if (!settings.wiring().wantsJoysticks())
-        joysticks_.reset();
-    else if (!joysticks_)
-        joysticks_ = std::make_unique<JoystickSwitch>([this](int button, bool pressed, bool unplugged) { joystickButton(button, pressed, unplugged); });
 }
 
 void SwitchTryOut::onUseSuggestion(std::function<void(std::chrono::milliseconds)> use)
@@ -98,12 +89,12 @@ void SwitchTryOut::onUseSuggestion(std::function<void(std::chrono::milliseconds)
 
 JoystickSwitch *SwitchTryOut::joysticks() const
 {
-    return joysticks_.get();
+    return switches_->joysticks();
 }
 
 Moment SwitchTryOut::now() const
 {
-    return std::chrono::duration_cast<Moment>(std::chrono::steady_clock::now().time_since_epoch());
+    return SwitchFeed::now();
 }
 
 QStringList SwitchTryOut::lines() const
@@ -123,7 +114,7 @@ void SwitchTryOut::take(const SwitchEvent &e)
 {
     const std::optional<TriedPress> press = trial_.take(e);
     if (press) {
-        list_->addItem(lineOf(*press, buttons_[press->which == 2 ? 1 : 0]));
+        list_->addItem(lineOf(*press, switches_->joystickButton(press->which)));
         list_->scrollToBottom();
     }
     const auto debounce = trial_.suggestion();
@@ -140,56 +131,6 @@ void SwitchTryOut::take(const SwitchEvent &e)
                                  .arg(debounce->count()));
         useSuggestion_->show();
     }
-}
-
-void SwitchTryOut::joystickButton(int button, bool pressed, bool /*unplugged: a release all the same*/)
-{
-    const int which = keys_.wiring().joystickButton(button);
-    if (which == 0 || (pressed && !window()->isActiveWindow()))
-        return;
-    if (pressed)
-        buttons_[which - 1] = button;
-    take(SwitchEvent { which, pressed, now(), SwitchSource::Joystick });
-}
-
-// Whether the event is the panel's: a key while it has the focus, a click inside it.
-bool SwitchTryOut::takes(QObject *watched, const QEvent *event)
-{
-    if (!watched->isWidgetType())
-        return false;
-    auto *widget = static_cast<QWidget *>(watched);
-    switch (event->type()) {
-    case QEvent::ShortcutOverride: // taken here, it triggers no shortcut of the dialog
-    case QEvent::KeyPress:
-    case QEvent::KeyRelease: {
-        const auto *key = static_cast<const QKeyEvent *>(event);
-        if (!hasFocus() || widget->window() != window() || key->key() == Qt::Key_Escape)
-            return false;
-        const bool tab = key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab;
-        return !tab || keys_.switchOf(event, now()).value_or(SwitchEvent {}).which == 2;
-    }
-    case QEvent::MouseButtonPress:
-    case QEvent::MouseButtonDblClick:
-    case QEvent::MouseButtonRelease:
-        return (widget == this || isAncestorOf(widget)) && widget != useSuggestion_;
-    default:
-        return false;
-    }
-}
-
-bool SwitchTryOut::eventFilter(QObject *watched, QEvent *event)
-{
-    if (!takes(watched, event))
-        return QFrame::eventFilter(watched, event);
-    if (event->type() == QEvent::ShortcutOverride) {
-        event->accept();
-        return true;
-    }
-    if (event->type() == QEvent::MouseButtonPress)
-        setFocus(Qt::MouseFocusReason);
-    if (const auto e = keys_.switchOf(event, now()))
-        take(*e);
-    return true;
 }
 
 } // namespace wildcrest

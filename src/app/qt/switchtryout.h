@@ -3,13 +3,11 @@
 
 #include "settings/settings.h"
 #include "switch/switchtrial.h"
-#include "table/qt/switchkeys.h"
 
 #include <QCoreApplication>
 #include <QFrame>
 
-#include <array>
-
+#include <functional>
 #include <memory>
 
 class QLabel;
@@ -20,13 +18,16 @@ namespace wildcrest
 {
 
 class JoystickSwitch;
+class QtSwitches;
 
 // "Press the player's switch": the person setting up sees each press arrive,
 // with the source, the switch, how long it was held, the time since the last
 // one and the filter's verdict under the debounce and acceptance on screen.
-// While it has the focus it takes every key (Esc and Tab excepted) and clicks
-// inside it, and while the dialog is in front every joystick button, so no
-// press acts on the dialog's controls. It writes nothing.
+// It reads the switches as the game's window does (QtSwitches), so a key held
+// down is one press here too. While it has the focus it takes every key (Esc
+// and Tab excepted) and clicks inside it, and while the dialog is in front
+// every joystick button, so no press acts on the dialog's controls. It writes
+// nothing.
 //
 //     auto *tryout = new SwitchTryOut(dialog);
 //     tryout->retune(settingsOnScreen);
@@ -51,21 +52,13 @@ public:
     JoystickSwitch *joysticks() const;
     Moment now() const;
 
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
-
 private:
-    bool takes(QObject *watched, const QEvent *event);
-    void joystickButton(int button, bool pressed, bool unplugged);
-
     QListWidget *list_;
     QLabel *suggestion_;
     QPushButton *useSuggestion_;
-    SwitchKeys keys_;
     SwitchTrial trial_;
-    std::unique_ptr<JoystickSwitch> joysticks_;
+    std::unique_ptr<QtSwitches> switches_;
     std::function<void(std::chrono::milliseconds)> use_;
-    std::array<int, 2> buttons_ { -1, -1 }; // the joystick button last down, by switch
 };
 
 } // namespace wildcrest

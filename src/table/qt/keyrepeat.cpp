@@ -9,7 +9,7 @@ KeyRepeats::KeyRepeats(std::function<void(const SwitchEvent &)> tell)
 {
     timer_.setSingleShot(true);
     timer_.setInterval(kGrace);
-    QObject::connect(&timer_, &QTimer::timeout, [this] { flush(); });
+    QObject::connect(&timer_, &QTimer::timeout, [this] { graceOver(); });
 }
 
 void KeyRepeats::take(const SwitchEvent &e, unsigned long timestamp)
@@ -26,7 +26,19 @@ void KeyRepeats::take(const SwitchEvent &e, unsigned long timestamp)
     }
     release_ = e;
     releaseStamp_ = timestamp; // told with its own moment, once the grace has passed
+    heldBack_.start();
+    regranted_ = false;
     timer_.start();
+}
+
+void KeyRepeats::graceOver()
+{
+    if (!regranted_ && heldBack_.elapsed() >= 2 * kGrace.count()) {
+        regranted_ = true;
+        timer_.start();
+        return;
+    }
+    flush();
 }
 
 void KeyRepeats::flush()

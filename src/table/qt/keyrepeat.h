@@ -3,6 +3,7 @@
 
 #include "switch/switchevent.h"
 
+#include <QElapsedTimer>
 #include <QTimer>
 
 #include <functional>
@@ -15,8 +16,9 @@ namespace wildcrest
 // timestamp, and Qt does not mark every such pair as a repeat. So a key's
 // release is told only once the key has stayed up for a moment; a press of the
 // same switch within that moment and with the release's timestamp makes the
-// pair a repeat, and neither is told. Events without a timestamp (0, as made
-// by hand) are told at once.
+// pair a repeat, and neither is told. A moment that ends late (the program was
+// kept from running, the press may be waiting behind it) is granted once more.
+// Events without a timestamp (0, as made by hand) are told at once.
 //
 //     KeyRepeats repeats([&](const SwitchEvent &e) { report(e); });
 //     repeats.take(e, keyEvent->timestamp());  // for every switch event of a key
@@ -31,10 +33,14 @@ public:
     void flush();
 
 private:
+    void graceOver();
+
     std::function<void(const SwitchEvent &)> tell_;
     std::optional<SwitchEvent> release_;
     unsigned long releaseStamp_ = 0;
     QTimer timer_;
+    QElapsedTimer heldBack_; // since the release was held back
+    bool regranted_ = false;
 };
 
 } // namespace wildcrest

@@ -1,22 +1,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "table/qt/qttableview.h"
 
-#include "joystick/joystickswitch.h"
 #include "table/layout.h"
 #include "table/qt/colours.h"
 #include "table/qt/contrast.h"
 #include "table/qt/controlwidgets.h"
 #include "table/qt/offerframe.h"
 #include "table/qt/picturefile.h"
+#include "table/qt/qtswitches.h"
 
 #include <QAccessible>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QIcon>
-#include <QKeyEvent>
 #include <QLabel>
-#include <QMouseEvent>
 #include <QScreen>
 #include <QTime>
 
@@ -60,14 +58,11 @@ QtTableView::QtTableView(std::string pictureDir, const TableLook &look, const Wo
 
     wakeTimer_.setSingleShot(true);
     wakeTimer_.setTimerType(Qt::PreciseTimer);
-    // Keys are caught before any widget sees them, whichever one has the focus.
-    qApp->installEventFilter(this);
+    switches_ = std::make_unique<QtSwitches>(this, QtSwitches::Reach::Window, [this](const SwitchEvent &e) { report(e); });
+    switches_->onEscape([this] { closeWindow(); });
 }
 
-QtTableView::~QtTableView()
-{
-    qApp->removeEventFilter(this);
-}
+QtTableView::~QtTableView() = default;
 
 ControlSpec QtTableView::inLanguage(ControlSpec entry) const
 {
@@ -340,77 +335,16 @@ void QtTableView::setSwitchHandler(SwitchHandler handler)
 
 void QtTableView::setSwitchWiring(const SwitchWiring &wiring)
 {
-    keys_ = SwitchKeys(wiring);
-    if (!wiring.wantsJoysticks())
-        joysticks_.reset();
-    else if (!joysticks_)
-        joysticks_ = std::make_unique<JoystickSwitch>([this](int button, bool pressed, bool unplugged) { joystickButton(button, pressed, unplugged); });
+    switches_->rewire(wiring);
 }
 
 JoystickSwitch *QtTableView::joysticks() const
 {
-    return joysticks_.get();
-}
-
-bool QtTableView::eventFilter(QObject *watched, QEvent *event)
-{
-    if (!watched->isWidgetType() || static_cast<QWidget *>(watched)->window() != this)
-        return QWidget::eventFilter(watched, event);
-    if (filterSwitch(event))
-        return true;
-    return QWidget::eventFilter(watched, event);
-}
-
-// The keys and buttons of the window that are the switch; true when the event is used up.
-bool QtTableView::filterSwitch(QEvent *event)
-{
-    if (SwitchKeys::isEscape(event)) {
-        closeWindow(); // never filtered: the way out is always there
-        return true;
-    }
-    const std::optional<SwitchEvent> e = keys_.switchOf(event, now());
-    if (e && e->source == SwitchSource::Key)
-        keyRepeats_.take(*e, static_cast<const QKeyEvent *>(event)->timestamp());
-    else if (e)
-        report(*e);
-    switch (event->type()) {
-    case QEvent::KeyPress:
-        return true;
-    case QEvent::KeyRelease:
-        return e.has_value(); // told once, not again by each parent it would go on to
-    case QEvent::MouseButtonPress:
-    case QEvent::MouseButtonDblClick:
-    case QEvent::MouseButtonRelease:
-        // While clicks are switches, no button does anything else.
-        return keys_.wiring().mouse || e.has_value();
-    case QEvent::WindowDeactivate:
-        releaseAll(); // their releases go elsewhere
-        return false;
-    default:
-        return false;
-    }
-}
-
-void QtTableView::joystickButton(int button, bool pressed, bool unplugged)
-{
-    const int which = keys_.wiring().joystickButton(button);
-    // A button pressed for another program is not the game's; a release always is.
-    if (which == 0 || (pressed && !isActiveWindow()))
-        return;
-    report(SwitchEvent { which, pressed, now(), SwitchSource::Joystick, unplugged });
-}
-
-void QtTableView::releaseAll()
-{
-    keyRepeats_.flush();
-    for (int which = 1; which <= 2; ++which)
-        if (held_[which - 1])
-            report(SwitchEvent { which, false, now(), SwitchSource::Key });
+    return switches_->joysticks();
 }
 
 void QtTableView::report(const SwitchEvent &e)
 {
-    held_[e.which - 1] = e.pressed;
     if (!switchHandler_ || closed_)
         return;
     // Nothing may be thrown through Qt's event dispatch: keep it for the game's next yield or wait.

@@ -4,16 +4,13 @@
 #include "table/layout.h"
 #include "table/look.h"
 #include "table/qt/beep.h"
-#include "table/qt/keyrepeat.h"
 #include "table/qt/speech.h"
-#include "table/qt/switchkeys.h"
 #include "table/tablenames.h"
 #include "table/tableview.h"
 
 #include <QTimer>
 #include <QWidget>
 
-#include <array>
 #include <chrono>
 #include <exception>
 #include <map>
@@ -27,6 +24,7 @@ namespace wildcrest
 
 class JoystickSwitch;
 class OfferFrame;
+class QtSwitches;
 
 // The window Form1 drawn with Qt Widgets: one child widget per control of the
 // table's layout, created once and stacked in layout order. The game runs its
@@ -118,7 +116,6 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     struct Placed {
@@ -135,10 +132,7 @@ private:
     Placed &placed(Control c);
     const Placed &placed(Control c) const;
     void moveToTwips(const Placed &p) const;
-    bool filterSwitch(QEvent *event);
-    void joystickButton(int button, bool pressed, bool unplugged);
     void report(const SwitchEvent &e);
-    void releaseAll();
     void placeOfferFrame();
     void endIfClosed();
     // The layout's entry with its caption in the table's language.
@@ -157,10 +151,7 @@ private:
     QTimer wakeTimer_;
     Bell bell_;
     Speech speech_;
-    SwitchKeys keys_;
-    KeyRepeats keyRepeats_ { [this](const SwitchEvent &e) { report(e); } };
-    std::unique_ptr<JoystickSwitch> joysticks_;
-    std::array<bool, 2> held_ {}; // switch 1 and 2 are down
+    std::unique_ptr<QtSwitches> switches_; // keys, clicks and joysticks, caught before any widget sees them
     OfferFrame *offerFrame_ = nullptr;
     std::optional<Control> offered_;
     bool closed_ = false;
