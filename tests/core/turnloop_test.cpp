@@ -144,3 +144,24 @@ TEST_F(TurnLoop, ATurnThatEndsTheRoundRecordsNothingAndThePlayerLeads)
     EXPECT_EQ(view.state(Label2).backColour, kRed);
     EXPECT_EQ(view.state(Label1).caption, "Round: 2 of 5");
 }
+
+// The match is a value: a copy equals it until a turn changes it, and it
+// writes itself out whole, every place of the table.
+TEST_F(TurnLoop, TheMatchIsAValueThatATurnChangesAndThatWritesItselfOut)
+{
+    playersTurnOn5H();
+    setHand(kPlayer, { "KD", "7H" });
+    const MatchState before = game.match;
+    EXPECT_EQ(before, game.match);
+    view.pressAt(view.now() + 1s); // the seven, the only card that may be played
+    EXPECT_EQ(game.selection(), TurnOutcome::Played);
+    game.recordtopcard();
+    EXPECT_NE(game.match, before);
+    EXPECT_EQ(game.match.snapshot(),
+        "round: 0  player 0  computer 0\n"
+        "computer: KS KC\n"
+        "player: KD\n"
+        "pile: 7H  real8: -\n"
+        "record: 5H 7H  next 3\n"
+        "deck: - - - - - - - - - - - - - - - 2D 3D  next 16\n");
+}

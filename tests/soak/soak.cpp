@@ -144,6 +144,7 @@ std::vector<std::string> playMatch(std::uint64_t seed, const WayToPlay &way, boo
     });
 
     game.onTurnEnd([&](const GameForm &g) {
+        const std::size_t failedBefore = report.failures.size();
         user.turnEnded();
         ++tally.turns;
         if (verbose)
@@ -162,6 +163,8 @@ std::vector<std::string> playMatch(std::uint64_t seed, const WayToPlay &way, boo
                 "totals " + std::to_string(g.match.playerscore) + "/" + std::to_string(g.match.cpuscore) + " against rounds' penalties "
                     + std::to_string(expectedPlayer) + "/" + std::to_string(expectedComputer));
         }
+        if (failedBefore == 0 && !report.failures.empty()) // the whole table, once, where things first went wrong
+            report.failures.push_back("after turn " + std::to_string(tally.turns) + ":\n" + g.match.snapshot());
     });
 
     try {

@@ -9,16 +9,12 @@
 #include "table/qt/picturefile.h"
 #include "table/qt/qtswitches.h"
 
-#include <QAccessible>
-#include <QCloseEvent>
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QIcon>
 #include <QLabel>
 #include <QScreen>
-#include <QTime>
 
-#include <climits>
 #include <cmath>
 
 namespace wildcrest
@@ -269,145 +265,6 @@ void QtTableView::centreWindow()
 void QtTableView::beep()
 {
     bell_.ring();
-}
-
-void QtTableView::markOffer(std::optional<Control> c)
-{
-    offered_ = c;
-    placeOfferFrame();
-}
-
-void QtTableView::focusOffer(std::optional<Control> c)
-{
-    names_.offered(c);
-    nameControls();
-    if (!QAccessible::isActive())
-        return; // no screen reader listens: the keyboard focus stays where it is
-    if (c)
-        placed(*c).widget->setFocus(Qt::OtherFocusReason);
-}
-
-void QtTableView::nameControls()
-{
-    // Kept up to date always, so a screen reader started mid-game finds them.
-    for (const auto &[control, p] : controls_) {
-        const QString name = QString::fromStdString(names_.nameOf(control));
-        if (!name.isEmpty() && p.widget->accessibleName() != name)
-            p.widget->setAccessibleName(name);
-    }
-}
-
-void QtTableView::placeOfferFrame()
-{
-    if (offered_ && !placed(*offered_).widget->isHidden())
-        offerFrame_->frame(placed(*offered_).widget);
-    else
-        offerFrame_->hide();
-}
-
-void QtTableView::cue()
-{
-    bell_.cue();
-}
-
-void QtTableView::say(const std::string &text)
-{
-    speech_.say(text);
-}
-
-void QtTableView::closeWindow()
-{
-    closed_ = true;
-    close();
-}
-
-void QtTableView::closeEvent(QCloseEvent *event)
-{
-    // The game ends at its next yield or wait: throwing here would cross Qt's event dispatch.
-    closed_ = true;
-    event->accept();
-}
-
-void QtTableView::setSwitchHandler(SwitchHandler handler)
-{
-    switchHandler_ = std::move(handler);
-}
-
-void QtTableView::setSwitchWiring(const SwitchWiring &wiring)
-{
-    switches_->rewire(wiring);
-}
-
-JoystickSwitch *QtTableView::joysticks() const
-{
-    return switches_->joysticks();
-}
-
-void QtTableView::report(const SwitchEvent &e)
-{
-    if (!switchHandler_ || closed_)
-        return;
-    // Nothing may be thrown through Qt's event dispatch: keep it for the game's next yield or wait.
-    try {
-        switchHandler_(e);
-    } catch (const GameEnded &) {
-        closed_ = true;
-    } catch (...) {
-        if (!switchFailure_)
-            switchFailure_ = std::current_exception();
-    }
-}
-
-void QtTableView::endIfClosed()
-{
-    if (switchFailure_)
-        std::rethrow_exception(std::exchange(switchFailure_, nullptr));
-    if (closed_)
-        throw GameEnded {};
-}
-
-void QtTableView::yield()
-{
-    QCoreApplication::processEvents(QEventLoop::AllEvents);
-    endIfClosed();
-}
-
-void QtTableView::waitForEvent(Moment deadline)
-{
-    const Moment remaining = deadline - now();
-    if (remaining.count() <= 0 || closed_) {
-        yield();
-        return;
-    }
-    // Rounded up, so the wait never ends before the deadline for want of a millisecond.
-    const long long ms = (remaining.count() + 999) / 1000;
-    wakeTimer_.start(int(std::min<long long>(ms, INT_MAX)));
-    QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-    wakeTimer_.stop();
-    endIfClosed();
-}
-
-void QtTableView::waitForEvent()
-{
-    // Once closed, nothing may come to wake the wait: end at once.
-    if (closed_) {
-        yield();
-        return;
-    }
-    QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-    endIfClosed();
-}
-
-Moment QtTableView::now() const
-{
-    return std::chrono::duration_cast<Moment>(std::chrono::steady_clock::now().time_since_epoch());
-}
-
-int QtTableView::clockSeconds()
-{
-    // Read as the time of day's text, seconds in characters 7 and 8: the pacing
-    // calibration counts how many such readings fit in one second.
-    return QTime::currentTime().toString("hh:mm:ss").mid(6, 2).toInt();
 }
 
 } // namespace wildcrest

@@ -1,0 +1,57 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The player's aids in the window: the offer's frame, the screen reader's
+// focus and names, the cue and the speech.
+#include "table/qt/qttableview.h"
+
+#include "table/qt/offerframe.h"
+
+#include <QAccessible>
+
+namespace wildcrest
+{
+
+void QtTableView::markOffer(std::optional<Control> c)
+{
+    offered_ = c;
+    placeOfferFrame();
+}
+
+void QtTableView::focusOffer(std::optional<Control> c)
+{
+    names_.offered(c);
+    nameControls();
+    if (!QAccessible::isActive())
+        return; // no screen reader listens: the keyboard focus stays where it is
+    if (c)
+        placed(*c).widget->setFocus(Qt::OtherFocusReason);
+}
+
+void QtTableView::nameControls()
+{
+    // Kept up to date always, so a screen reader started mid-game finds them.
+    for (const auto &[control, p] : controls_) {
+        const QString name = QString::fromStdString(names_.nameOf(control));
+        if (!name.isEmpty() && p.widget->accessibleName() != name)
+            p.widget->setAccessibleName(name);
+    }
+}
+
+void QtTableView::placeOfferFrame()
+{
+    if (offered_ && !placed(*offered_).widget->isHidden())
+        offerFrame_->frame(placed(*offered_).widget);
+    else
+        offerFrame_->hide();
+}
+
+void QtTableView::cue()
+{
+    bell_.cue();
+}
+
+void QtTableView::say(const std::string &text)
+{
+    speech_.say(text);
+}
+
+} // namespace wildcrest
