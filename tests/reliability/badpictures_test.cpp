@@ -194,8 +194,10 @@ TEST(BadPictures, APictureNeededLaterFailsOnlyWhenItIsFirstShown)
     const std::string failed = playUntilAPictureFails(game);
     EXPECT_TRUE(pressedForTheEight);
     EXPECT_EQ(failed, copy.file("8D.BMP").toStdString());
-    // Hearts and spades were offered first, from their sound pictures.
-    EXPECT_EQ(game.match.real8, "8S");
+    // Hearts and spades were offered first, from their sound pictures, while
+    // the eight of spades stood lifted in the hand, to be played once its suit is named.
+    EXPECT_EQ(game.match.hand[1][kPlayer], "8S");
+    EXPECT_TRUE(game.match.real8.empty());
     EXPECT_TRUE(view.isVisible());
 }
 
