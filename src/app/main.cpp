@@ -6,6 +6,7 @@
 #include "cards/random.h"
 #include "language/qt/qtwording.h"
 #include "player/scanroom.h"
+#include "table/qt/picturefile.h"
 #include "table/qt/qttableview.h"
 
 #include <QApplication>
@@ -69,8 +70,8 @@ int main(int argc, char *argv[])
         dialog.show();
         return dialog.exec() == QDialog::Accepted ? 0 : 1;
     }
-    // applicationDirPath resolves symbolic links: the pictures lie beside the real executable.
-    const std::string appdir = QCoreApplication::applicationDirPath().toStdString();
+    // applicationDirPath resolves symbolic links: the pictures are found from the real executable.
+    const std::string appdir = pictureFolder(QCoreApplication::applicationDirPath().toStdString());
 
     try {
         QtTableView view(appdir, line.settings.look, words);

@@ -2,6 +2,7 @@
 #include "table/qt/qttableview.h"
 
 #include "joystick/joystickswitch.h"
+#include "pictures/lookpictures.h"
 #include "table/layout.h"
 #include "table/qt/colours.h"
 #include "table/qt/contrast.h"
@@ -89,18 +90,24 @@ int QtTableView::toPixels(Twips t) const
 
 QPixmap QtTableView::lookPicture(const std::string &path) const
 {
-    QPixmap picture = loadPicture(lookPicturePath(path, look_, pictureScale_));
+    if (ownPictures(look_, pictureScale_))
+        return loadPicture(path);
+    if (!drawn_)
+        drawn_ = std::make_unique<pictures::LookPictures>(look_, pictureScale_);
+    const QImage image = drawn_->picture(path);
+    if (image.isNull())
+        throw PictureError(path);
+    QPixmap picture = QPixmap::fromImage(image);
     picture.setDevicePixelRatio(pictureScale_ / look_.scale);
     return picture;
 }
 
 QPixmap QtTableView::builtInPicture(const std::string &pictureDir, const std::string &name) const
 {
-    const std::string beside = pictureDir + "/" + name;
-    // The default look's are in the executable; the others' lie beside it.
-    if (lookPicturePath(beside, look_, pictureScale_) == beside)
+    // The game's own look has them in the executable; any other draws them.
+    if (ownPictures(look_, pictureScale_))
         return loadPicture(builtInPicturePath(name));
-    return lookPicture(beside);
+    return lookPicture(pictureDir + "/" + name);
 }
 
 void QtTableView::createControls(const std::string &pictureDir)

@@ -27,6 +27,10 @@ namespace wildcrest
 
 class JoystickSwitch;
 class OfferFrame;
+namespace pictures
+{
+    class LookPictures;
+}
 
 // The window Form1 drawn with Qt Widgets: one child widget per control of the
 // table's layout, created once and stacked in layout order. The game runs its
@@ -146,6 +150,8 @@ private:
 
     TableLook look_;
     double pictureScale_ = 1;
+    // A look other than the game's own, drawn when the first picture is asked for.
+    mutable std::unique_ptr<pictures::LookPictures> drawn_;
     const Wording &words_;
     TableNames names_;
     std::map<Control, Placed> controls_;
