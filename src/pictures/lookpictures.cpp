@@ -7,30 +7,58 @@
 namespace wildcrest::pictures
 {
 
+namespace
+{
+
+    PictureLook cardLook(const TableLook &look, double pictureScale)
+    {
+        PictureLook card;
+        card.scale = pictureScale;
+        card.transparent = true;
+        card.largeIndex = look.cardStyle == CardStyle::LargeIndex;
+        card.fourColour = look.fourColour;
+        return card;
+    }
+
+    // Everything but the moving card: the title screen's first.
+    LookPictures::Drawn drawTheRest(PictureLook card)
+    {
+        LookPictures::Drawn drawn;
+        drawn["Title"] = titleArt(card.scale);
+        drawn["Logo"] = makerLogo(card.scale);
+        drawn["Banner"] = banner(card.scale);
+        drawn["Back"] = cardBack(card);
+        for (Suit suit : kSuits)
+            for (char rank : kRanks)
+                drawn[cardCode(rank, suit).toStdString()] = cardFace(rank, suit, card);
+        drawn["Empty"] = emptyPlace(card);
+        return drawn;
+    }
+
+} // namespace
+
 LookPictures::LookPictures(const TableLook &look, double pictureScale)
 {
-    PictureLook card;
-    card.scale = pictureScale;
-    card.transparent = true;
-    card.largeIndex = look.cardStyle == CardStyle::LargeIndex;
-    card.fourColour = look.fourColour;
-    for (Suit suit : kSuits)
-        for (char rank : kRanks)
-            drawn_[cardCode(rank, suit).toStdString()] = cardFace(rank, suit, card);
-    drawn_["Back"] = cardBack(card);
-    drawn_["Card"] = movingCard(card);
-    drawn_["Empty"] = emptyPlace(card);
-    drawn_["Title"] = titleArt(pictureScale);
-    drawn_["Logo"] = makerLogo(pictureScale);
-    drawn_["Banner"] = banner(pictureScale);
+    const PictureLook card = cardLook(look, pictureScale);
+    rest_ = std::async(std::launch::async, drawTheRest, card).share();
+    first_["Card"] = movingCard(card);
+}
+
+LookPictures::~LookPictures()
+{
+    rest_.wait();
 }
 
 QImage LookPictures::picture(const std::string &path) const
 {
     const std::size_t slash = path.find_last_of('/');
     const std::string file = slash == std::string::npos ? path : path.substr(slash + 1);
-    const auto found = drawn_.find(file.substr(0, file.find_last_of('.')));
-    return found == drawn_.end() ? QImage() : found->second;
+    const std::string name = file.substr(0, file.find_last_of('.'));
+    if (const auto found = first_.find(name); found != first_.end())
+        return found->second;
+    const Drawn &rest = rest_.get();
+    const auto found = rest.find(name);
+    return found == rest.end() ? QImage() : found->second;
 }
 
 } // namespace wildcrest::pictures

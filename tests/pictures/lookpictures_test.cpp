@@ -44,7 +44,7 @@ QImage load(const QString &name)
         wildcrest::TableLook look;
         look.cardStyle = set.contains(QStringLiteral("large-index")) ? wildcrest::CardStyle::LargeIndex : wildcrest::CardStyle::Standard;
         look.fourColour = set.contains(QStringLiteral("four-colour"));
-        drawn.emplace(key, wildcrest::pictures::LookPictures(look, parts[0].mid(1).toDouble()));
+        drawn.try_emplace(key, look, parts[0].mid(1).toDouble());
     }
     return drawn.at(key).picture(parts.last().toStdString());
 }

@@ -50,9 +50,10 @@ TEST(StrippedFolder, EveryScaleAndStylePlaysACardReadingOnlyTheCardPictures)
         SCOPED_TRACE(look.scale);
         QTemporaryDir folder;
         const QString dir = folder.path();
-        if (look.standardCards() && look.scale == 1 && look.contrast == Contrast::Standard)
+        if (ownPictures(look, 1)) {
             for (const QString &name : QDir(WILDCREST_GAME_DIR).entryList({ "*.bmp", "*.BMP" }, QDir::Files))
                 ASSERT_TRUE(QFile::copy(QStringLiteral(WILDCREST_GAME_DIR "/") + name, dir + "/" + name));
+        }
         QtTableView view(dir.toStdString(), look);
         ListedRandom random(sortedDeck());
         GameForm game(view, random, dir.toStdString());

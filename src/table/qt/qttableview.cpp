@@ -92,7 +92,7 @@ QPixmap QtTableView::lookPicture(const std::string &path) const
 {
     if (ownPictures(look_, pictureScale_))
         return loadPicture(path);
-    if (!drawn_)
+    if (!drawn_) // drawn when the window opens (createControls)
         drawn_ = std::make_unique<pictures::LookPictures>(look_, pictureScale_);
     const QImage image = drawn_->picture(path);
     if (image.isNull())
@@ -112,6 +112,11 @@ QPixmap QtTableView::builtInPicture(const std::string &pictureDir, const std::st
 
 void QtTableView::createControls(const std::string &pictureDir)
 {
+    // Any other look than the game's own is drawn now, on a thread of its own
+    // while the game calibrates; the title's pictures are taken when first shown.
+    const bool drawn = !ownPictures(look_, pictureScale_);
+    if (drawn && !drawn_)
+        drawn_ = std::make_unique<pictures::LookPictures>(look_, pictureScale_);
     // A new child is drawn above its earlier siblings, so creating the controls
     // in layout order stacks them as the layout says.
     QWidget *frame = nullptr;
@@ -124,7 +129,10 @@ void QtTableView::createControls(const std::string &pictureDir)
         case ControlKind::Image: {
             auto *picture = new PictureWidget(parent);
             if (!entry.builtInPicture.empty()) {
-                picture->setPicture(builtInPicture(pictureDir, entry.builtInPicture));
+                if (drawn)
+                    picture->setPicture([this, pictureDir, name = entry.builtInPicture] { return builtInPicture(pictureDir, name); });
+                else
+                    picture->setPicture(builtInPicture(pictureDir, entry.builtInPicture));
                 names_.picture(entry.control, entry.builtInPicture);
             }
             w = picture;
