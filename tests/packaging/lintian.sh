@@ -8,7 +8,7 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/../.." && pwd)
 command -v lintian >/dev/null || { echo "lintian is not installed: skipped"; exit 0; }
 deb=${1:-$("$root/package")}
-out=$(lintian --pedantic --info --display-level '>=pedantic' --tag-display-limit 0 "$deb" 2>&1) || true
+out=$(lintian --pedantic --info -E --display-level '>=pedantic' --tag-display-limit 0 "$deb" 2>&1) || true
 echo "$out"
 if echo "$out" | grep -q '^[EW]: '; then
   echo "FAIL: lintian reports errors or warnings"
