@@ -404,6 +404,7 @@ std::vector<Row> Bench::run()
     rows.push_back({ "Key event to play, 99th percentile (ms)", fixed(ours99, 3), fixed(literal99, 3), ratioText(literal99, ours99), "< 2 ms", ours99 < 2 });
 
     joystickRows(rows);
+    startRows(self_, rows);
 
     for (double scale : options_.match ? options_.scales : std::vector<double> {}) {
         const std::string at = scale == 1 ? "" : ", scale " + scaleText(scale);
@@ -475,6 +476,13 @@ int main(int argc, char *argv[])
     setenv("QT_QPA_PLATFORM", "offscreen", 1);
     if (argc == 3 && std::string(argv[1]) == "--match")
         return runMatch(std::atof(argv[2]));
+    if (argc == 5 && std::string(argv[1]) == "--start") {
+        TableLook look;
+        look.scale = std::atof(argv[2]);
+        look.cardStyle = std::string(argv[3]) == "large-index" ? CardStyle::LargeIndex : CardStyle::Standard;
+        look.fourColour = std::string(argv[4]) == "four-colour";
+        return runStart(look);
+    }
     const Options options = parse(argc, argv);
 
     QApplication app(argc, argv);

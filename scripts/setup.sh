@@ -18,7 +18,7 @@ wildcrest_packages=(
   clang libclang-rt-14-dev
   xvfb xdotool x11-utils x11-xserver-utils imagemagick
   dbus-daemon at-spi2-core python3-pyatspi
-  appstream desktop-file-utils groff-base dpkg-dev
+  appstream desktop-file-utils groff-base dpkg-dev lintian
 )
 
 wildcrest_install() {

@@ -6,6 +6,7 @@
 #include "game/gameform.h"
 #include "language/qt/qtwording.h"
 #include "player/scanroom.h"
+#include "table/qt/picturefile.h"
 #include "table/qt/qttableview.h"
 
 #include <QApplication>
@@ -70,8 +71,8 @@ int main(int argc, char *argv[])
         dialog.exec();
         return 0; // Cancel is an answer too, not a failure
     }
-    // applicationDirPath resolves symbolic links: the pictures lie beside the real executable.
-    const std::string appdir = QCoreApplication::applicationDirPath().toStdString();
+    // applicationDirPath resolves symbolic links: the pictures are found from the real executable.
+    const std::string appdir = pictureFolder(QCoreApplication::applicationDirPath().toStdString());
 
     try {
         QtTableView view(appdir, line.settings.look, words);

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Draws every picture the game shows: the files the game reads beside its
-// executable into the first directory, the window's own pictures (compiled into
-// the executable) into the second.
+// Draws the pictures of the game's own look: the files the game reads from its
+// folder into the first directory, the window's own pictures (compiled into
+// the executable) into the second. Every other look is drawn by the game itself
+// when it starts (LookPictures).
 #include "cardfaces.h"
-#include "table/look.h"
 #include "titleart.h"
 
 #include <QDir>
@@ -28,43 +28,6 @@ bool save(const QDir &dir, const QString &name, const QImage &image, const char 
         return false;
     }
     return true;
-}
-
-// One scale's pictures, all drawn afresh at that size rather than enlarged, with
-// clear corners so that any table shows round the cards: x2/Back.png,
-// x2/Title.png, x2/four-colour/QH.png, ...
-bool saveScaled(const QDir &dir, double scale)
-{
-    const QString folder = QStringLiteral("x") + QString::fromStdString(wildcrest::scaleText(scale));
-    if (!dir.mkpath(folder)) {
-        std::fprintf(stderr, "wildcrest-pictures: cannot create %s\n", qPrintable(dir.filePath(folder)));
-        return false;
-    }
-    const QDir at(dir.filePath(folder));
-    PictureLook look;
-    look.scale = scale;
-    look.transparent = true;
-    bool ok = save(at, QStringLiteral("Back.png"), cardBack(look), "PNG");
-    ok = save(at, QStringLiteral("Card.png"), movingCard(look), "PNG") && ok;
-    ok = save(at, QStringLiteral("Empty.png"), emptyPlace(look), "PNG") && ok;
-    ok = save(at, QStringLiteral("Title.png"), titleArt(scale), "PNG") && ok;
-    ok = save(at, QStringLiteral("Logo.png"), makerLogo(scale), "PNG") && ok;
-    ok = save(at, QStringLiteral("Banner.png"), banner(scale), "PNG") && ok;
-    for (wildcrest::CardStyle style : { wildcrest::CardStyle::Standard, wildcrest::CardStyle::LargeIndex })
-        for (bool fourColour : { false, true }) {
-            const QString set = QString::fromStdString(wildcrest::cardSetName(style, fourColour));
-            if (!at.mkpath(set)) {
-                std::fprintf(stderr, "wildcrest-pictures: cannot create %s\n", qPrintable(at.filePath(set)));
-                return false;
-            }
-            const QDir faces(at.filePath(set));
-            look.largeIndex = style == wildcrest::CardStyle::LargeIndex;
-            look.fourColour = fourColour;
-            for (Suit suit : kSuits)
-                for (char rank : kRanks)
-                    ok = save(faces, cardCode(rank, suit) + QStringLiteral(".png"), cardFace(rank, suit, look), "PNG") && ok;
-        }
-    return ok;
 }
 
 // The game asks for the eights of the suit choice as "8H.BMP" and so on; they must be the faces themselves.
@@ -117,8 +80,6 @@ int main(int argc, char **argv)
     ok = save(dir, QStringLiteral("wildcrest.png"), windowIcon(256), "PNG") && ok;
     ok = save(dir, QStringLiteral("wildcrest-48.png"), windowIcon(48), "PNG") && ok;
     ok = save(dir, QStringLiteral("wildcrest-128.png"), windowIcon(128), "PNG") && ok;
-    for (double scale : wildcrest::kPictureScales)
-        ok = saveScaled(dir, scale) && ok;
 
     // The window's own: the deck's back, the title screen's eights, artwork, logo and banner, and its icon.
     ok = save(builtIn, QStringLiteral("Back.bmp"), cardBack(), "BMP") && ok;

@@ -33,10 +33,6 @@ inline constexpr double kPictureScales[] = { 1, 1.5, 2, 2.5, 3, 4, 5, 6 };
 
 // "1", "1.5", "2": a scale as written in option values and folder names.
 std::string scaleText(double scale);
-// "standard", "large-index", "four-colour" or "large-index+four-colour": the
-// folder of the card faces drawn in that style.
-std::string cardSetName(CardStyle style, bool fourColour);
-
 // The largest table scale whose window fits in the given area (in pixels of
 // the screen), and 1 when none does.
 double fitScale(int availableWidth, int availableHeight);
@@ -46,10 +42,10 @@ double fitScale(int availableWidth, int availableHeight);
 // smaller; the largest when none is.
 double pictureScaleFor(double pixelScale);
 
-// Where the picture `path` (a file the game names, such as dir/QH.bmp) is
-// drawn for this look at `pictureScale`. The game's own files, unchanged, at
-// scale 1 with standard cards and contrast; otherwise a drawn PNG:
-//   dir/x2/Back.png, dir/x2/four-colour/QH.png
-std::string lookPicturePath(const std::string &path, const TableLook &look, double pictureScale);
+// Whether the table shows the game's own picture files, as they are: at
+// picture scale 1 with standard cards and contrast. Every other look is drawn
+// when the window opens, with clear corners so that any table shows round
+// the cards.
+bool ownPictures(const TableLook &look, double pictureScale);
 
 } // namespace wildcrest

@@ -24,27 +24,15 @@ int scaled(Twips t, double scale)
     return int(std::lround(t * scale / kTwipsPerPixel));
 }
 
-// Writes, beside the plain ones, the built-in pictures as drawn for `look`.
-void writeLookPictures(const PictureDir &pictures, const TableLook &look, double pictureScale)
-{
-    for (const ControlSpec &entry : tableLayout()) {
-        if (entry.builtInPicture.empty())
-            continue;
-        const QString path = QString::fromStdString(lookPicturePath(pictures.file(entry.builtInPicture), look, pictureScale));
-        QDir().mkpath(QFileInfo(path).absolutePath());
-        const QSize size(scaled(entry.rect.width, pictureScale), scaled(entry.rect.height, pictureScale));
-        ASSERT_TRUE(solid(size.width(), size.height(), Qt::darkBlue).save(path, "PNG")) << path.toStdString();
-    }
-}
-
+// A window in `look` over an empty folder: every picture of a look other than
+// the game's own is drawn, none read.
 struct LookView {
     PictureDir pictures;
     std::unique_ptr<QtTableView> view;
 
-    explicit LookView(const TableLook &look, double pictureScale)
+    explicit LookView(const TableLook &look)
+        : view(std::make_unique<QtTableView>(pictures.path(), look))
     {
-        writeLookPictures(pictures, look, pictureScale);
-        view = std::make_unique<QtTableView>(pictures.path(), look);
     }
 };
 
@@ -71,7 +59,7 @@ TEST(TableScale, EveryControlStandsAtItsTableUnitsTimesTheScale)
 {
     for (double scale : kTableScales) {
         SCOPED_TRACE(scale);
-        LookView table(atScale(scale), scale);
+        LookView table(atScale(scale));
         QtTableView &view = *table.view;
         EXPECT_EQ(view.scale(), scale);
         EXPECT_EQ(view.size(), QSize(scaled(kWindowWidth, scale), scaled(kWindowHeight, scale)));
@@ -99,26 +87,22 @@ TEST(TableScale, EveryControlStandsAtItsTableUnitsTimesTheScale)
     }
 }
 
-TEST(TableScale, TheGamesPicturesComeFromTheScalesFolder)
+TEST(TableScale, AnotherLooksPicturesAreDrawnNotRead)
 {
-    LookView table(atScale(2), 2);
-    const std::string face = table.pictures.file("x2/standard/QH.png");
-    QDir().mkpath(QString::fromStdString(table.pictures.file("x2/standard")));
-    ASSERT_TRUE(solid(142, 192, Qt::red).save(QString::fromStdString(face), "PNG"));
+    TableLook look = atScale(2);
+    look.cardStyle = CardStyle::LargeIndex;
+    LookView table(look);
     table.view->setPicture(Image45, gamePicture(table.pictures.file("QH.bmp")));
-    EXPECT_EQ(static_cast<PictureWidget *>(table.view->widgetOf(Image45))->picture().size(), QSize(142, 192));
-    // A picture missing at this scale is named by the file the window looked for.
-    try {
-        table.view->setPicture(Image45, gamePicture(table.pictures.file("KS.bmp")));
-        ADD_FAILURE() << "a missing picture was accepted";
-    } catch (const PictureError &e) {
-        EXPECT_EQ(e.path(), table.pictures.file("x2/standard/KS.png"));
-    }
+    table.view->setPicture(Image46, gamePicture(table.pictures.file("8D.BMP")));
+    for (Control c : { Image45, Image46 })
+        EXPECT_EQ(static_cast<PictureWidget *>(table.view->widgetOf(c))->picture().size(), QSize(142, 192));
+    // No picture at all is refused, not drawn as something.
+    EXPECT_THROW(table.view->setPicture(Image45, Picture {}), PictureError);
 }
 
 TEST(TableScale, TheFrameAndTheOutlinesGrowWithTheTable)
 {
-    LookView table(atScale(3), 3);
+    LookView table(atScale(3));
     QtTableView &view = *table.view;
     view.markOffer(Image45);
     const QRect pile = view.widgetOf(Image45)->geometry();
@@ -148,22 +132,20 @@ TEST(TableScale, PicturesForEachDensity)
     EXPECT_EQ(pictureScaleFor(9), 6);
 
     TableLook look;
-    EXPECT_EQ(lookPicturePath("/g/QH.bmp", look, 1), "/g/QH.bmp");
-    EXPECT_EQ(lookPicturePath("/g/8H.BMP", look, 2), "/g/x2/standard/8H.png");
-    EXPECT_EQ(lookPicturePath("/g/Back.bmp", look, 1.5), "/g/x1.5/Back.png");
+    EXPECT_TRUE(ownPictures(look, 1));
+    EXPECT_FALSE(ownPictures(look, 2));
     look.contrast = Contrast::High; // on the dark table the corners must be clear
-    EXPECT_EQ(lookPicturePath("/g/QH.bmp", look, 1), "/g/x1/standard/QH.png");
-    look.cardStyle = CardStyle::LargeIndex;
+    EXPECT_FALSE(ownPictures(look, 1));
+    look.contrast = Contrast::Standard;
     look.fourColour = true;
-    EXPECT_EQ(lookPicturePath("/g/TD.bmp", look, 6), "/g/x6/large-index+four-colour/TD.png");
-    EXPECT_EQ(lookPicturePath("/g/Empty.bmp", look, 6), "/g/x6/Empty.png");
+    EXPECT_FALSE(ownPictures(look, 1));
 }
 
 TEST(HighContrast, ADarkTableWithLightTextAndMarkedPlates)
 {
     TableLook look;
     look.contrast = Contrast::High;
-    LookView table(look, 1);
+    LookView table(look);
     QtTableView &view = *table.view;
     EXPECT_EQ(view.palette().color(QPalette::Window), kDarkTable);
     EXPECT_EQ(textColour(view.widgetOf(Label1)), kLightText);
@@ -198,7 +180,7 @@ TEST(HighContrast, ADarkTableWithLightTextAndMarkedPlates)
 
 TEST(HighContrast, TheStandardTableIsAsItWas)
 {
-    LookView table(TableLook {}, 1);
+    LookView table(TableLook {});
     QtTableView &view = *table.view;
     view.setBackColour(Label2, kRed);
     EXPECT_EQ(text(view, Label2), "Player");

@@ -22,12 +22,29 @@ PictureWidget::PictureWidget(QWidget *parent)
 void PictureWidget::setPicture(const QPixmap &picture)
 {
     picture_ = picture;
+    later_ = nullptr;
     update();
+}
+
+void PictureWidget::setPicture(std::function<QPixmap()> later)
+{
+    picture_ = QPixmap();
+    later_ = std::move(later);
+    update();
+}
+
+const QPixmap &PictureWidget::picture() const
+{
+    if (later_) {
+        picture_ = later_();
+        later_ = nullptr;
+    }
+    return picture_;
 }
 
 void PictureWidget::paintEvent(QPaintEvent *)
 {
-    if (picture_.isNull())
+    if (picture().isNull())
         return;
     QPainter painter(this);
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);

@@ -10,6 +10,8 @@
 #include <QPixmap>
 #include <QWidget>
 
+#include <functional>
+
 namespace wildcrest
 {
 
@@ -21,16 +23,17 @@ class PictureWidget : public QWidget
 public:
     explicit PictureWidget(QWidget *parent);
     void setPicture(const QPixmap &picture);
-    const QPixmap &picture() const
-    {
-        return picture_;
-    }
+    // A picture still being drawn: `later` gives it when it is first painted
+    // or asked for.
+    void setPicture(std::function<QPixmap()> later);
+    const QPixmap &picture() const;
 
 protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    QPixmap picture_;
+    mutable QPixmap picture_;
+    mutable std::function<QPixmap()> later_;
 };
 
 // A Shape control: the outline of a rectangle, drawn over whatever is below.

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "table/qt/qttableview.h"
 
+#include "pictures/lookpictures.h"
 #include "table/layout.h"
 #include "table/qt/colours.h"
 #include "table/qt/contrast.h"
@@ -79,22 +80,33 @@ int QtTableView::toPixels(Twips t) const
 
 QPixmap QtTableView::lookPicture(const std::string &path) const
 {
-    QPixmap picture = loadPicture(lookPicturePath(path, look_, pictureScale_));
+    if (ownPictures(look_, pictureScale_))
+        return loadPicture(path);
+    if (!drawn_) // drawn when the window opens (createControls)
+        drawn_ = std::make_unique<pictures::LookPictures>(look_, pictureScale_);
+    const QImage image = drawn_->picture(path);
+    if (image.isNull())
+        throw PictureError(path);
+    QPixmap picture = QPixmap::fromImage(image);
     picture.setDevicePixelRatio(pictureScale_ / look_.scale);
     return picture;
 }
 
 QPixmap QtTableView::builtInPicture(const std::string &pictureDir, const std::string &name) const
 {
-    const std::string beside = pictureDir + "/" + name;
-    // The default look's are in the executable; the others' lie beside it.
-    if (lookPicturePath(beside, look_, pictureScale_) == beside)
+    // The game's own look has them in the executable; any other draws them.
+    if (ownPictures(look_, pictureScale_))
         return loadPicture(builtInPicturePath(name));
-    return lookPicture(beside);
+    return lookPicture(pictureDir + "/" + name);
 }
 
 void QtTableView::createControls(const std::string &pictureDir)
 {
+    // Any other look than the game's own is drawn now, on a thread of its own
+    // while the game calibrates; the title's pictures are taken when first shown.
+    const bool drawn = !ownPictures(look_, pictureScale_);
+    if (drawn && !drawn_)
+        drawn_ = std::make_unique<pictures::LookPictures>(look_, pictureScale_);
     // A new child is drawn above its earlier siblings, so creating the controls
     // in layout order stacks them as the layout says.
     QWidget *frame = nullptr;
@@ -107,7 +119,10 @@ void QtTableView::createControls(const std::string &pictureDir)
         case ControlKind::Image: {
             auto *picture = new PictureWidget(parent);
             if (!entry.builtInPicture.empty()) {
-                picture->setPicture(builtInPicture(pictureDir, entry.builtInPicture));
+                if (drawn)
+                    picture->setPicture([this, pictureDir, name = entry.builtInPicture] { return builtInPicture(pictureDir, name); });
+                else
+                    picture->setPicture(builtInPicture(pictureDir, entry.builtInPicture));
                 names_.picture(entry.control, entry.shows);
             }
             w = picture;

@@ -25,6 +25,10 @@ namespace wildcrest
 class JoystickSwitch;
 class OfferFrame;
 class QtSwitches;
+namespace pictures
+{
+    class LookPictures;
+}
 
 // The window Form1 drawn with Qt Widgets: one child widget per control of the
 // table's layout, created once and stacked in layout order. The game runs its
@@ -141,6 +145,8 @@ private:
     std::string pictureDir_; // where the game's pictures are read
     TableLook look_;
     double pictureScale_ = 1;
+    // A look other than the game's own, drawn when the first picture is asked for.
+    mutable std::unique_ptr<pictures::LookPictures> drawn_;
     const Wording &words_;
     TableNames names_;
     std::map<Control, Placed> controls_;
