@@ -10,16 +10,6 @@ namespace wildcrest::pictures
 namespace
 {
 
-    PictureLook cardLook(const TableLook &look, double pictureScale)
-    {
-        PictureLook card;
-        card.scale = pictureScale;
-        card.transparent = true;
-        card.largeIndex = look.cardStyle == CardStyle::LargeIndex;
-        card.fourColour = look.fourColour;
-        return card;
-    }
-
     // Everything but the moving card: the title screen's first.
     LookPictures::Drawn drawTheRest(PictureLook card)
     {
@@ -37,9 +27,8 @@ namespace
 
 } // namespace
 
-LookPictures::LookPictures(const TableLook &look, double pictureScale)
+LookPictures::LookPictures(const PictureLook &card)
 {
-    const PictureLook card = cardLook(look, pictureScale);
     rest_ = std::async(std::launch::async, drawTheRest, card).share();
     first_["Card"] = movingCard(card);
 }

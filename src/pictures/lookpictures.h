@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "table/look.h"
+#include "cardfaces.h"
 
 #include <QImage>
 
@@ -24,7 +24,7 @@ class LookPictures
 public:
     using Drawn = std::map<std::string, QImage>;
 
-    LookPictures(const TableLook &look, double pictureScale);
+    explicit LookPictures(const PictureLook &card);
     ~LookPictures();
     LookPictures(const LookPictures &) = delete;
     LookPictures &operator=(const LookPictures &) = delete;

@@ -41,10 +41,12 @@ QImage load(const QString &name)
     if (!drawn.contains(key)) {
         if (drawn.size() >= 2)
             drawn.clear();
-        wildcrest::TableLook look;
-        look.cardStyle = set.contains(QStringLiteral("large-index")) ? wildcrest::CardStyle::LargeIndex : wildcrest::CardStyle::Standard;
-        look.fourColour = set.contains(QStringLiteral("four-colour"));
-        drawn.try_emplace(key, look, parts[0].mid(1).toDouble());
+        wildcrest::pictures::PictureLook card;
+        card.scale = parts[0].mid(1).toDouble();
+        card.transparent = true;
+        card.largeIndex = set.contains(QStringLiteral("large-index"));
+        card.fourColour = set.contains(QStringLiteral("four-colour"));
+        drawn.try_emplace(key, card);
     }
     return drawn.at(key).picture(parts.last().toStdString());
 }

@@ -21,6 +21,22 @@
 namespace wildcrest
 {
 
+namespace
+{
+
+    // The cards of `look` as the drawing takes them, at `pictureScale`, the table showing through their corners.
+    pictures::PictureLook cardLook(const TableLook &look, double pictureScale)
+    {
+        pictures::PictureLook card;
+        card.scale = pictureScale;
+        card.transparent = true;
+        card.largeIndex = look.cardStyle == CardStyle::LargeIndex;
+        card.fourColour = look.fourColour;
+        return card;
+    }
+
+} // namespace
+
 QtTableView::QtTableView(std::string pictureDir, const TableLook &look, const Wording &words)
     : QWidget(nullptr,
         Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
@@ -83,7 +99,7 @@ QPixmap QtTableView::lookPicture(const std::string &path) const
     if (ownPictures(look_, pictureScale_))
         return loadPicture(path);
     if (!drawn_) // drawn when the window opens (createControls)
-        drawn_ = std::make_unique<pictures::LookPictures>(look_, pictureScale_);
+        drawn_ = std::make_unique<pictures::LookPictures>(cardLook(look_, pictureScale_));
     const QImage image = drawn_->picture(path);
     if (image.isNull())
         throw PictureError(path);
@@ -106,7 +122,7 @@ void QtTableView::createControls(const std::string &pictureDir)
     // while the game calibrates; the title's pictures are taken when first shown.
     const bool drawn = !ownPictures(look_, pictureScale_);
     if (drawn && !drawn_)
-        drawn_ = std::make_unique<pictures::LookPictures>(look_, pictureScale_);
+        drawn_ = std::make_unique<pictures::LookPictures>(cardLook(look_, pictureScale_));
     // A new child is drawn above its earlier siblings, so creating the controls
     // in layout order stacks them as the layout says.
     QWidget *frame = nullptr;
