@@ -12,7 +12,9 @@ window_name="Halvorn's Unikey Wildcrest" # the caption of the window start_game 
 failshot=wildcrest-e2e-fail.png
 cleanup() {
   [ -n "$game_pid" ] && kill "$game_pid" 2>/dev/null
-  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
+  # Waited for: a server still shutting down unlinks its display's socket,
+  # which by then may be the socket of the next test's server.
+  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null
   rm -rf "$work"
 }
 trap cleanup EXIT
@@ -25,12 +27,22 @@ fail() {
 start_game() {
   failshot="wildcrest-e2e-$1-fail.png"
   shift
-  exec 3>"$work/display"
-  Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
-  xvfb_pid=$!
-  for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
-  [ -s "$work/display" ] || fail "Xvfb did not start"
-  export DISPLAY=":$(head -1 "$work/display")"
+  # Tests run side by side: a server of another test that is just shutting
+  # down on the display number ours took can unlink our socket. Ours must
+  # still answer a moment later, or another is started.
+  for _ in 1 2 3; do
+    exec 3>"$work/display"
+    Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+    xvfb_pid=$!
+    for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
+    [ -s "$work/display" ] || fail "Xvfb did not start"
+    export DISPLAY=":$(head -1 "$work/display")"
+    sleep 0.3
+    xdpyinfo >/dev/null 2>&1 && break
+    kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null
+    xvfb_pid=""
+  done
+  [ -n "$xvfb_pid" ] || fail "no X server of ours answered on its display"
   unset QT_QPA_PLATFORM
   # No settings file of the machine's: only what the test gives.
   export XDG_CONFIG_HOME="$work/config"
