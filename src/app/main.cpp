@@ -6,7 +6,7 @@
 #include "game/gameform.h"
 #include "language/qt/qtwording.h"
 #include "player/scanroom.h"
-#include "table/qt/picturefile.h"
+#include "table/qt/picturefolder.h"
 #include "table/qt/qttableview.h"
 
 #include <QApplication>

@@ -1,13 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "table/qt/picturefile.h"
 
-#include "table/picture.h"
 #include "table/tableview.h"
 
 #include <QBuffer>
-#include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QImage>
 #include <QImageReader>
 
@@ -78,14 +75,6 @@ QImage decodePicture(const QByteArray &data)
     QImageReader reader(&buffer);
     reader.setDecideFormatFromContent(true);
     return reader.read();
-}
-
-std::string pictureFolder(const std::string &programDir)
-{
-    if (QFile::exists(QString::fromStdString(programDir + Picture::moving().fileName())))
-        return programDir;
-    const QString installed = QDir::cleanPath(QString::fromStdString(programDir) + QStringLiteral("/" WILDCREST_DATA_FROM_PROGRAM));
-    return QFileInfo(installed).isDir() ? installed.toStdString() : programDir;
 }
 
 QPixmap loadPicture(const std::string &path)
