@@ -44,6 +44,8 @@ void GameForm::load()
         view_.setVisible(c, false);
     for (int k = 1; k <= kMenuItems; ++k)
         view_.setVisible(menuitem(k), false);
+    view_.setVisible(MenuQuestion, false);
+    view_.setVisible(MenuBackdrop, false);
     calibrate();
     match.gamecount = 1;
     view_.setCaption(Label1, roundcaption());

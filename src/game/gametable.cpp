@@ -42,8 +42,8 @@ void GameForm::dealround()
 }
 
 // The card of `move` goes to the pile: its place is emptied, it travels, and
-// the hand closes up. The player's card was lifted while on offer; its place
-// comes down once the card has left.
+// the hand closes up. The player's card was lifted while on offer; its empty
+// place comes down as the card leaves it.
 void GameForm::play(int column, const Move &move)
 {
     const bool player = column == kPlayer;
@@ -54,8 +54,6 @@ void GameForm::play(int column, const Move &move)
     if (player)
         waits_.hitkey = kFalse;
     movetopile(player ? 'U' : 'D', move.place);
-    if (player)
-        view_.setTop(card, view_.top(card) + kLift);
     redrawhand(column);
     view_.yield();
 }
@@ -145,6 +143,8 @@ void GameForm::movetopile(char direction, int slot)
     view_.setTop(traveller, view_.top(from));
     view_.setLeft(traveller, view_.left(from));
     view_.setVisible(traveller, true);
+    if (fromPlayer)
+        view_.setTop(from, view_.top(from) + kLift);
 
     view_.setAutoRedraw(false);
     travel(traveller, view_.left(Image45), view_.top(Image45));

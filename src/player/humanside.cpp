@@ -50,6 +50,9 @@ char HumanSide::selectsuit()
     const Wording &words = view_.words();
     waits_.hitkey = kFalse; // the press that picked the eight must not name a suit too
     view_.setVisible(Shape2, true);
+    // The pile shows an eight at once, whatever the scanning: it is the eight's
+    // suit that is asked now, even where the scan waits for a press to start.
+    view_.setPicture(Image45, Picture::suitChoice(kOffered[0]));
     std::vector<Offer> suits;
     for (char suit : kOffered)
         suits.push_back({ Image45,

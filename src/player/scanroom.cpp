@@ -41,17 +41,26 @@ std::unique_ptr<ScanMethod> ScanRoom::method() const
 
 std::size_t ScanRoom::choose(SwitchWaits &waits, const std::vector<Offer> &offers)
 {
+    // The offers are the caller's: none of them is known once the choice is over.
+    struct Forget {
+        const Offer *&onShow;
+        ~Forget()
+        {
+            onShow = nullptr;
+        }
+    } forget { onShow_ };
     return method()->choose(*this, waits, offers);
 }
 
 // High contrast always frames the offer: it is that look's strongest mark.
 bool ScanRoom::framesoffer() const
 {
-    return settings.highlight == Highlight::LiftAndFrame || settings.look.contrast == Contrast::High;
+    return menuOpen_ || settings.highlight == Highlight::LiftAndFrame || settings.look.contrast == Contrast::High;
 }
 
 void ScanRoom::present(const Offer &offer)
 {
+    onShow_ = &offer;
     offer.show();
     // A screen reader, when one listens, speaks what takes the focus.
     view_.focusOffer(offer.marked);
@@ -64,6 +73,7 @@ void ScanRoom::present(const Offer &offer)
 
 void ScanRoom::unmark()
 {
+    onShow_ = nullptr;
     view_.focusOffer(std::nullopt);
     if (framesoffer())
         view_.markOffer(std::nullopt);

@@ -40,7 +40,8 @@ public:
     void present(const Offer &offer);
     void withdraw(const Offer &offer);
     void unmark();
-    // Whether the offer gets a frame: asked for, or the high-contrast look.
+    // Whether the offer gets a frame: asked for, the high-contrast look, or an
+    // item of the menu, which is always framed.
     bool framesoffer() const;
     // Sleeps until a press of either switch counts.
     void waitforswitch(SwitchWaits &waits);
@@ -66,10 +67,12 @@ private:
     // hold, false when the menu opened (and has closed again).
     bool releasedBeforeMenu(SwitchWaits &waits);
     void openmenu(SwitchWaits &waits);
-    // Offers the items as menu entries, with the player's scanning; returns the index taken.
-    std::size_t menuchoice(SwitchWaits &waits, const std::vector<std::string> &items);
+    // Offers the items as menu entries, with the player's scanning, under the
+    // question when there is one; returns the index taken.
+    std::size_t menuchoice(SwitchWaits &waits, const std::vector<std::string> &items, const std::string &question = {});
 
     bool menuOpen_ = false;
+    const Offer *onShow_ = nullptr; // the offer present() put on show and marked, until unmarked
     Moment pressedAt_ {}; // when the last press that await saw came
     Moment speedShift_ { 0 }; // Slower and Faster in the menu, for this run
 

@@ -75,6 +75,8 @@ constexpr Control menuitem(int k)
     return label(18 + k);
 }
 constexpr int kMenuItems = 5;
+constexpr Control MenuBackdrop = label(24); // dims the table while the menu is open
+constexpr Control MenuQuestion = label(25); // the question the menu asks, above its answers
 constexpr Control Shape2 = shape(2); // red frame round the pile
 
 } // namespace wildcrest

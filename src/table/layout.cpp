@@ -154,7 +154,18 @@ namespace
         sign.visible = false;
         l.push_back(sign);
 
-        // The menu the switch opens: large items in a column over the table.
+        // The menu the switch opens: the table dimmed beneath it, a question when
+        // it asks one, and large items in a column.
+        ControlSpec backdrop = at(MenuBackdrop, { 0, 0, kWindowWidth, kWindowHeight });
+        backdrop.veil = true;
+        backdrop.visible = false;
+        l.push_back(backdrop);
+        ControlSpec question = at(MenuQuestion, { 1920, 120, 9975, 735 });
+        question.textColour = kWhite;
+        question.backColour = kBlack;
+        question.font = { "Arial", 24, true, false };
+        question.visible = false;
+        l.push_back(question);
         for (int k = 1; k <= kMenuItems; ++k) {
             ControlSpec item = at(menuitem(k), { 3900, 1200 + (k - 1) * 1080, 6000, 735 });
             item.textColour = kBlack;

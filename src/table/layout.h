@@ -40,6 +40,7 @@ struct ControlSpec {
     std::optional<Colour> backColour; // none: transparent
     std::optional<Colour> lineColour; // the rectangle of a shape
     bool border = false; // single-line border of a label
+    bool veil = false; // a label that dims what lies beneath it instead of hiding it
     FontSpec font;
     Align align = Align::Centre;
     std::string builtInPicture; // a picture of the window's own, compiled into it

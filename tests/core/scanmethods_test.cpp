@@ -71,6 +71,11 @@ protected:
                 onShow = game.match.hand[k][kPlayer];
                 onShowSince = v.now();
             }
+            // Whatever the method: an eight of the suit asked for stands on the
+            // pile the moment an eight is taken, and the place a card left is
+            // down as the card travels.
+            EXPECT_TRUE(!view.state(Shape2).visible || view.state(Image45).shown.kind == Picture::Kind::SuitChoice) << scan.settings.scanMethod;
+            EXPECT_TRUE(!view.state(Image49).visible || liftedSlot() == 0) << scan.settings.scanMethod;
             if (v.pendingEvents() != 0)
                 return;
             const Asks a = asks(deadline);
@@ -351,21 +356,33 @@ TEST_F(SwitchMenu, SlowerAndFasterChangeTheScanTimeByAQuarterSecond)
     EXPECT_EQ(scan.scantime(), 2250ms);
 }
 
-TEST_F(SwitchMenu, EndTheGameAsksOnceMoreAndThenEndsIt)
+TEST_F(SwitchMenu, EndTheGameIsAskedAsAQuestionWithTheSafeAnswerFirst)
 {
+    std::vector<std::string> answers;
     int asked = 0;
     view.onWait([&](HeadlessView &v, Moment) {
         if (!menuOpen() || v.pendingEvents() != 0)
             return;
+        // The table dimmed, no card lifted beneath, the item on offer framed.
+        EXPECT_TRUE(v.state(MenuBackdrop).visible);
+        EXPECT_EQ(liftedSlot(), 0);
+        EXPECT_EQ(v.offerMark(), std::optional(menuitem(liftedItem())));
         const std::string item = v.state(menuitem(liftedItem())).caption;
-        if (item == "End the game" && !v.state(menuitem(3)).visible && ++asked)
-            v.pressAt(v.now() + 100ms); // the question: two items, End first
-        else if (item == "End the game" && v.state(menuitem(5)).visible)
+        if (v.state(MenuQuestion).visible && ++asked) {
+            EXPECT_EQ(v.state(MenuQuestion).caption, "End the game?");
+            answers.push_back(item);
+            // The first time, a bounce just after End the game, and later the
+            // menu once more; then a real answer.
+            if (asked == 1 || item == "Yes, end the game")
+                v.pressAt(v.now() + 50ms);
+            if (asked == 1)
+                v.holdAt(v.now() + 5s, 3200ms);
+        } else if (item == "End the game")
             v.pressAt(v.now() + 100ms);
     });
     view.holdAt(t0 + 500ms, 3200ms);
     EXPECT_TRUE(runsUntilClosed([&] { game.selection(); }));
-    EXPECT_EQ(asked, 1);
+    EXPECT_EQ(answers, (std::vector<std::string> { "No, back to the game", "No, back to the game", "Yes, end the game" }));
     EXPECT_TRUE(view.closed());
     EXPECT_EQ(handOf(kPlayer), (std::vector<Card> { "9H", "KH", "2S" })) << "nothing was played";
 }

@@ -31,7 +31,7 @@ framed() {
   local left=$((24 + 80 * ($1 - 1))) top=399
   [ "$(colour $((left - 5)) $((top + 48)))" = "$black" ] && [ "$(colour $((left - 2)) $((top + 48)))" = "$yellow" ] &&
     [ "$(colour $((left + 36)) $((top - 5)))" = "$black" ] && [ "$(colour $((left + 36)) $((top - 2)))" = "$yellow" ] &&
-    [ "$(colour $((left + 73 + 4)) $((top + 48)))" = "$black" ] && [ "$(colour $((left + 73 + 1)) $((top + 48)))" = "$yellow" ]
+    [ "$(colour $((left + 71 + 4)) $((top + 48)))" = "$black" ] && [ "$(colour $((left + 71 + 1)) $((top + 48)))" = "$yellow" ]
 }
 # The pile, 73 x 97 at (344, 280), framed the same way while a suit is offered.
 pile_framed() { [ "$(colour 379 275)" = "$black" ] && [ "$(colour 379 278)" = "$yellow" ]; }

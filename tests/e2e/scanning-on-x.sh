@@ -3,7 +3,8 @@
 # The scanning methods and the switch's menu in the real window, with real keys
 # on a bare X server: step scanning with two keys (Space moves the lift, Return
 # takes the card) plays a card, and nothing moves on its own; then a long press
-# of Space opens the menu, and "End the game", asked twice, ends with status 0.
+# of Space opens the menu over the dimmed table, and "End the game" asks
+# "End the game?": its first answer keeps the game, "Yes" ends it with status 0.
 set -uo pipefail
 
 game=${1:?usage: scanning-on-x.sh path/to/wildcrest}
@@ -48,14 +49,29 @@ xdotool keyup --window "$win" space
 sleep 0.3; shot
 menu_item_white 170 || fail "no menu after a long press"
 echo "a long press opened the menu"
+# The table beneath the menu is dimmed (a free spot of the light green table).
+[ "$(colour 700 300)" = c0ffc0 ] && fail "the table is not dimmed under the menu"
 # Step scanning in the menu too: four moves to "End the game", Return takes it.
-for _ in 1 2 3 4; do xdotool key --window "$win" space; sleep 0.3; done
+end_the_game() {
+  for _ in 1 2 3 4; do xdotool key --window "$win" space; sleep 0.3; done
+  xdotool key --window "$win" Return
+  sleep 0.5; shot
+  menu_item_white 170 || fail "no question after End the game"
+  menu_item_white 250 && fail "the question shows more than its two items"
+  menu_item_white 390 && fail "the question shows more than its two items"
+}
+end_the_game
+# The safe answer is on offer first: Return at once keeps the game.
 xdotool key --window "$win" Return
 sleep 0.5; shot
-menu_item_white 170 || fail "no question after End the game"
-menu_item_white 250 && fail "the question shows more than its two items"
-menu_item_white 390 && fail "the question shows more than its two items"
-echo "End the game asks once more"
+kill -0 "$game_pid" 2>/dev/null || fail "the first answer to End the game? ended the game"
+menu_item_white 170 && fail "the menu stayed open after No, back to the game"
+echo "End the game asks, and its first answer keeps the game"
+xdotool keydown --window "$win" space; sleep 2.2; xdotool keyup --window "$win" space
+sleep 0.3
+end_the_game
+xdotool key --window "$win" space # to "Yes, end the game"
+sleep 0.3
 xdotool key --window "$win" Return 2>/dev/null # the window may be gone before the key comes up
 for _ in $(seq 50); do kill -0 "$game_pid" 2>/dev/null || break; sleep 0.1; done
 kill -0 "$game_pid" 2>/dev/null && fail "End the game did not end the game"

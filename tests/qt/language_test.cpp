@@ -175,6 +175,19 @@ TEST(Translations, EveryCaptionFitsItsLabelInEveryLanguageAtEveryScale)
             }
             // The table shows the layout's captions in the language.
             EXPECT_EQ(qobject_cast<QLabel *>(view.widgetOf(Label15))->text().toStdString(), words.translate("Table", "Tie Game!"));
+            // The title screen's lines keep clear of its cards.
+            for (const ControlSpec &line : tableLayout()) {
+                const auto *label = qobject_cast<QLabel *>(view.widgetOf(line.control));
+                if (!line.onTitleScreen || !label)
+                    continue;
+                const int width = std::min(label->fontMetrics().horizontalAdvance(label->text()), label->width());
+                const QRect text(label->geometry().center().x() - width / 2, label->y(), width, label->height());
+                for (const ControlSpec &card : tableLayout()) {
+                    const bool aCard = card.onTitleScreen && card.shows.kind == Picture::Kind::Face;
+                    EXPECT_FALSE(aCard && text.intersects(view.widgetOf(card.control)->geometry()))
+                        << line.control.name() << " runs into " << card.control.name();
+                }
+            }
         }
     }
 }

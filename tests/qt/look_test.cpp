@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The table at every scale, in high contrast, and as a screen reader is told it.
+#include "settings/speeds.h"
+#include "table/layout.h"
 #include "table/qt/contrast.h"
 #include "table/qt/controlwidgets.h"
 #include "table/qt/offerframe.h"
@@ -72,7 +74,7 @@ TEST(TableScale, EveryControlStandsAtItsTableUnitsTimesTheScale)
             // The game sees the same table units at every scale.
             EXPECT_EQ(view.left(entry.control), entry.rect.left);
             EXPECT_EQ(view.top(entry.control), entry.rect.top);
-            if (auto *label = qobject_cast<QLabel *>(w)) {
+            if (auto *label = qobject_cast<QLabel *>(w); label && entry.font.points > 0) {
                 EXPECT_EQ(label->font().pixelSize(), std::lround(entry.font.points * 96 / 72 * scale));
             }
         }
@@ -176,6 +178,17 @@ TEST(HighContrast, ADarkTableWithLightTextAndMarkedPlates)
     EXPECT_GT(width, OfferFrame::kWidth);
     EXPECT_EQ(shot.pixelColor(pile.center().x(), pile.top() - width), OfferFrame::kInner);
     EXPECT_EQ(shot.pixelColor(pile.center().x(), pile.top() - 1), OfferFrame::kOuter);
+
+    // It hugs a lifted card, which is narrower than its place: the hand's
+    // outline, running behind the card, never shows inside the frame.
+    view.setPicture(playerslot(1), Picture::face("TS"));
+    view.setTop(playerslot(1), playerslotRect(1).top - kLift);
+    view.markOffer(playerslot(1));
+    const QRect card = view.widgetOf(playerslot(1))->geometry();
+    const int outline = view.widgetOf(shape(3))->geometry().top() + 1;
+    const QImage lifted = view.grab().toImage();
+    EXPECT_EQ(lifted.pixelColor(card.left() + 71, outline), OfferFrame::kOuter);
+    EXPECT_EQ(lifted.pixelColor(card.left() - 1, outline), OfferFrame::kOuter);
 }
 
 TEST(HighContrast, TheStandardTableIsAsItWas)

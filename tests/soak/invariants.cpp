@@ -84,6 +84,7 @@ void checkTable(const HeadlessView &view, InvariantReport &report)
     report.expect(!view.state(Frame1).visible, "the title screen is back");
     for (int k = 1; k <= kMenuItems; ++k)
         report.expect(!view.state(menuitem(k)).visible, "menu item " + std::to_string(k) + " is still shown");
+    report.expect(!view.state(MenuBackdrop).visible && !view.state(MenuQuestion).visible, "the menu's backdrop or question is still shown");
     report.expect(!view.offerMark().has_value(), "an offer is still framed");
 }
 

@@ -259,6 +259,10 @@ void WayUser::inMenu(const Situation &s, HeadlessView &view)
     case Method::Auto:
         if (!timed && view.pendingEvents() == 0) {
             tap(view, ready(view, between(100ms, 1s))); // the scan rested: start it again
+            // The first item comes at once after that press: with a debounce as long
+            // as the scan time it cannot be taken, so slow the scan down first.
+            if (target == 1 && way_.settings.debounce + 20ms >= scan_.scantime())
+                menuPlan_.push_back(2);
         } else if (timed && onTarget) {
             const Moment earliest = ready(view, 0us);
             const Moment latest = s.deadline - way_.settings.acceptance - 20ms;

@@ -146,6 +146,18 @@
         <source>End the game</source>
         <translation>Spiel beenden</translation>
     </message>
+    <message>
+        <source>End the game?</source>
+        <translation>Spiel beenden?</translation>
+    </message>
+    <message>
+        <source>No, back to the game</source>
+        <translation>Nein, zurück zum Spiel</translation>
+    </message>
+    <message>
+        <source>Yes, end the game</source>
+        <translation>Ja, Spiel beenden</translation>
+    </message>
 </context>
 <context>
     <name>Numbers</name>

@@ -146,6 +146,18 @@
         <source>End the game</source>
         <translation>Salir del juego</translation>
     </message>
+    <message>
+        <source>End the game?</source>
+        <translation>¿Salir del juego?</translation>
+    </message>
+    <message>
+        <source>No, back to the game</source>
+        <translation>No, volver al juego</translation>
+    </message>
+    <message>
+        <source>Yes, end the game</source>
+        <translation>Sí, salir del juego</translation>
+    </message>
 </context>
 <context>
     <name>Numbers</name>

@@ -146,6 +146,18 @@
         <source>End the game</source>
         <translation>Quitter le jeu</translation>
     </message>
+    <message>
+        <source>End the game?</source>
+        <translation>Quitter le jeu ?</translation>
+    </message>
+    <message>
+        <source>No, back to the game</source>
+        <translation>Non, retour au jeu</translation>
+    </message>
+    <message>
+        <source>Yes, end the game</source>
+        <translation>Oui, quitter le jeu</translation>
+    </message>
 </context>
 <context>
     <name>Numbers</name>
@@ -674,7 +686,7 @@
     </message>
     <message>
         <source>[Press any key to start]</source>
-        <translation>[Appuie sur une touche pour commencer]</translation>
+        <translation>[Appuie sur une touche pour jouer]</translation>
     </message>
     <message>
         <source>A game of eights for players who use one switch</source>

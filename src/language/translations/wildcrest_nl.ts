@@ -146,6 +146,18 @@
         <source>End the game</source>
         <translation>Spel beëindigen</translation>
     </message>
+    <message>
+        <source>End the game?</source>
+        <translation>Spel beëindigen?</translation>
+    </message>
+    <message>
+        <source>No, back to the game</source>
+        <translation>Nee, terug naar het spel</translation>
+    </message>
+    <message>
+        <source>Yes, end the game</source>
+        <translation>Ja, spel beëindigen</translation>
+    </message>
 </context>
 <context>
     <name>Numbers</name>

@@ -42,6 +42,13 @@ const QPixmap &PictureWidget::picture() const
     return picture_;
 }
 
+QRect PictureWidget::pictureArea() const
+{
+    if (picture().isNull())
+        return rect();
+    return QRect(QPoint(0, 0), picture().deviceIndependentSize().toSize()).intersected(rect());
+}
+
 void PictureWidget::paintEvent(QPaintEvent *)
 {
     if (picture().isNull())
@@ -110,6 +117,8 @@ QLabel *makeLabel(const ControlSpec &entry, QWidget *parent, double scale, Contr
     }
     if (entry.backColour)
         fillBackground(label, shownColour(*entry.backColour, Paint::Back, contrast));
+    if (entry.veil)
+        fillBackground(label, QColor(0, 0, 0, 160)); // the table shows through, dimmed
     if (entry.border) {
         label->setFrameStyle(QFrame::Box | QFrame::Plain);
         // A dark plate on the dark table needs a border that shows.

@@ -27,6 +27,9 @@ public:
     // or asked for.
     void setPicture(std::function<QPixmap()> later);
     const QPixmap &picture() const;
+    // Where the picture is drawn within the control: a card is narrower than
+    // its place. The whole control when it shows no picture.
+    QRect pictureArea() const;
 
 protected:
     void paintEvent(QPaintEvent *event) override;

@@ -22,13 +22,13 @@ OfferFrame::OfferFrame(QWidget *parent, int ring, QColor outer, QColor inner)
     hide();
 }
 
-void OfferFrame::frame(const QWidget *target)
+void OfferFrame::frame(const QWidget *target, QRect area)
 {
     QWidget *host = parentWidget();
     const QPoint topLeft =
         target->parentWidget() == host ? target->pos() : target->mapTo(host->window(), QPoint(0, 0)) - host->mapTo(host->window(), QPoint(0, 0));
     const int width = frameWidth();
-    setGeometry(QRect(topLeft, target->size()).adjusted(-width, -width, width, width));
+    setGeometry(area.translated(topLeft).adjusted(-width, -width, width, width));
     raise();
     show();
     update();

@@ -27,8 +27,9 @@ public:
         return 2 * ring_;
     }
 
-    // Frames `target` (a sibling or any widget of the same window) where it is now.
-    void frame(const QWidget *target);
+    // Frames `area` of `target` (a sibling or any widget of the same window)
+    // where it is now, above everything, so nothing beneath crosses it.
+    void frame(const QWidget *target, QRect area);
 
 protected:
     void paintEvent(QPaintEvent *event) override;

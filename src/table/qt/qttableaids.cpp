@@ -3,6 +3,7 @@
 // focus and names, the cue and the speech.
 #include "table/qt/qttableview.h"
 
+#include "table/qt/controlwidgets.h"
 #include "table/qt/offerframe.h"
 
 #include <QAccessible>
@@ -38,9 +39,11 @@ void QtTableView::nameControls()
 
 void QtTableView::placeOfferFrame()
 {
-    if (offered_ && !placed(*offered_).widget->isHidden())
-        offerFrame_->frame(placed(*offered_).widget);
-    else
+    if (offered_ && !placed(*offered_).widget->isHidden()) {
+        const QWidget *target = placed(*offered_).widget;
+        const auto *picture = dynamic_cast<const PictureWidget *>(target);
+        offerFrame_->frame(target, picture ? picture->pictureArea() : target->rect());
+    } else
         offerFrame_->hide();
 }
 
