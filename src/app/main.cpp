@@ -67,6 +67,7 @@ int main(int argc, char *argv[])
     if (line.then == CommandLine::Then::EditSettings) {
         SettingsDialog dialog(line.file);
         dialog.setSettings(line.settings);
+        dialog.showProblems(line.fileProblems);
         dialog.show();
         dialog.exec();
         return 0; // Cancel is an answer too, not a failure
