@@ -122,8 +122,10 @@ QString settingsFilePath()
 std::string problemText(const SettingsProblem &problem, const Wording &words)
 {
     std::string where;
-    if (!problem.lines.empty())
-        where = fill(words.translate("SettingsFile", problem.lines.size() == 1 ? "line %1" : "lines %1"), { lineList(problem.lines) }) + ": ";
+    if (!problem.lines.empty()) {
+        const char *lines = problem.lines.size() == 1 ? WILDCREST_TEXT("SettingsFile", "line %1") : WILDCREST_TEXT("SettingsFile", "lines %1");
+        where = fill(words.translate("SettingsFile", lines), { lineList(problem.lines) }) + ": ";
+    }
     return where + fill(words.translate("SettingsFile", problem.what), problem.args);
 }
 
