@@ -67,6 +67,7 @@ int main(int argc, char *argv[])
     if (line.then == CommandLine::Then::EditSettings) {
         SettingsDialog dialog(line.file);
         dialog.setSettings(line.settings);
+        dialog.showProblems(line.fileProblems);
         dialog.show();
         dialog.exec();
         return 0; // Cancel is an answer too, not a failure
@@ -75,7 +76,7 @@ int main(int argc, char *argv[])
     const std::string appdir = pictureFolder(QCoreApplication::applicationDirPath().toStdString());
 
     try {
-        QtTableView view(appdir, line.settings.look, words);
+        QtTableView view(appdir, lookOnScreen(line.settings.look, QGuiApplication::primaryScreen(), words, std::cerr), words);
         view.setSwitchWiring(line.settings.wiring());
         ClockFoldedRandom random(std::uint64_t(std::chrono::system_clock::now().time_since_epoch().count()));
         ScanRoom scan(view, line.settings);

@@ -50,6 +50,11 @@ const Wording &englishWording()
 
 std::string fill(std::string pattern, std::initializer_list<std::string> args)
 {
+    return fill(std::move(pattern), std::vector<std::string>(args));
+}
+
+std::string fill(std::string pattern, const std::vector<std::string> &args)
+{
     // One pass, so that an argument's own text is never read as a marker.
     std::string text;
     for (std::size_t i = 0; i < pattern.size(); ++i) {

@@ -45,6 +45,7 @@ const Wording &englishWording();
 
 // `pattern` with %1, %2 ... replaced by `args` in order.
 std::string fill(std::string pattern, std::initializer_list<std::string> args);
+std::string fill(std::string pattern, const std::vector<std::string> &args);
 
 // The languages the game has words for, English first.
 const std::vector<std::string> &gameLanguages();

@@ -4,6 +4,7 @@
 #include "table/controls.h"
 #include "table/layout.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 
@@ -24,6 +25,12 @@ double fitScale(int availableWidth, int availableHeight)
         if (std::lround(kWindowWidth * s / kTwipsPerPixel) <= availableWidth && std::lround(kWindowHeight * s / kTwipsPerPixel) <= availableHeight)
             best = s;
     return best;
+}
+
+double scaleOnScreen(const TableLook &look, int availableWidth, int availableHeight)
+{
+    const double largest = fitScale(availableWidth, availableHeight);
+    return look.fitScale ? largest : std::min(look.scale, largest);
 }
 
 double pictureScaleFor(double pixelScale)

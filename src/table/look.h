@@ -14,7 +14,7 @@ enum class Contrast { Standard, High };
 // designed: 921 x 633 pixels with 71 x 96 cards.
 struct TableLook {
     double scale = 1; // every position, font and picture grows by this
-    bool fitScale = false; // the largest table scale that fits the screen, chosen at start
+    bool fitScale = false; // the largest table scale that fits the screen: scaleOnScreen, before the window is made
     CardStyle cardStyle = CardStyle::Standard;
     bool fourColour = false; // spades black, hearts red, diamonds blue, clubs green
     Contrast contrast = Contrast::Standard;
@@ -36,6 +36,9 @@ std::string scaleText(double scale);
 // The largest table scale whose window fits in the given area (in pixels of
 // the screen), and 1 when none does.
 double fitScale(int availableWidth, int availableHeight);
+// The scale the table plays at in that area: the chosen one while its window
+// fits there; otherwise, and for fit, the largest that does.
+double scaleOnScreen(const TableLook &look, int availableWidth, int availableHeight);
 
 // The drawn picture scale to show at `pixelScale` pixels a table pixel: the
 // smallest drawn one at least that large, so pictures are only ever made

@@ -2,6 +2,7 @@
 # Sourced by the tests that play the real game on a bare X server: starts
 # Xvfb on a free display (no window manager) and the game on it, finds its
 # window, and gives the screen readers. Call: start_game NAME path/to/wildcrest [args]
+# The screen is 1280 x 800 unless xvfb_screen says otherwise ("1600x1200").
 set -uo pipefail
 
 work=$(mktemp -d)
@@ -30,7 +31,7 @@ fail() {
 start_xvfb() {
   for _ in 1 2 3; do
     exec 3>"$work/display"
-    Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+    Xvfb -displayfd 3 -screen 0 "${xvfb_screen:-1280x800}x24" -nolisten tcp >"$work/xvfb.log" 2>&1 &
     xvfb_pid=$!
     for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
     [ -s "$work/display" ] || fail "Xvfb did not start"

@@ -115,7 +115,7 @@ TEST(TableScale, TheFrameAndTheOutlinesGrowWithTheTable)
     EXPECT_EQ(shot.pixelColor(pile.center().x(), pile.top() - 1), OfferFrame::kInner);
 }
 
-TEST(TableScale, FitTakesTheLargestThatFitsTheScreen)
+TEST(TableScale, FitAndAScaleTooLargeTakeTheLargestThatFitsTheScreen)
 {
     EXPECT_EQ(fitScale(1280, 800), 1);
     EXPECT_EQ(fitScale(1920, 1040), 1.5); // 1382 x 950
@@ -123,6 +123,12 @@ TEST(TableScale, FitTakesTheLargestThatFitsTheScreen)
     EXPECT_EQ(fitScale(1841, 1266), 1.5);
     EXPECT_EQ(fitScale(3840, 2100), 3);
     EXPECT_EQ(fitScale(800, 600), 1) << "a screen too small still gets the table";
+
+    TableLook look = atScale(3);
+    EXPECT_EQ(scaleOnScreen(look, 1600, 1200), 1.5) << "no window larger than the screen";
+    EXPECT_EQ(scaleOnScreen(atScale(1.5), 3840, 2100), 1.5) << "a scale that fits stays";
+    look.fitScale = true;
+    EXPECT_EQ(scaleOnScreen(look, 1920, 1040), 1.5);
 }
 
 TEST(TableScale, PicturesForEachDensity)

@@ -2,11 +2,13 @@
 // The settings dialog's form as the option table makes it.
 #include "app/options.h"
 #include "app/qt/settingsdialog.h"
+#include "app/qt/settingsfile.h"
 #include "app/qt/switchtryout.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QDialogButtonBox>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -97,4 +99,48 @@ TEST(SettingsDialog, OnAShortScreenTheFormScrollsWithEveryRowWholeAndTheButtonsS
     ASSERT_FALSE(dialog.tryOut()->suggestionText().contains("After")) << dialog.tryOut()->suggestionText().toStdString();
     QApplication::processEvents();
     EXPECT_EQ(QRect(save->mapTo(&dialog, QPoint()), save->size()), saveOnOpen);
+}
+
+// Started from the desktop's menu, the game's error output is seen by no one:
+// what the file had wrong stands at the top of the dialog, whole on a short
+// screen, and a long list scrolls in a quarter of it.
+TEST(SettingsDialog, TheFilesProblemsStandAtTheTopWithTheirLinesAndTheScreensRoomBesideTheSize)
+{
+    QTemporaryDir dir;
+    const QString path = dir.path() + "/wildcrest.conf";
+    const auto dialogOn = [&](const QByteArray &file) {
+        QFile f(path);
+        EXPECT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(file);
+        f.close();
+        Settings settings;
+        const std::vector<SettingsProblem> problems = readSettingsFile(path, settings);
+        auto dialog = std::make_unique<SettingsDialog>(path);
+        dialog->setSettings(settings);
+        dialog->showProblems(problems);
+        dialog->show();
+        QApplication::processEvents();
+        return dialog;
+    };
+    auto dialog = dialogOn("speech=on\n# the player's\nscan-time=abc\nno setting\n");
+    const auto *shown = dialog->findChild<QLabel *>("problems");
+    ASSERT_TRUE(shown && shown->isVisible());
+    EXPECT_TRUE(shown->text().contains("Line 3: scan-time: ") && shown->text().contains("using the default 2")) << shown->text().toStdString();
+    EXPECT_TRUE(shown->text().contains("Line 4: some of it is not settings")) << shown->text().toStdString();
+    EXPECT_LT(shown->mapTo(dialog.get(), QPoint()).y(), dialog->editor("speech")->mapTo(dialog.get(), QPoint()).y());
+    EXPECT_GE(shown->parentWidget()->height(), shown->heightForWidth(shown->width())) << "a few problems are shown whole";
+    EXPECT_EQ(dialog->findChild<QLabel *>("screenRoom")->text(), "On this screen: up to 1 \u00D7");
+
+    QByteArray many;
+    for (int i = 0; i < 40; ++i)
+        many += "colour" + QByteArray::number(i) + "=red\n";
+    dialog = dialogOn(many);
+    const int screen = dialog->screen()->availableGeometry().height();
+    EXPECT_LE(dialog->findChild<QLabel *>("problems")->parentWidget()->height(), screen / 4);
+    EXPECT_LE(dialog->frameGeometry().height(), screen);
+    const QPushButton *save = dialog->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Save);
+    EXPECT_TRUE(dialog->rect().contains(QRect(save->mapTo(dialog.get(), QPoint()), save->size())));
+
+    dialog = dialogOn("speech=on\n");
+    EXPECT_FALSE(dialog->findChild<QLabel *>("problems")->isVisible());
 }

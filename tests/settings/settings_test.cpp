@@ -11,6 +11,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QWidget>
@@ -149,12 +150,13 @@ TEST_F(SettingsTest, ABadValueIsToldOnceAndOnlyItsKeyKeepsTheDefault)
     EXPECT_EQ(s.highlight, Highlight::LiftAndFrame);
     const std::string said = warnings.str();
     const std::string where = "wildcrest: " + path().toStdString() + ": ";
-    EXPECT_EQ(count(said, where + "scan-time: "), 1) << said;
+    EXPECT_EQ(count(said, where + "line 1: scan-time: "), 1) << said;
     EXPECT_EQ(count(said, "\"fast\"; using the default 2\n"), 1) << said;
-    EXPECT_EQ(count(said, where + "debounce: "), 1) << said;
-    EXPECT_EQ(count(said, where + "scale: scale must be 1, 1.5, 2, 2.5, 3 or fit, not \"1,5\"; using the default 1\n"), 1) << said;
-    EXPECT_EQ(count(said, where + "contrast: "), 1) << said;
+    EXPECT_EQ(count(said, where + "line 2: debounce: "), 1) << said;
+    EXPECT_EQ(count(said, where + "line 5: scale: scale must be 1, 1.5, 2, 2.5, 3 or fit, not \"1,5\"; using the default 1\n"), 1) << said;
+    EXPECT_EQ(count(said, where + "line 6: contrast: "), 1) << said;
     EXPECT_EQ(count(said, "\n"), 4) << said;
+    EXPECT_LT(said.find("scan-time: "), said.find("contrast: ")) << "in the order of the file";
 }
 
 TEST_F(SettingsTest, TheSwitchOptionsOfTheFileAndTheirMistakes)
@@ -172,21 +174,22 @@ TEST_F(SettingsTest, TheSwitchOptionsOfTheFileAndTheirMistakes)
     EXPECT_FALSE(s.mouseSwitch);
     const std::string said = warnings.str();
     const std::string where = "wildcrest: " + path().toStdString() + ": ";
-    EXPECT_EQ(count(said, where + "joystick-switch: "), 1) << said;
-    EXPECT_EQ(count(said, where + "second-switch: "), 1) << said;
+    EXPECT_EQ(count(said, where + "line 1: joystick-switch: "), 1) << said;
+    EXPECT_EQ(count(said, where + "line 2: second-switch: "), 1) << said;
     EXPECT_EQ(count(said, "\"key:F99\"; using the default none\n"), 1) << said;
     EXPECT_EQ(count(said, "\n"), 2) << said;
 }
 
-TEST_F(SettingsTest, AnUnknownKeyIsToldAndTheRestTaken)
+TEST_F(SettingsTest, AnUnknownKeyAndALineOfNoSettingAreToldWithTheirLinesAndTheRestTaken)
 {
-    writeFile("colour=red\nspeech=on\n[sound]\ncue=on\n");
+    writeFile("colour=red\nspeech=on\nplay it louder\n[sound]\ncue=on\n\n; the player's\nalso no setting\n");
     const Settings s = readFile();
     EXPECT_TRUE(s.speech);
     EXPECT_FALSE(s.soundCue);
     const std::string said = warnings.str();
-    EXPECT_EQ(count(said, path().toStdString() + ": colour: there is no such option"), 1) << said;
-    EXPECT_EQ(count(said, path().toStdString() + ": sound/cue: there is no such option"), 1) << said;
+    EXPECT_EQ(count(said, path().toStdString() + ": line 1: colour: there is no such option"), 1) << said;
+    EXPECT_EQ(count(said, path().toStdString() + ": line 5: sound/cue: there is no such option"), 1) << said;
+    EXPECT_EQ(count(said, path().toStdString() + ": lines 3, 8: some of it is not settings"), 1) << said;
 }
 
 TEST_F(SettingsTest, AGarbageFileIsToldOnceAndPlaysWithTheDefaults)
@@ -197,7 +200,8 @@ TEST_F(SettingsTest, AGarbageFileIsToldOnceAndPlaysWithTheDefaults)
     writeFile(garbage);
     const Settings s = readFile();
     EXPECT_EQ(texts(s), texts(Settings {}));
-    EXPECT_EQ(count(warnings.str(), "wildcrest: " + path().toStdString() + ": some of it is not settings"), 1) << warnings.str();
+    EXPECT_EQ(count(warnings.str(), "some of it is not settings"), 1) << warnings.str();
+    EXPECT_EQ(warnings.str().rfind("wildcrest: " + path().toStdString() + ": line", 0), 0u) << warnings.str();
     EXPECT_LE(count(warnings.str(), "\n"), 3) << "garbage is not to be listed line by line:\n" << warnings.str();
 }
 
@@ -383,7 +387,12 @@ TEST_F(SettingsTest, AWrongOptionEndsWithItsNameAndTheUsage)
              { "--menu-hold=1" },
              { "--menu-hold=10.5" },
              { "--language=pt" },
-             { "--language=DE" } }) {
+             { "--language=DE" },
+             // Words that are no option are not passed over.
+             { "scan-time=3" },
+             { "-scan-time=3" },
+             { "speech" },
+             { "-platformx" } }) {
         warnings.str("");
         const CommandLine line = run(args);
         EXPECT_EQ(line.then, CommandLine::Then::Exit) << args[0];
@@ -421,9 +430,10 @@ TEST_F(SettingsTest, StepScanningWithoutASecondSwitchIsRefused)
 
 TEST_F(SettingsTest, QtsOwnArgumentsAreLeftToIt)
 {
-    const CommandLine line = run({ "-platform", "offscreen", "--sound-cue=on" });
+    const CommandLine line = run({ "-platform", "offscreen", "-style=Fusion", "-reverse", "-session", "1a2b", "-name", "wild", "--sound-cue=on" });
     EXPECT_EQ(line.then, CommandLine::Then::Play);
     EXPECT_TRUE(line.settings.soundCue);
+    EXPECT_EQ(warnings.str(), "");
 }
 
 TEST_F(SettingsTest, TheDialogWillNotSaveStepScanningWithoutASecondSwitch)
@@ -555,6 +565,8 @@ TEST_F(SettingsTest, TheProgramsExitStatuses)
     EXPECT_TRUE(said.contains("--no-such-thing") && said.contains("Usage:")) << said.toStdString();
     EXPECT_EQ(status({ "--scan-time=0" }, &said), 2);
     EXPECT_TRUE(said.contains("scan-time") && said.contains("Usage:")) << said.toStdString();
+    EXPECT_EQ(status({ "scan-time=3" }, &said), 2);
+    EXPECT_TRUE(said.contains("--scan-time=3") && said.contains("Usage:")) << said.toStdString();
 }
 
 TEST(Desktop, OnlyAMissingDisplayAndWaylandWithNoPlatformNamedIsNoDesktop)
@@ -574,6 +586,20 @@ TEST(Desktop, OnlyAMissingDisplayAndWaylandWithNoPlatformNamedIsNoDesktop)
     EXPECT_FALSE(missingDesktop({}, lookup({ { "WAYLAND_DISPLAY", "wayland-0" } })).has_value());
     EXPECT_FALSE(missingDesktop({}, lookup({ { "QT_QPA_PLATFORM", "offscreen" } })).has_value());
     EXPECT_FALSE(missingDesktop({ "-platform", "offscreen" }, lookup({})).has_value());
+}
+
+// The offscreen screen has room for 800 x 800, less than the table at 1.
+TEST(Desktop, AScaleTooLargeForTheScreenPlaysAtTheLargestThatFitsAndIsToldButFitIsNoNews)
+{
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    ASSERT_EQ(screen->availableGeometry().size(), QSize(800, 800));
+    TableLook look;
+    look.scale = 3;
+    std::ostringstream told;
+    EXPECT_EQ(lookOnScreen(look, screen, englishWording(), told).scale, 1);
+    look.fitScale = true;
+    EXPECT_FALSE(lookOnScreen(look, screen, englishWording(), told).fitScale);
+    EXPECT_EQ(told.str(), "wildcrest: scale 3 does not fit this screen (800 \u00D7 800 available); playing at 1\n");
 }
 
 // The real program started with no desktop at all, as over ssh.

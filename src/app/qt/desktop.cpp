@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/qt/desktop.h"
 
+#include <QScreen>
 #include <QtGlobal>
 
 #include <cstdlib>
@@ -54,6 +55,22 @@ std::optional<std::string> missingDesktop(const std::vector<std::string> &args, 
     return "wildcrest: needs a graphical desktop to open its window, and there is none here:\n"
            "neither DISPLAY (X11) nor WAYLAND_DISPLAY (Wayland) is set. Start it from the\n"
            "desktop's menu or a terminal on the desktop, not over a plain remote shell.\n";
+}
+
+TableLook lookOnScreen(const TableLook &chosen, const QScreen *screen, const Wording &words, std::ostream &told)
+{
+    TableLook look = chosen;
+    look.fitScale = false;
+    if (!screen)
+        return look;
+    const QSize room = screen->availableGeometry().size();
+    look.scale = scaleOnScreen(chosen, room.width(), room.height());
+    if (!chosen.fitScale && look.scale != chosen.scale)
+        told << "wildcrest: "
+             << fill(words.translate("Messages", "scale %1 does not fit this screen (%2 × %3 available); playing at %4"),
+                    { scaleText(chosen.scale), std::to_string(room.width()), std::to_string(room.height()), scaleText(look.scale) })
+             << std::endl;
+    return look;
 }
 
 DesktopStartGuard::DesktopStartGuard()

@@ -1,10 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "language/wording.h"
+#include "table/look.h"
+
 #include <functional>
 #include <optional>
+#include <ostream>
 #include <string>
 #include <vector>
+
+class QScreen;
 
 namespace wildcrest
 {
@@ -29,5 +35,11 @@ public:
     DesktopStartGuard(const DesktopStartGuard &) = delete;
     DesktopStartGuard &operator=(const DesktopStartGuard &) = delete;
 };
+
+// The look the table plays in on `screen`, whose window is never larger than
+// the screen's room: fit, and a scale too large for it, play at the largest
+// scale that fits. A scale that did not fit is told on `told`, in the
+// language of `words`. No screen: the look as chosen, fit at 1.
+TableLook lookOnScreen(const TableLook &chosen, const QScreen *screen, const Wording &words, std::ostream &told);
 
 } // namespace wildcrest

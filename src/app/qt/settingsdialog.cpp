@@ -6,6 +6,7 @@
 #include "app/qt/settingsfile.h"
 #include "app/qt/switchtryout.h"
 #include "language/qt/qtwording.h"
+#include "table/look.h"
 
 #include <QDialogButtonBox>
 #include <QFile>
@@ -19,6 +20,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <iterator>
 #include <tuple>
 
 namespace wildcrest
@@ -59,9 +61,12 @@ SettingsDialog::SettingsDialog(QString path, QWidget *parent)
     , tryOut_(new SwitchTryOut(this))
     , scroll_(new QScrollArea(this))
     , form_(new QFormLayout(new QWidget))
+    , problems_(new QLabel)
+    , problemsArea_(new QScrollArea(this))
 {
     setWindowTitle(tr("Wildcrest settings"));
     addRows();
+    noteScreenRoom();
     scroll_->setWidget(form_->parentWidget());
     scroll_->setWidgetResizable(true);
     scroll_->setFrameShape(QFrame::NoFrame);
@@ -75,6 +80,15 @@ SettingsDialog::SettingsDialog(QString path, QWidget *parent)
     auto *where = new QLabel(tr("For the player, saved in %1. Options given on the command line win over these.").arg(path_.toHtmlEscaped()), this);
     where->setWordWrap(true);
     layout->addWidget(where);
+    problems_->setObjectName("problems");
+    problems_->setWordWrap(true);
+    problems_->setTextFormat(Qt::RichText);
+    problems_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    problemsArea_->setWidget(problems_);
+    problemsArea_->setWidgetResizable(true);
+    problemsArea_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    problemsArea_->hide();
+    layout->addWidget(problemsArea_);
     layout->addWidget(tryOut_);
     layout->addWidget(scroll_, 1); // takes what the try-out's suggestion needs, so the buttons never move
     layout->addWidget(buttons);
@@ -90,11 +104,20 @@ SettingsDialog::~SettingsDialog() = default;
 void SettingsDialog::fitTheScreen()
 {
     QWidget *page = scroll_->widget();
-    scroll_->setMinimumWidth(page->sizeHint().width() + scroll_->verticalScrollBar()->sizeHint().width());
+    const int scrollBar = scroll_->verticalScrollBar()->sizeHint().width();
+    scroll_->setMinimumWidth(page->sizeHint().width() + scrollBar);
+    const int screenHeight = screen()->availableGeometry().height();
+    if (!problemsArea_->isHidden()) {
+        // Every problem in sight, wrapped to the dialog's width, unless they would take more than a quarter of the screen.
+        const QMargins margins = layout()->contentsMargins();
+        const int frame = 2 * problemsArea_->frameWidth();
+        const int width = sizeHint().width() - margins.left() - margins.right() - frame - scrollBar;
+        problemsArea_->setFixedHeight(std::min(problems_->heightForWidth(width) + frame, screenHeight / 4));
+    }
     // The window manager's title bar and frame, which no one can ask for before the window is shown.
     constexpr int kWindowFrame = 48;
     const int wholeForm = sizeHint().height() - scroll_->sizeHint().height() + page->sizeHint().height();
-    resize(sizeHint().width(), std::min(wholeForm, screen()->availableGeometry().height() - kWindowFrame));
+    resize(sizeHint().width(), std::min(wholeForm, screenHeight - kWindowFrame));
 }
 
 void SettingsDialog::addRows()
@@ -108,6 +131,36 @@ void SettingsDialog::addRows()
             }
     for (const Row &row : rows_)
         row.field->onChange([this] { settingsChanged(); });
+}
+
+void SettingsDialog::noteScreenRoom()
+{
+    const QSize room = screen()->availableGeometry().size();
+    const double largest = fitScale(room.width(), room.height());
+    if (largest == *std::max_element(std::begin(kTableScales), std::end(kTableScales)))
+        return;
+    QWidget *sizes = editor("scale");
+    auto *note = new QLabel(tr("On this screen: up to %1 ×").arg(QString::fromStdString(scaleText(largest))), sizes->parentWidget());
+    note->setObjectName("screenRoom");
+    sizes->setAccessibleDescription(note->text());
+    int row = 0;
+    QFormLayout::ItemRole role {};
+    form_->getWidgetPosition(sizes, &row, &role);
+    form_->insertRow(row + 1, static_cast<QWidget *>(nullptr), note);
+}
+
+void SettingsDialog::showProblems(const std::vector<SettingsProblem> &problems)
+{
+    problemsArea_->setVisible(!problems.empty());
+    QString list;
+    for (const SettingsProblem &problem : problems) {
+        QString text = QString::fromStdString(problemText(problem, InstalledWording {}));
+        text[0] = text[0].toUpper();
+        list += "<li>" + text.toHtmlEscaped() + "</li>";
+    }
+    problems_->setText("<b>" + tr("Some of the settings file could not be taken; the fields show what the game plays with instead:").toHtmlEscaped()
+        + "</b><ul>" + list + "</ul>");
+    fitTheScreen();
 }
 
 OptionField *SettingsDialog::fieldOf(const std::string &name) const

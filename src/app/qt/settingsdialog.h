@@ -13,6 +13,7 @@
 #include <vector>
 
 class QFormLayout;
+class QLabel;
 class QScrollArea;
 
 namespace wildcrest
@@ -20,6 +21,7 @@ namespace wildcrest
 
 class OptionField;
 struct OptionInfo;
+struct SettingsProblem;
 class SwitchTryOut;
 
 // The settings for one player, edited by the person who sets up the computer
@@ -28,6 +30,7 @@ class SwitchTryOut;
 //
 //     SettingsDialog dialog(settingsFilePath());
 //     dialog.setSettings(fromTheFile);
+//     dialog.showProblems(whatTheFileHadWrong);
 //     dialog.exec();
 class SettingsDialog : public QDialog
 {
@@ -39,6 +42,10 @@ public:
 
     void setSettings(const Settings &settings);
     Settings settings() const;
+    // What the settings file had that the game does not take, each with its
+    // lines, at the top of the dialog: whoever set the game up from the
+    // desktop's menu sees no error output.
+    void showProblems(const std::vector<SettingsProblem> &problems);
     // Writes the file; returns what went wrong, or "". A file changed by something
     // else since the dialog opened (or last saved) is not written over at once:
     // that is said, and the next save replaces it.
@@ -60,6 +67,8 @@ private:
         std::unique_ptr<OptionField> field;
     };
     void addRows();
+    // Under the table size, where the screen has no room for every one: the largest it has.
+    void noteScreenRoom();
     // Every row at its natural height: the whole form, or as much as the screen has room for, the rest scrolled to.
     void fitTheScreen();
     OptionField *fieldOf(const std::string &name) const;
@@ -72,6 +81,8 @@ private:
     SwitchTryOut *tryOut_;
     QScrollArea *scroll_;
     QFormLayout *form_; // on the page the scroll area shows
+    QLabel *problems_;
+    QScrollArea *problemsArea_; // a long list scrolls, so the form keeps its room
     std::vector<Row> rows_;
     Settings tuned_; // what the try-out was last tuned for
 };

@@ -14,6 +14,9 @@
 #include <QStringList>
 
 #include <algorithm>
+#include <map>
+#include <optional>
+#include <set>
 #include <sstream>
 
 namespace wildcrest
@@ -50,21 +53,58 @@ namespace
         return name.match(key).hasMatch();
     }
 
-    // Lines that are neither blank, a comment, a [section] nor name=value: QSettings
-    // passes over them without a word.
-    bool hasStrayLines(const QByteArray &bytes)
+    bool isCommentOrSection(const QByteArray &line)
     {
-        for (const QByteArray &raw : bytes.split('\n')) {
-            const QByteArray line = raw.trimmed();
-            if (line.isEmpty() || line.startsWith(';') || line.startsWith('#'))
-                continue;
-            if (line.startsWith('[') && line.endsWith(']'))
-                continue;
-            if (!line.contains('='))
-                return true;
-        }
-        return false;
+        return line.isEmpty() || line.startsWith(';') || line.startsWith('#') || (line.startsWith('[') && line.endsWith(']'));
     }
+
+    // The lines that are neither blank, a comment, a [section] nor name=value:
+    // QSettings passes over them without a word.
+    std::vector<int> strayLines(const QByteArray &bytes)
+    {
+        std::vector<int> stray;
+        const QList<QByteArray> lines = bytes.split('\n');
+        for (int i = 0; i < int(lines.size()); ++i) {
+            const QByteArray line = lines[i].trimmed();
+            if (!isCommentOrSection(line) && !line.contains('='))
+                stray.push_back(i + 1);
+        }
+        return stray;
+    }
+
+    // The line of each key as QSettings names it ("sound/cue" in [sound]); the
+    // last, as the last one is the one taken.
+    std::map<QString, int> keyLines(const QByteArray &bytes)
+    {
+        std::map<QString, int> at;
+        QString section;
+        const QList<QByteArray> lines = bytes.split('\n');
+        for (int i = 0; i < int(lines.size()); ++i) {
+            const QByteArray line = lines[i].trimmed();
+            if (line.startsWith('[') && line.endsWith(']')) {
+                section = QString::fromUtf8(line.mid(1, line.size() - 2)).trimmed();
+                section = section.compare("General", Qt::CaseInsensitive) == 0 ? QString() : section + "/";
+            } else if (!isCommentOrSection(line) && line.contains('='))
+                at[section + QString::fromUtf8(line.left(line.indexOf('=')).trimmed())] = i + 1;
+        }
+        return at;
+    }
+
+    // A list of line numbers as a problem names them: "3, 7, 9"; a long one cut short.
+    std::string lineList(const std::vector<int> &lines)
+    {
+        constexpr std::size_t kNamed = 10;
+        std::string list;
+        for (std::size_t i = 0; i < std::min(lines.size(), kNamed); ++i)
+            list += (i ? ", " : "") + std::to_string(lines[i]);
+        return lines.size() > kNamed ? list + ", \u2026" : list;
+    }
+
+    // What the reading found, and where each key stands, for a conflict found later.
+    struct FileRead {
+        std::vector<SettingsProblem> problems;
+        std::map<QString, int> keyLines;
+    };
 
     const char *kVersion = WILDCREST_VERSION;
 
@@ -79,59 +119,109 @@ QString settingsFilePath()
     return base + "/wildcrest/wildcrest.conf";
 }
 
+std::string problemText(const SettingsProblem &problem, const Wording &words)
+{
+    std::string where;
+    if (!problem.lines.empty()) {
+        const char *lines = problem.lines.size() == 1 ? WILDCREST_TEXT("SettingsFile", "line %1") : WILDCREST_TEXT("SettingsFile", "lines %1");
+        where = fill(words.translate("SettingsFile", lines), { lineList(problem.lines) }) + ": ";
+    }
+    return where + fill(words.translate("SettingsFile", problem.what), problem.args);
+}
+
 namespace
 {
 
-    void settleFromFile(const QString &path, Settings &settings, std::ostream &warnings)
+    FileRead readFile(const QString &path, Settings &settings)
+    {
+        FileRead read;
+        const auto problem = [&](std::vector<int> lines, const char *what, std::vector<std::string> args = {}) {
+            read.problems.push_back({ std::move(lines), what, std::move(args) });
+        };
+        const QFileInfo info(path);
+        if (!info.exists())
+            return read; // nothing was given: nothing is read
+        // A folder, a pipe or a device in its place could not be settings, and a pipe would never end.
+        QFile probe(path);
+        if (!info.isFile() || !probe.open(QIODevice::ReadOnly)) {
+            problem({}, WILDCREST_TEXT("SettingsFile", "cannot be read as a file; using the defaults"));
+            return read;
+        }
+        // Read no further than a settings file can be: a huge file is a mistake, not settings.
+        const QByteArray bytes = probe.read(kMaxSettingsFileBytes + 1);
+        probe.close();
+        if (bytes.size() > kMaxSettingsFileBytes) {
+            problem({},
+                WILDCREST_TEXT("SettingsFile", "is larger than %1 KiB, so it cannot be settings; using the defaults"),
+                { std::to_string(kMaxSettingsFileBytes / 1024) });
+            return read;
+        }
+
+        read.keyLines = keyLines(bytes);
+        const auto linesOf = [&](const QString &key) {
+            const auto at = read.keyLines.find(key);
+            return at == read.keyLines.end() ? std::vector<int> {} : std::vector<int> { at->second };
+        };
+        QSettings file(path, QSettings::IniFormat);
+        std::vector<int> notSettings = strayLines(bytes);
+        bool garbled = file.status() != QSettings::NoError || !notSettings.empty();
+        for (const QString &key : file.allKeys()) {
+            const std::string name = key.toStdString();
+            const OptionInfo *option = optionNamed(name);
+            if (!option) {
+                if (looksLikeAName(key))
+                    problem(linesOf(key), WILDCREST_TEXT("SettingsFile", "%1: there is no such option; it is left out"), { name });
+                else { // told once for all, below
+                    garbled = true;
+                    for (int line : linesOf(key))
+                        notSettings.push_back(line);
+                }
+                continue;
+            }
+            const std::string error = applyChecked(settings, name, valueText(file.value(key)));
+            if (!error.empty())
+                problem(linesOf(key), WILDCREST_TEXT("SettingsFile", "%1: %2; using the default %3"), { name, error, option->defaultValue });
+        }
+        if (garbled) {
+            std::sort(notSettings.begin(), notSettings.end());
+            notSettings.erase(std::unique(notSettings.begin(), notSettings.end()), notSettings.end());
+            problem(notSettings, WILDCREST_TEXT("SettingsFile", "some of it is not settings (lines of name=value); that part is left out"));
+        }
+        std::stable_sort(read.problems.begin(), read.problems.end(), [](const SettingsProblem &a, const SettingsProblem &b) { return a.lines < b.lines; });
+        return read;
+    }
+
+    // Options of the file that cannot go together are put back to their defaults.
+    void settleFromFile(FileRead &read, Settings &settings)
     {
         if (const std::string conflict = settingsConflict(settings); !conflict.empty()) {
-            warnings << "wildcrest: " << path.toStdString() << ": " << conflict << "; using scan-method=auto" << std::endl;
+            const auto at = read.keyLines.find("scan-method");
+            read.problems.push_back({ at == read.keyLines.end() ? std::vector<int> {} : std::vector<int> { at->second },
+                WILDCREST_TEXT("SettingsFile", "%1; using scan-method=auto"),
+                { conflict } });
             settleConflict(settings);
         }
     }
 
+    void tell(const QString &path, const std::vector<SettingsProblem> &problems, std::ostream &warnings)
+    {
+        for (const SettingsProblem &problem : problems)
+            warnings << "wildcrest: " << path.toStdString() << ": " << problemText(problem, englishWording()) << std::endl;
+    }
+
 } // namespace
+
+std::vector<SettingsProblem> readSettingsFile(const QString &path, Settings &settings, bool settle)
+{
+    FileRead read = readFile(path, settings);
+    if (settle)
+        settleFromFile(read, settings);
+    return read.problems;
+}
 
 void readSettingsFile(const QString &path, Settings &settings, std::ostream &warnings, bool settle)
 {
-    const QFileInfo info(path);
-    if (!info.exists())
-        return; // nothing was given: nothing is read
-    const std::string where = "wildcrest: " + path.toStdString() + ": ";
-    // A folder, a pipe or a device in its place could not be settings, and a pipe would never end.
-    QFile probe(path);
-    if (!info.isFile() || !probe.open(QIODevice::ReadOnly)) {
-        warnings << where << "cannot be read as a file; using the defaults" << std::endl;
-        return;
-    }
-    // Read no further than a settings file can be: a huge file is a mistake, not settings.
-    const QByteArray bytes = probe.read(kMaxSettingsFileBytes + 1);
-    probe.close();
-    if (bytes.size() > kMaxSettingsFileBytes) {
-        warnings << where << "is larger than " << kMaxSettingsFileBytes / 1024 << " KiB, so it cannot be settings; using the defaults" << std::endl;
-        return;
-    }
-
-    QSettings file(path, QSettings::IniFormat);
-    bool garbled = file.status() != QSettings::NoError || hasStrayLines(bytes);
-    for (const QString &key : file.allKeys()) {
-        const std::string name = key.toStdString();
-        const OptionInfo *option = optionNamed(name);
-        if (!option) {
-            if (looksLikeAName(key))
-                warnings << where << name << ": there is no such option; it is left out" << std::endl;
-            else
-                garbled = true; // told once for all, below
-            continue;
-        }
-        const std::string error = applyChecked(settings, name, valueText(file.value(key)));
-        if (!error.empty())
-            warnings << where << name << ": " << error << "; using the default " << option->defaultValue << std::endl;
-    }
-    if (garbled)
-        warnings << where << "some of it is not settings (lines of name=value); that part is left out" << std::endl;
-    if (settle)
-        settleFromFile(path, settings, warnings);
+    tell(path, readSettingsFile(path, settings, settle), warnings);
 }
 
 std::string writeSettingsFile(const QString &path, const Settings &settings)
@@ -176,12 +266,46 @@ std::string usageText(const Wording &words)
 namespace
 {
 
+    // The number of words a Qt argument is (-platform offscreen: 2, -reverse: 1), or
+    // none when `arg` is not one of Qt's. Qt takes "--platform" as "-platform",
+    // but with two dashes these are the game's own.
+    std::optional<int> qtArgumentWords(const std::string &arg)
+    {
+        static const std::set<std::string> withAValue { "platform",
+            "platformpluginpath",
+            "platformtheme",
+            "plugin",
+            "qwindowgeometry",
+            "qwindowicon",
+            "qwindowtitle",
+            "session",
+            "style",
+            "stylesheet",
+            "display",
+            "geometry",
+            "icon",
+            "name",
+            "title",
+            "visual" };
+        static const std::set<std::string> alone { "reverse", "testability", "widgetcount", "nograb", "dograb", "sync" };
+        if (arg.size() < 2 || arg[0] != '-' || arg[1] == '-')
+            return std::nullopt;
+        const std::size_t equals = arg.find('=');
+        const std::string name = arg.substr(1, equals == std::string::npos ? std::string::npos : equals - 1);
+        if (name == "qmljsdebugger" || (equals != std::string::npos && withAValue.count(name)))
+            return 1;
+        if (withAValue.count(name))
+            return 2;
+        if (alone.count(name))
+            return 1;
+        return std::nullopt;
+    }
+
     // The language to tell the usage in: the command line's, the settings file's, or the desktop's.
     QtWording usageWording(const std::vector<std::string> &args)
     {
         Settings settings;
-        std::ostringstream ignored;
-        readSettingsFile(settingsFilePath(), settings, ignored, false);
+        readSettingsFile(settingsFilePath(), settings, false); // its problems are told when the game starts
         for (const std::string &arg : args)
             if (arg.rfind("--language=", 0) == 0)
                 applySetting(settings, "language", arg.substr(11));
@@ -200,9 +324,19 @@ CommandLine readCommandLine(const std::vector<std::string> &args, std::ostream &
         line.status = 2;
         return line;
     };
-    for (const std::string &arg : args) {
-        if (arg.rfind("--", 0) != 0)
-            continue; // Qt's own (-platform offscreen, ...)
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string &arg = args[i];
+        if (const std::optional<int> words = qtArgumentWords(arg)) {
+            i += *words - 1; // Qt's own (-platform offscreen, ...)
+            continue;
+        }
+        if (arg.rfind("--", 0) != 0) {
+            // Not to be passed over: the game would start without what was meant.
+            const std::string bare = arg.substr(std::min(arg.find_first_not_of('-'), arg.size()));
+            if (optionNamed(bare.substr(0, bare.find('='))))
+                return fail(arg + " is not an option: options start with two dashes, --" + bare);
+            return fail("\"" + arg + "\" is not an option: options are written --NAME=VALUE");
+        }
         if (arg == "--help") {
             out << usageText(usageWording(args));
             line.then = CommandLine::Then::Exit;
@@ -235,7 +369,7 @@ CommandLine readCommandLine(const std::vector<std::string> &args, std::ostream &
             return fail("--" + name + ": " + error);
     }
     line.file = settingsFilePath();
-    readSettingsFile(line.file, line.settings, err, false);
+    FileRead read = readFile(line.file, line.settings);
     bool namesTheScan = false;
     for (const auto &[name, value] : given) {
         applySetting(line.settings, name, value);
@@ -244,7 +378,9 @@ CommandLine readCommandLine(const std::vector<std::string> &args, std::ostream &
     // A conflict the command line made stops it; one left from the file is told as the file's.
     if (const std::string conflict = settingsConflict(line.settings); !conflict.empty() && namesTheScan)
         return fail(conflict);
-    settleFromFile(line.file, line.settings, err);
+    settleFromFile(read, line.settings);
+    line.fileProblems = std::move(read.problems);
+    tell(line.file, line.fileProblems, err);
     return line;
 }
 

@@ -20,12 +20,26 @@ constexpr qint64 kMaxSettingsFileBytes = 64 * 1024;
 // $XDG_CONFIG_HOME/wildcrest/wildcrest.conf, or ~/.config/wildcrest/wildcrest.conf.
 QString settingsFilePath();
 
-// Takes every good value of the INI file at `path` over `settings`. A file that
-// is not there changes nothing; a bad value, an unknown key or an unreadable
-// file is told once on `warnings`, and the setting keeps what it had. Options
-// that cannot go together (step scanning without a second switch) are told and
-// put back to their defaults, unless `settle` is false because the command
-// line may still mend them.
+// Something in the settings file that the game does not take, and what it
+// plays with instead.
+struct SettingsProblem {
+    std::vector<int> lines; // the lines of the file it is about, from 1; none: the file as a whole
+    const char *what = ""; // English, marked for the translators in context "SettingsFile"
+    std::vector<std::string> args; // the %1, %2 ... of `what`, as the file and the options write them
+};
+// The problem in the language of `words`, its lines first:
+// "line 4: scan-time: scan-time must be ..., not "abc"; using the default 2".
+std::string problemText(const SettingsProblem &problem, const Wording &words);
+
+// Takes every good value of the INI file at `path` over `settings`, and
+// returns what it did not take, each problem once, in the order of the file.
+// A file that is not there changes nothing; with a bad value, an unknown key
+// or an unreadable file the setting keeps what it had. Options that cannot go
+// together (step scanning without a second switch) are put back to their
+// defaults, unless `settle` is false because the command line may still mend
+// them.
+std::vector<SettingsProblem> readSettingsFile(const QString &path, Settings &settings, bool settle = true);
+// The same, each problem told on `warnings` as a line "wildcrest: PATH: line 4: ...".
 void readSettingsFile(const QString &path, Settings &settings, std::ostream &warnings, bool settle = true);
 
 // Writes every option to the file, making its folder; returns what went wrong, or "".
@@ -38,12 +52,13 @@ struct CommandLine {
     int status = 0; // the exit status, for Exit
     Settings settings;
     QString file; // the settings file read
+    std::vector<SettingsProblem> fileProblems; // what it did not take, told on `err` as well
 };
 
 // Reads the settings file, then the options of `args` (without the program's
 // name) over it. --help and --version are answered on `out`; a bad option ends
-// with its message and the usage on `err` and status 2. Arguments that do not
-// start with "--" are left to Qt.
+// with its message and the usage on `err` and status 2, as does any word that
+// is not an option. Qt's own arguments (-platform offscreen, ...) are left to it.
 CommandLine readCommandLine(const std::vector<std::string> &args, std::ostream &out, std::ostream &err);
 
 // The usage text: every option with its values, default and meaning.

@@ -160,6 +160,13 @@
     </message>
 </context>
 <context>
+    <name>Messages</name>
+    <message>
+        <source>scale %1 does not fit this screen (%2 × %3 available); playing at %4</source>
+        <translation>Größe %1 passt nicht auf diesen Bildschirm (%2 × %3 verfügbar); gespielt wird in Größe %4</translation>
+    </message>
+</context>
+<context>
     <name>Numbers</name>
     <message>
         <source>.</source>
@@ -510,6 +517,49 @@
     <message>
         <source>First press stops, second press takes (two-step)</source>
         <translation>Erster Druck hält an, zweiter Druck wählt (two-step)</translation>
+    </message>
+    <message>
+        <source>On this screen: up to %1 ×</source>
+        <translation>Auf diesem Bildschirm: bis %1 ×</translation>
+    </message>
+    <message>
+        <source>Some of the settings file could not be taken; the fields show what the game plays with instead:</source>
+        <translation>Einiges aus der Einstellungsdatei konnte nicht übernommen werden; die Felder zeigen, womit das Spiel stattdessen spielt:</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsFile</name>
+    <message>
+        <source>cannot be read as a file; using the defaults</source>
+        <translation>kann nicht als Datei gelesen werden; es gelten die Standardwerte</translation>
+    </message>
+    <message>
+        <source>is larger than %1 KiB, so it cannot be settings; using the defaults</source>
+        <translation>ist größer als %1 KiB und kann daher keine Einstellungen sein; es gelten die Standardwerte</translation>
+    </message>
+    <message>
+        <source>%1: there is no such option; it is left out</source>
+        <translation>%1: Diese Option gibt es nicht; sie wird übergangen</translation>
+    </message>
+    <message>
+        <source>%1: %2; using the default %3</source>
+        <translation>%1: %2; es gilt der Standardwert %3</translation>
+    </message>
+    <message>
+        <source>some of it is not settings (lines of name=value); that part is left out</source>
+        <translation>ein Teil davon sind keine Einstellungen (Zeilen der Form Name=Wert); dieser Teil wird übergangen</translation>
+    </message>
+    <message>
+        <source>%1; using scan-method=auto</source>
+        <translation>%1; es gilt scan-method=auto</translation>
+    </message>
+    <message>
+        <source>line %1</source>
+        <translation>Zeile %1</translation>
+    </message>
+    <message>
+        <source>lines %1</source>
+        <translation>Zeilen %1</translation>
     </message>
 </context>
 <context>

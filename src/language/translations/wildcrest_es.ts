@@ -160,6 +160,13 @@
     </message>
 </context>
 <context>
+    <name>Messages</name>
+    <message>
+        <source>scale %1 does not fit this screen (%2 × %3 available); playing at %4</source>
+        <translation>el tamaño %1 no cabe en esta pantalla (%2 × %3 disponibles); se juega con el tamaño %4</translation>
+    </message>
+</context>
+<context>
     <name>Numbers</name>
     <message>
         <source>.</source>
@@ -510,6 +517,49 @@
     <message>
         <source>First press stops, second press takes (two-step)</source>
         <translation>La primera pulsación detiene, la segunda elige (two-step)</translation>
+    </message>
+    <message>
+        <source>On this screen: up to %1 ×</source>
+        <translation>En esta pantalla: hasta %1 ×</translation>
+    </message>
+    <message>
+        <source>Some of the settings file could not be taken; the fields show what the game plays with instead:</source>
+        <translation>Parte del archivo de ajustes no se pudo tomar; los campos muestran lo que el juego usa en su lugar:</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsFile</name>
+    <message>
+        <source>cannot be read as a file; using the defaults</source>
+        <translation>no se puede leer como archivo; se usan los valores por defecto</translation>
+    </message>
+    <message>
+        <source>is larger than %1 KiB, so it cannot be settings; using the defaults</source>
+        <translation>ocupa más de %1 KiB, así que no pueden ser ajustes; se usan los valores por defecto</translation>
+    </message>
+    <message>
+        <source>%1: there is no such option; it is left out</source>
+        <translation>%1: esta opción no existe; se omite</translation>
+    </message>
+    <message>
+        <source>%1: %2; using the default %3</source>
+        <translation>%1: %2; se usa el valor por defecto %3</translation>
+    </message>
+    <message>
+        <source>some of it is not settings (lines of name=value); that part is left out</source>
+        <translation>una parte no son ajustes (líneas nombre=valor); esa parte se omite</translation>
+    </message>
+    <message>
+        <source>%1; using scan-method=auto</source>
+        <translation>%1; se usa scan-method=auto</translation>
+    </message>
+    <message>
+        <source>line %1</source>
+        <translation>línea %1</translation>
+    </message>
+    <message>
+        <source>lines %1</source>
+        <translation>líneas %1</translation>
     </message>
 </context>
 <context>

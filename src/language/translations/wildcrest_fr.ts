@@ -160,6 +160,13 @@
     </message>
 </context>
 <context>
+    <name>Messages</name>
+    <message>
+        <source>scale %1 does not fit this screen (%2 × %3 available); playing at %4</source>
+        <translation>la taille %1 ne tient pas dans cet écran (%2 × %3 disponibles) ; la partie se joue en taille %4</translation>
+    </message>
+</context>
+<context>
     <name>Numbers</name>
     <message>
         <source>.</source>
@@ -510,6 +517,49 @@
     <message>
         <source>First press stops, second press takes (two-step)</source>
         <translation>Le premier appui arrête, le second valide (two-step)</translation>
+    </message>
+    <message>
+        <source>On this screen: up to %1 ×</source>
+        <translation>Sur cet écran : jusqu&apos;à %1 ×</translation>
+    </message>
+    <message>
+        <source>Some of the settings file could not be taken; the fields show what the game plays with instead:</source>
+        <translation>Une partie du fichier de paramètres n&apos;a pas pu être reprise ; les champs montrent ce que le jeu utilise à la place :</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsFile</name>
+    <message>
+        <source>cannot be read as a file; using the defaults</source>
+        <translation>ne peut pas être lu comme un fichier ; les valeurs par défaut sont utilisées</translation>
+    </message>
+    <message>
+        <source>is larger than %1 KiB, so it cannot be settings; using the defaults</source>
+        <translation>dépasse %1 Kio et ne peut donc pas contenir des paramètres ; les valeurs par défaut sont utilisées</translation>
+    </message>
+    <message>
+        <source>%1: there is no such option; it is left out</source>
+        <translation>%1 : cette option n&apos;existe pas ; elle est ignorée</translation>
+    </message>
+    <message>
+        <source>%1: %2; using the default %3</source>
+        <translation>%1 : %2 ; la valeur par défaut %3 est utilisée</translation>
+    </message>
+    <message>
+        <source>some of it is not settings (lines of name=value); that part is left out</source>
+        <translation>une partie n&apos;est pas des paramètres (lignes nom=valeur) ; cette partie est ignorée</translation>
+    </message>
+    <message>
+        <source>%1; using scan-method=auto</source>
+        <translation>%1 ; scan-method=auto est utilisé</translation>
+    </message>
+    <message>
+        <source>line %1</source>
+        <translation>ligne %1</translation>
+    </message>
+    <message>
+        <source>lines %1</source>
+        <translation>lignes %1</translation>
     </message>
 </context>
 <context>

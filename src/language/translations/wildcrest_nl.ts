@@ -160,6 +160,13 @@
     </message>
 </context>
 <context>
+    <name>Messages</name>
+    <message>
+        <source>scale %1 does not fit this screen (%2 × %3 available); playing at %4</source>
+        <translation>grootte %1 past niet op dit scherm (%2 × %3 beschikbaar); er wordt gespeeld op grootte %4</translation>
+    </message>
+</context>
+<context>
     <name>Numbers</name>
     <message>
         <source>.</source>
@@ -510,6 +517,49 @@
     <message>
         <source>First press stops, second press takes (two-step)</source>
         <translation>Eerste druk stopt, tweede druk kiest (two-step)</translation>
+    </message>
+    <message>
+        <source>On this screen: up to %1 ×</source>
+        <translation>Op dit scherm: tot %1 ×</translation>
+    </message>
+    <message>
+        <source>Some of the settings file could not be taken; the fields show what the game plays with instead:</source>
+        <translation>Een deel van het instellingenbestand kon niet worden overgenomen; de velden tonen waarmee het spel in plaats daarvan speelt:</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsFile</name>
+    <message>
+        <source>cannot be read as a file; using the defaults</source>
+        <translation>kan niet als bestand worden gelezen; de standaardwaarden worden gebruikt</translation>
+    </message>
+    <message>
+        <source>is larger than %1 KiB, so it cannot be settings; using the defaults</source>
+        <translation>is groter dan %1 KiB en kan dus geen instellingen zijn; de standaardwaarden worden gebruikt</translation>
+    </message>
+    <message>
+        <source>%1: there is no such option; it is left out</source>
+        <translation>%1: deze optie bestaat niet; ze wordt overgeslagen</translation>
+    </message>
+    <message>
+        <source>%1: %2; using the default %3</source>
+        <translation>%1: %2; de standaardwaarde %3 wordt gebruikt</translation>
+    </message>
+    <message>
+        <source>some of it is not settings (lines of name=value); that part is left out</source>
+        <translation>een deel ervan zijn geen instellingen (regels naam=waarde); dat deel wordt overgeslagen</translation>
+    </message>
+    <message>
+        <source>%1; using scan-method=auto</source>
+        <translation>%1; scan-method=auto wordt gebruikt</translation>
+    </message>
+    <message>
+        <source>line %1</source>
+        <translation>regel %1</translation>
+    </message>
+    <message>
+        <source>lines %1</source>
+        <translation>regels %1</translation>
     </message>
 </context>
 <context>

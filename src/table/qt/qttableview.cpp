@@ -46,12 +46,6 @@ QtTableView::QtTableView(std::string pictureDir, const TableLook &look, const Wo
     , names_(words)
 {
     speech_.setLanguage(words.language());
-    if (look_.fitScale) {
-        const QScreen *s = screen() ? screen() : QGuiApplication::primaryScreen();
-        const QRect area = s ? s->availableGeometry() : QRect();
-        look_.scale = s ? fitScale(area.width(), area.height()) : 1;
-        look_.fitScale = false;
-    }
     // On a screen of twice the density each table pixel is two of the screen's:
     // the pictures drawn for that, not ours enlarged by Qt.
     pictureScale_ = pictureScaleFor(look_.scale * devicePixelRatioF());

@@ -45,7 +45,9 @@ public:
     // cards' style, the contrast, and the screen's density) they are those drawn
     // for it in `pictureDir`, empty meaning the executable's directory.
     // Captions and speech are in the language of `words`, which must outlive
-    // the view. Throws PictureError when one of them cannot be loaded.
+    // the view. Throws PictureError when one of them cannot be loaded. The
+    // window is drawn at `look.scale`: fit, and the room on the screen, are
+    // the caller's to settle first (scaleOnScreen).
     explicit QtTableView(std::string pictureDir = {}, const TableLook &look = {}, const Wording &words = englishWording());
     ~QtTableView() override;
 
@@ -89,7 +91,7 @@ public:
     // screen's) is kept: compiled into the executable.
     static std::string builtInPicturePath(const std::string &name);
 
-    // The table scale in use (fit resolved) and the scale of the pictures shown.
+    // The table scale in use and the scale of the pictures shown.
     double scale() const
     {
         return look_.scale;
