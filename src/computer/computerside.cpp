@@ -2,7 +2,6 @@
 #include "computer/computerside.h"
 
 #include "cards/cardnames.h"
-#include "rules/rules.h"
 
 namespace wildcrest
 {
@@ -11,7 +10,7 @@ Move ComputerSide::move(const MatchState &match, int column)
 {
     pacing_.pause(waits_);
     const Wording &words = words_.words();
-    const int place = computerchoice(match);
+    const int place = strategy_->choose(match, column);
     if (place == 0) {
         pacing_.announce(words.translate("Speech", "the computer draws a card"));
         return {};
@@ -21,7 +20,7 @@ Move ComputerSide::move(const MatchState &match, int column)
         pacing_.announce(fill(words.translate("Speech", "the computer plays %1"), { theCard(card, words) }));
         return { place, 0 };
     }
-    const char suit = computersuit(match);
+    const char suit = strategy_->suit(match, column);
     pacing_.announce(fill(words.translate("Speech", "the computer plays %1 and names %2"), { theCard(card, words), suitName(suit, words) }));
     return { place, suit };
 }

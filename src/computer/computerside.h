@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "computer/strategy.h"
 #include "player/scanning.h"
 #include "rules/side.h"
 #include "switch/switchwaits.h"
@@ -9,9 +10,9 @@
 namespace wildcrest
 {
 
-// The computer's side: after the player's pacing delay it plays the card the
-// rules choose for it (computerchoice, computersuit), and the player's speech
-// says what it did.
+// The computer's side: after the player's pacing delay it plays the card its
+// strategy chooses (by default the rules' own: computerchoice, computersuit),
+// and the player's speech says what it did.
 class ComputerSide : public Side
 {
 public:
@@ -23,11 +24,17 @@ public:
     }
 
     Move move(const MatchState &match, int column) override;
+    // A kinder or sharper computer; it must outlive the side.
+    void playBy(const Strategy &strategy)
+    {
+        strategy_ = &strategy;
+    }
 
 private:
     Scanning &pacing_;
     SwitchWaits &waits_;
     const TableWords &words_;
+    const Strategy *strategy_ = strategyNamed("standard");
 };
 
 } // namespace wildcrest

@@ -76,6 +76,10 @@ public:
     {
         return scan_.scantime();
     }
+    ComputerSide &computer()
+    {
+        return computer_;
+    }
     TableView &view()
     {
         return view_;

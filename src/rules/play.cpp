@@ -76,11 +76,11 @@ namespace
         }
     }
 
-    int lasteight(const MatchState &match)
+    int lasteight(const MatchState &match, int column)
     {
         int place = 0;
         for (int i = 1; i <= kHandPlaces; ++i)
-            if (match.hand[i][kComputer].isEight())
+            if (match.hand[i][column].isEight())
                 place = i;
         return place;
     }
@@ -90,39 +90,40 @@ namespace
 // The highest card of the pile's suit, else an eight, else a card of the
 // pile's rank; an eight first of all when the player is down to one card,
 // unless a 9 or better follows suit.
-int computerchoice(const MatchState &match)
+int computerchoice(const MatchState &match, int column)
 {
+    const int other = column == kComputer ? kPlayer : kComputer;
     int chosen = 0;
     int value = 0;
-    if (match.hand[2][kPlayer].empty()) {
-        chosen = lasteight(match);
+    if (match.hand[2][other].empty()) {
+        chosen = lasteight(match, column);
         value = chosen ? 8 : 0;
     }
     for (int i = 1; i <= kHandPlaces; ++i) {
-        const Card &card = match.hand[i][kComputer];
+        const Card &card = match.hand[i][column];
         if (!card.empty() && card.suit() == match.curcard.suit() && !card.isEight() && followvalue(card) > value) {
             chosen = i;
             value = followvalue(card);
         }
     }
     if (chosen == 0)
-        chosen = lasteight(match);
+        chosen = lasteight(match, column);
     if (chosen == 0)
         for (int i = 1; i <= kHandPlaces; ++i)
-            if (!match.hand[i][kComputer].empty() && match.hand[i][kComputer].rank() == match.curcard.rank())
+            if (!match.hand[i][column].empty() && match.hand[i][column].rank() == match.curcard.rank())
                 chosen = i;
     return chosen;
 }
 
 // The suit the computer holds most of, eights left out; ties go to H, D, S, C in that order.
-char computersuit(const MatchState &match)
+char computersuit(const MatchState &match, int column)
 {
     char named = 'H';
     int best = 0;
     for (char suit : { 'H', 'D', 'S', 'C' }) {
         int count = 0;
         for (int i = 1; i <= kHandPlaces; ++i) {
-            const Card &card = match.hand[i][kComputer];
+            const Card &card = match.hand[i][column];
             if (!card.empty() && !card.isEight() && card.suit() == suit)
                 ++count;
         }

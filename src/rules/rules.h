@@ -62,10 +62,11 @@ void recordtopcard(MatchState &match);
 // Moves the cards of hand `column` to places 1..n, in their order.
 void packhand(MatchState &match, int column);
 
-// The place the computer plays from, 0 to draw.
-int computerchoice(const MatchState &match);
-// The suit the computer names with an eight.
-char computersuit(const MatchState &match);
+// The place the computer plays from, 0 to draw; the same rule serves hand
+// `column` when another side plays by it.
+int computerchoice(const MatchState &match, int column = kComputer);
+// The suit the computer names with an eight (or hand `column`, by the same rule).
+char computersuit(const MatchState &match, int column = kComputer);
 
 // Penalty points of a card left in a hand at the end of a round.
 int cardpoints(const Card &card);

@@ -4,8 +4,11 @@
 #include "statejson.h"
 #include "switchuser.h"
 
+#include "computer/strategy.h"
 #include "settings/speeds.h"
 
+#include <algorithm>
+#include <array>
 #include <cstdlib>
 #include <fstream>
 #include <iostream>
@@ -24,13 +27,24 @@ struct Options {
     long matches = 1;
     std::string randFile;
     std::string scriptFile;
+    const Strategy *computer = strategyNamed("standard");
+    const Strategy *player = nullptr; // a player who presses as a strategy would play
 };
 
 [[noreturn]] void usage(const std::string &problem)
 {
     std::cerr << "wildcrest-sim: " << problem << "\n"
-              << "usage: wildcrest-sim [--seed=N] [--matches=N] [--rand=FILE] [--script=FILE]\n";
+              << "usage: wildcrest-sim [--seed=N] [--matches=N] [--rand=FILE] [--script=FILE]\n"
+              << "                     [--computer=LEVEL] [--player-strategy=LEVEL]   LEVEL: gentle, standard or clever\n";
     std::exit(2);
+}
+
+const Strategy *level(const std::string &name)
+{
+    const Strategy *strategy = strategyNamed(name);
+    if (!strategy)
+        usage("no level " + name + ": gentle, standard or clever");
+    return strategy;
 }
 
 Options parse(int argc, char **argv)
@@ -48,6 +62,10 @@ Options parse(int argc, char **argv)
                 o.randFile = value("--rand");
             else if (!value("--script").empty())
                 o.scriptFile = value("--script");
+            else if (!value("--computer").empty())
+                o.computer = level(value("--computer"));
+            else if (!value("--player-strategy").empty())
+                o.player = level(value("--player-strategy"));
             else
                 usage("unknown option " + arg);
         } catch (const std::logic_error &) {
@@ -91,6 +109,28 @@ Policy scripted(std::deque<std::string> &script, HeadlessView &view)
     };
 }
 
+// A player who takes the card `strategy` chooses for the player's hand, and
+// names the suit it would name.
+Policy playingBy(const Strategy &strategy, const GameForm &game, const HeadlessView &view)
+{
+    return [&strategy, &game, &view](const Situation &s) -> std::optional<Moment> {
+        switch (s.wait) {
+        case Wait::Offer:
+            if (s.card != game.match.hand[strategy.choose(game.match, kPlayer)][kPlayer])
+                return std::nullopt;
+            return 1ms;
+        case Wait::Suit:
+            if (view.state(Image45).shown.card.suit() != strategy.suit(game.match, kPlayer))
+                return std::nullopt;
+            return 1ms;
+        case Wait::Other:
+            return std::nullopt;
+        default:
+            return 100ms;
+        }
+    };
+}
+
 // A player who takes a random offer at a random moment within it.
 Policy randomPlayer(std::mt19937_64 &rng)
 {
@@ -125,10 +165,18 @@ int main(int argc, char **argv)
         script = readLines(options.scriptFile);
 
     HeadlessView view;
+    view.setTimeLimit(std::chrono::hours(24) * std::max(1L, options.matches)); // a day of play for each match at the most
     ListedRandom random(rolls, options.seed);
     GameForm game(view, random);
+    game.computer().playBy(*options.computer);
     std::mt19937_64 rng(options.seed);
-    SwitchUser user(view, game, options.scriptFile.empty() ? randomPlayer(rng) : scripted(script, view));
+    const Policy policy = !options.scriptFile.empty() ? scripted(script, view) : options.player ? playingBy(*options.player, game, view) : randomPlayer(rng);
+    std::array<long, 3> won {}; // by the player, by the computer, tied
+    SwitchUser user(view, game, [&](const Situation &s) {
+        if (s.wait == Wait::MatchEnd)
+            ++won[view.state(Label6).visible ? 0 : view.state(Label7).visible ? 1 : 2];
+        return policy(s);
+    });
 
     long turn = 0;
     long matches = 0;
@@ -142,6 +190,7 @@ int main(int argc, char **argv)
         game.load();
         game.activate();
     } catch (const GameEnded &) {
+        std::cerr << "matches won: player " << won[0] << ", computer " << won[1] << ", tied " << won[2] << "\n";
         return 0;
     } catch (const std::exception &e) {
         std::cerr << "wildcrest-sim: " << e.what() << "\n";

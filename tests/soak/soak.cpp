@@ -10,6 +10,8 @@
 #include "switchuser.h"
 #include "waystoplay.h"
 
+#include "computer/strategy.h"
+
 #include "player/scanroom.h"
 #include "settings/speeds.h"
 #include "table/layout.h"
@@ -100,11 +102,13 @@ std::vector<std::string> playMatch(std::uint64_t seed, const WayToPlay &way, boo
     if (way.method != Method::Default)
         scan.emplace(view, way.settings);
     GameForm game = scan ? GameForm(view, random, *scan) : GameForm(view, random);
+    game.computer().playBy(*strategyNamed(way.computer));
     WayUser mind(seed * 7919 + 17, way, game.scan());
     InvariantReport report;
 
     int expectedPlayer = 0, expectedComputer = 0, rounds = 0;
     bool matchOver = false, done = false;
+    Card pileBefore; // the pile's card when the turn began
     // A round is scored when the totals change; at the next yield both hands
     // still lie face up on the table, whatever the player presses meanwhile.
     std::pair<std::string, std::string> totalsShown { "0", "0" };
@@ -150,6 +154,10 @@ std::vector<std::string> playMatch(std::uint64_t seed, const WayToPlay &way, boo
         if (verbose)
             std::cout << stateJson(g, view, tally.turns) << "\n";
         checkCards(g, view, report);
+        // Whoever played, at whatever level: the card follows the one it covers.
+        if (g.drew != kTrue && g.reset != kTrue && !pileBefore.empty())
+            report.expect(playableOn(g.match.curcard, pileBefore), g.match.curcard.code() + " was played on " + pileBefore.code());
+        pileBefore = g.match.curcard;
         checkTable(view, report);
         report.expect(g.match.gamecount >= 1 && g.match.gamecount <= 5, "gamecount is " + std::to_string(g.match.gamecount));
         if (matchOver) {

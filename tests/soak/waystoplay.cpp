@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "waystoplay.h"
+
 #include "app/options.h"
+#include "computer/strategy.h"
 
 #include "settings/speeds.h"
 
@@ -67,6 +69,7 @@ WayToPlay drawWay(std::mt19937_64 &rng)
     s.prompts = often(30);
     s.longPressMenu = often(60);
     s.menuHold = millis(rng, 1500, 5000);
+    way.computer = strategyLevels()[upTo(rng, int(strategyLevels().size()) - 1)];
     return way;
 }
 
@@ -77,7 +80,7 @@ std::string WayToPlay::describe() const
     std::string text = methodName(method);
     for (const char *name : { "scan-time", "scan-loops", "debounce", "acceptance", "pause-on-first-offer", "switch-menu", "menu-hold", "prompts" })
         text += std::string(" ") + name + "=" + settingText(settings, name);
-    return text;
+    return text + " computer=" + computer;
 }
 
 WayUser::WayUser(std::uint64_t seed, const WayToPlay &way, const Scanning &scan)

@@ -22,6 +22,7 @@ const char *methodName(Method method);
 struct WayToPlay {
     Method method = Method::Default;
     Settings settings;
+    std::string computer = "standard"; // the computer's level
     std::string describe() const;
 };
 

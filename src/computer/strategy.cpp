@@ -1,0 +1,166 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "computer/strategy.h"
+
+#include "rules/rules.h"
+
+#include <algorithm>
+#include <array>
+#include <string_view>
+
+namespace wildcrest
+{
+
+namespace
+{
+
+    // The cards of `column` other than the one in `skipped` that could follow `card` on the pile.
+    int followers(const MatchState &match, int column, int skipped, const Card &card)
+    {
+        int count = 0;
+        for (int i = 1; i <= kHandPlaces; ++i) {
+            const Card &other = match.hand[i][column];
+            if (i != skipped && !other.empty() && !other.isEight() && (other.suit() == card.suit() || other.rank() == card.rank()))
+                ++count;
+        }
+        return count;
+    }
+
+    // The non-eights of `column` in each suit, in the order H, D, S, C.
+    std::array<int, 4> suitCounts(const MatchState &match, int column)
+    {
+        static constexpr char kSuits[] = { 'H', 'D', 'S', 'C' };
+        std::array<int, 4> counts {};
+        for (int i = 1; i <= kHandPlaces; ++i)
+            for (int s = 0; s < 4; ++s)
+                counts[s] += !match.hand[i][column].empty() && !match.hand[i][column].isEight() && match.hand[i][column].suit() == kSuits[s];
+        return counts;
+    }
+
+    // How many cards of each suit (H, D, S, C), eights left out, `column` has not
+    // seen: neither in its hand nor on the pile. The other side can hold only these.
+    std::array<int, 4> unseen(const MatchState &match, int column)
+    {
+        std::array<int, 4> counts { 12, 12, 12, 12 };
+        const auto seen = [&counts](const Card &card) {
+            if (!card.empty() && !card.isEight())
+                --counts[std::size_t(std::string_view("HDSC").find(card.suit()))];
+        };
+        for (int i = 1; i <= kHandPlaces; ++i)
+            seen(match.hand[i][column]);
+        for (int i = 1; i < match.backdeckplace; ++i)
+            seen(match.backdeck[i]);
+        if (!match.curcard.isEight())
+            seen(match.curcard);
+        return counts;
+    }
+
+    std::size_t suitIndex(const Card &card)
+    {
+        return std::size_t(std::string_view("HDSC").find(card.suit()));
+    }
+
+    char suitAt(std::size_t index)
+    {
+        return "HDSC"[index];
+    }
+
+    // The playable place that scores best by `score`, eights only when nothing else can be played.
+    template <typename Score> int best(const MatchState &match, int column, Score score)
+    {
+        int chosen = 0;
+        int chosenScore = 0;
+        for (int place : playableplaces(match, column)) {
+            const Card &card = match.hand[place][column];
+            const int s = card.isEight() ? -1000 : score(place, card);
+            if (chosen == 0 || s > chosenScore) {
+                chosen = place;
+                chosenScore = s;
+            }
+        }
+        return chosen;
+    }
+
+    class Standard : public Strategy
+    {
+    public:
+        int choose(const MatchState &match, int column) const override
+        {
+            return computerchoice(match, column);
+        }
+        char suit(const MatchState &match, int column) const override
+        {
+            return computersuit(match, column);
+        }
+    };
+
+    // For a beginner: the card that leaves it the fewest cards to follow with,
+    // the lowest first, so its high cards stay in its hand; and a suit it holds
+    // the fewest of.
+    class Gentle : public Strategy
+    {
+    public:
+        int choose(const MatchState &match, int column) const override
+        {
+            return best(match, column, [&](int place, const Card &card) { return -10 * followers(match, column, place, card) - cardpoints(card); });
+        }
+        char suit(const MatchState &match, int column) const override
+        {
+            const std::array<int, 4> counts = suitCounts(match, column);
+            return suitAt(std::size_t(std::min_element(counts.begin(), counts.end()) - counts.begin()));
+        }
+    };
+
+    // Plays well: the card that leaves it the most cards to follow with, the
+    // heaviest first so its penalty shrinks early; eights kept for when it
+    // cannot follow, or to change the suit when the other side is down to one
+    // card; and the suit it holds most of.
+    class Clever : public Strategy
+    {
+    public:
+        int choose(const MatchState &match, int column) const override
+        {
+            const int other = column == kComputer ? kPlayer : kComputer;
+            int left = 0;
+            for (int i = 1; i <= kHandPlaces; ++i)
+                left += !match.hand[i][other].empty();
+            const int weight = left > 3 ? 10 : 1;
+            const std::array<int, 4> hidden = unseen(match, column);
+            const int place = best(match, column, [&](int p, const Card &card) {
+                return weight * followers(match, column, p, card) + cardpoints(card) - 5 * hidden[suitIndex(card)];
+            });
+            if (left <= 2 && place != 0 && !match.hand[place][column].isEight())
+                for (int i = 1; i <= kHandPlaces; ++i)
+                    if (match.hand[i][column].isEight())
+                        return i;
+            return place;
+        }
+        char suit(const MatchState &match, int column) const override
+        {
+            const std::array<int, 4> counts = suitCounts(match, column);
+            return suitAt(std::size_t(std::max_element(counts.begin(), counts.end()) - counts.begin()));
+        }
+    };
+
+} // namespace
+
+const std::vector<std::string> &strategyLevels()
+{
+    static const std::vector<std::string> levels { "gentle", "standard", "clever" };
+    return levels;
+}
+
+const Strategy *strategyNamed(const std::string &level)
+{
+    static const Gentle gentle;
+    static const Standard standard;
+    static const Clever clever;
+    if (level == "gentle")
+        return &gentle;
+    if (level == "standard")
+        return &standard;
+    if (level == "clever")
+        return &clever;
+    return nullptr;
+}
+
+} // namespace wildcrest

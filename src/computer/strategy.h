@@ -1,0 +1,29 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "rules/matchstate.h"
+
+#include <string>
+#include <vector>
+
+namespace wildcrest
+{
+
+// How a side that plays by rule chooses, whatever hand it holds: the place it
+// plays from (0: nothing to play, so it draws) and the suit its eight names.
+// Every choice is legal; the levels differ only in how well they choose.
+class Strategy
+{
+public:
+    virtual ~Strategy() = default;
+    virtual int choose(const MatchState &match, int column) const = 0;
+    virtual char suit(const MatchState &match, int column) const = 0;
+};
+
+// The levels by name, easiest first: "gentle", "standard" (the computer's own
+// rule), "clever".
+const std::vector<std::string> &strategyLevels();
+// The level named, or nullptr for a name that is none.
+const Strategy *strategyNamed(const std::string &level);
+
+} // namespace wildcrest
