@@ -3,6 +3,7 @@
 #include "app/qt/settingsdialog.h"
 #include "app/qt/settingsfile.h"
 #include "cards/random.h"
+#include "computer/strategy.h"
 #include "game/gameform.h"
 #include "language/qt/qtwording.h"
 #include "player/scanroom.h"
@@ -81,6 +82,7 @@ int main(int argc, char *argv[])
         ClockFoldedRandom random(std::uint64_t(std::chrono::system_clock::now().time_since_epoch().count()));
         ScanRoom scan(view, line.settings);
         GameForm game(view, random, scan);
+        game.computer().playBy(*strategyNamed(line.settings.computer));
         game.load();
         view.show();
         view.activateWindow();

@@ -106,6 +106,13 @@ namespace
                     10,
                     WILDCREST_TEXT("Options", "how long the switch is held to open the menu, 1.5 to 10 seconds"),
                     { WILDCREST_TEXT("SettingsDialog", "Menu &hold:") })),
+            choice<std::string>("computer",
+                &Settings::computer,
+                { { "gentle", "gentle", WILDCREST_TEXT("SettingsDialog", "Gentle: easy to beat") },
+                    { "standard", "standard", WILDCREST_TEXT("SettingsDialog", "Standard") },
+                    { "clever", "clever", WILDCREST_TEXT("SettingsDialog", "Clever: plays well") } },
+                WILDCREST_TEXT("Options", "how the computer plays: gentle for a beginner, standard, or clever"),
+                { WILDCREST_TEXT("SettingsDialog", "Compu&ter:") }),
             languageOption(),
         };
     }

@@ -34,6 +34,7 @@ struct Settings {
     bool longPressMenu = false; // holding the switch for menuHold opens the game's menu
     std::chrono::milliseconds menuHold { 3000 };
     std::string language = "auto"; // the words shown and spoken: auto follows the desktop
+    std::string computer = "standard"; // how well the computer plays: a level of its strategies
 
     // Which inputs are switches, as these settings say.
     SwitchWiring wiring() const

@@ -264,6 +264,7 @@ TEST_F(SettingsTest, EachOptionOnTheCommandLine)
         "--prompts=on",
         "--switch-menu=long-press",
         "--menu-hold=1.5",
+        "--computer=clever",
         "--language=nl" });
     EXPECT_EQ(line.then, CommandLine::Then::Play);
     EXPECT_EQ(texts(line.settings),
@@ -286,6 +287,7 @@ TEST_F(SettingsTest, EachOptionOnTheCommandLine)
             "prompts=on",
             "switch-menu=long-press",
             "menu-hold=1.5",
+            "computer=clever",
             "language=nl" }));
     EXPECT_TRUE(run({ "--scan-time=auto" }).settings.adaptiveScan);
     for (const std::string second : { "none", "enter", "right-click", "button:0", "key:F8", "key:Tab", "key:A" })

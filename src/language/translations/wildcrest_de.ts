@@ -272,6 +272,10 @@
         <source>two-step: a first press stops on the card and says it, a second within the scan time takes it</source>
         <translation>two-step: ein erster Tastendruck hält auf der Karte an und sagt sie an, ein zweiter innerhalb der Scanzeit wählt sie</translation>
     </message>
+    <message>
+        <source>how the computer plays: gentle for a beginner, standard, or clever</source>
+        <translation>wie der Computer spielt: gentle für Anfänger, standard oder clever</translation>
+    </message>
 </context>
 <context>
     <name>Prompts</name>
@@ -525,6 +529,18 @@
     <message>
         <source>Some of the settings file could not be taken; the fields show what the game plays with instead:</source>
         <translation>Einiges aus der Einstellungsdatei konnte nicht übernommen werden; die Felder zeigen, womit das Spiel stattdessen spielt:</translation>
+    </message>
+    <message>
+        <source>Gentle: easy to beat</source>
+        <translation>Sanft: leicht zu schlagen</translation>
+    </message>
+    <message>
+        <source>Clever: plays well</source>
+        <translation>Schlau: spielt gut</translation>
+    </message>
+    <message>
+        <source>Compu&amp;ter:</source>
+        <translation>Compu&amp;ter:</translation>
     </message>
 </context>
 <context>

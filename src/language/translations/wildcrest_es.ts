@@ -272,6 +272,10 @@
         <source>two-step: a first press stops on the card and says it, a second within the scan time takes it</source>
         <translation>two-step: una primera pulsación se detiene en la carta y la dice, una segunda dentro del tiempo de barrido la elige</translation>
     </message>
+    <message>
+        <source>how the computer plays: gentle for a beginner, standard, or clever</source>
+        <translation>cómo juega el ordenador: gentle para principiantes, standard o clever</translation>
+    </message>
 </context>
 <context>
     <name>Prompts</name>
@@ -525,6 +529,18 @@
     <message>
         <source>Some of the settings file could not be taken; the fields show what the game plays with instead:</source>
         <translation>Parte del archivo de ajustes no se pudo tomar; los campos muestran lo que el juego usa en su lugar:</translation>
+    </message>
+    <message>
+        <source>Gentle: easy to beat</source>
+        <translation>Suave: fácil de ganar</translation>
+    </message>
+    <message>
+        <source>Clever: plays well</source>
+        <translation>Listo: juega bien</translation>
+    </message>
+    <message>
+        <source>Compu&amp;ter:</source>
+        <translation>Orde&amp;nador:</translation>
     </message>
 </context>
 <context>

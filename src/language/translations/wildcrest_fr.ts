@@ -272,6 +272,10 @@
         <source>two-step: a first press stops on the card and says it, a second within the scan time takes it</source>
         <translation>two-step : un premier appui s&apos;arrête sur la carte et l&apos;annonce, un second pendant le temps de défilement la valide</translation>
     </message>
+    <message>
+        <source>how the computer plays: gentle for a beginner, standard, or clever</source>
+        <translation>comment joue l&apos;ordinateur : gentle pour débuter, standard ou clever</translation>
+    </message>
 </context>
 <context>
     <name>Prompts</name>
@@ -525,6 +529,18 @@
     <message>
         <source>Some of the settings file could not be taken; the fields show what the game plays with instead:</source>
         <translation>Une partie du fichier de paramètres n&apos;a pas pu être reprise ; les champs montrent ce que le jeu utilise à la place :</translation>
+    </message>
+    <message>
+        <source>Gentle: easy to beat</source>
+        <translation>Gentil : facile à battre</translation>
+    </message>
+    <message>
+        <source>Clever: plays well</source>
+        <translation>Malin : joue bien</translation>
+    </message>
+    <message>
+        <source>Compu&amp;ter:</source>
+        <translation>Ordina&amp;teur :</translation>
     </message>
 </context>
 <context>

@@ -272,6 +272,10 @@
         <source>two-step: a first press stops on the card and says it, a second within the scan time takes it</source>
         <translation>two-step: een eerste druk stopt bij de kaart en noemt haar, een tweede binnen de scantijd kiest haar</translation>
     </message>
+    <message>
+        <source>how the computer plays: gentle for a beginner, standard, or clever</source>
+        <translation>hoe de computer speelt: gentle voor beginners, standard of clever</translation>
+    </message>
 </context>
 <context>
     <name>Prompts</name>
@@ -525,6 +529,18 @@
     <message>
         <source>Some of the settings file could not be taken; the fields show what the game plays with instead:</source>
         <translation>Een deel van het instellingenbestand kon niet worden overgenomen; de velden tonen waarmee het spel in plaats daarvan speelt:</translation>
+    </message>
+    <message>
+        <source>Gentle: easy to beat</source>
+        <translation>Zacht: makkelijk te verslaan</translation>
+    </message>
+    <message>
+        <source>Clever: plays well</source>
+        <translation>Slim: speelt goed</translation>
+    </message>
+    <message>
+        <source>Compu&amp;ter:</source>
+        <translation>Compu&amp;ter:</translation>
     </message>
 </context>
 <context>
