@@ -82,7 +82,7 @@ int main(int argc, char *argv[])
         ClockFoldedRandom random(std::uint64_t(std::chrono::system_clock::now().time_since_epoch().count()));
         ScanRoom scan(view, line.settings);
         GameForm game(view, random, scan);
-        game.computer().playBy(*strategyNamed(line.settings.computer));
+        game.computer().playBy(makeStrategy(line.settings.computer));
         game.load();
         view.show();
         view.activateWindow();

@@ -7,6 +7,8 @@
 #include "switch/switchwaits.h"
 #include "table/tableview.h"
 
+#include <memory>
+
 namespace wildcrest
 {
 
@@ -24,17 +26,17 @@ public:
     }
 
     Move move(const MatchState &match, int column) override;
-    // A kinder or sharper computer; it must outlive the side.
-    void playBy(const Strategy &strategy)
+    // A kinder or sharper computer.
+    void playBy(std::unique_ptr<Strategy> strategy)
     {
-        strategy_ = &strategy;
+        strategy_ = std::move(strategy);
     }
 
 private:
     Scanning &pacing_;
     SwitchWaits &waits_;
     const TableWords &words_;
-    const Strategy *strategy_ = strategyNamed("standard");
+    std::unique_ptr<Strategy> strategy_ = makeStrategy("standard");
 };
 
 } // namespace wildcrest

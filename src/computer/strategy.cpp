@@ -83,11 +83,11 @@ namespace
     class Standard : public Strategy
     {
     public:
-        int choose(const MatchState &match, int column) const override
+        int choose(const MatchState &match, int column) override
         {
             return computerchoice(match, column);
         }
-        char suit(const MatchState &match, int column) const override
+        char suit(const MatchState &match, int column) override
         {
             return computersuit(match, column);
         }
@@ -99,11 +99,11 @@ namespace
     class Gentle : public Strategy
     {
     public:
-        int choose(const MatchState &match, int column) const override
+        int choose(const MatchState &match, int column) override
         {
             return best(match, column, [&](int place, const Card &card) { return -10 * followers(match, column, place, card) - cardpoints(card); });
         }
-        char suit(const MatchState &match, int column) const override
+        char suit(const MatchState &match, int column) override
         {
             const std::array<int, 4> counts = suitCounts(match, column);
             return suitAt(std::size_t(std::min_element(counts.begin(), counts.end()) - counts.begin()));
@@ -111,34 +111,72 @@ namespace
     };
 
     // Plays well: the card that leaves it the most cards to follow with, the
-    // heaviest first so its penalty shrinks early; eights kept for when it
-    // cannot follow, or to change the suit when the other side is down to one
-    // card; and the suit it holds most of.
+    // heaviest first so its penalty shrinks early, into the suits the other
+    // side is least likely to hold: those it drew on, and those whose cards it
+    // has not seen many of; eights kept for when it cannot follow, or to change
+    // the suit when the other side is down to two cards; and the suit it holds
+    // most of, one the other side drew on first.
     class Clever : public Strategy
     {
     public:
-        int choose(const MatchState &match, int column) const override
+        int choose(const MatchState &match, int column) override
         {
             const int other = column == kComputer ? kPlayer : kComputer;
-            int left = 0;
-            for (int i = 1; i <= kHandPlaces; ++i)
-                left += !match.hand[i][other].empty();
+            const int left = cardsIn(match, other);
+            watch(match, left);
             const int weight = left > 3 ? 10 : 1;
             const std::array<int, 4> hidden = unseen(match, column);
             const int place = best(match, column, [&](int p, const Card &card) {
-                return weight * followers(match, column, p, card) + cardpoints(card) - 5 * hidden[suitIndex(card)];
+                const std::size_t s = suitIndex(card);
+                return weight * followers(match, column, p, card) + cardpoints(card) - 5 * hidden[s] + (lacks_[s] ? 40 : 0);
             });
+            int played = place;
             if (left <= 2 && place != 0 && !match.hand[place][column].isEight())
                 for (int i = 1; i <= kHandPlaces; ++i)
                     if (match.hand[i][column].isEight())
-                        return i;
-            return place;
+                        played = i;
+            pile_ = played ? match.hand[played][column] : match.curcard;
+            return played;
         }
-        char suit(const MatchState &match, int column) const override
+        char suit(const MatchState &match, int column) override
         {
             const std::array<int, 4> counts = suitCounts(match, column);
-            return suitAt(std::size_t(std::max_element(counts.begin(), counts.end()) - counts.begin()));
+            std::size_t named = 0;
+            for (std::size_t s = 1; s < 4; ++s)
+                if (counts[s] + 4 * (lacks_[s] && counts[s] > 0) > counts[named] + 4 * (lacks_[named] && counts[named] > 0))
+                    named = s;
+            pile_ = Card('8', suitAt(named));
+            return suitAt(named);
         }
+
+    private:
+        static int cardsIn(const MatchState &match, int column)
+        {
+            int count = 0;
+            for (int i = 1; i <= kHandPlaces; ++i)
+                count += !match.hand[i][column].empty();
+            return count;
+        }
+
+        // What the other side did since this side's last turn: a draw on the
+        // pile this side left means it held nothing of that suit; a card it
+        // played (or an eight's suit it named) means it may hold that suit.
+        void watch(const MatchState &match, int left)
+        {
+            if (match.gamecount != round_ || left > otherLeft_ + 1 || pile_.empty())
+                lacks_ = {};
+            else if (left == otherLeft_ + 1 && match.curcard == pile_)
+                lacks_[suitIndex(pile_)] = true;
+            else if (match.curcard != pile_ && !match.curcard.empty())
+                lacks_[suitIndex(match.curcard)] = false;
+            round_ = match.gamecount;
+            otherLeft_ = left;
+        }
+
+        std::array<bool, 4> lacks_ {};
+        Card pile_; // the pile as this side left it
+        int otherLeft_ = 0;
+        int round_ = 0;
     };
 
 } // namespace
@@ -149,17 +187,14 @@ const std::vector<std::string> &strategyLevels()
     return levels;
 }
 
-const Strategy *strategyNamed(const std::string &level)
+std::unique_ptr<Strategy> makeStrategy(const std::string &level)
 {
-    static const Gentle gentle;
-    static const Standard standard;
-    static const Clever clever;
     if (level == "gentle")
-        return &gentle;
+        return std::make_unique<Gentle>();
     if (level == "standard")
-        return &standard;
+        return std::make_unique<Standard>();
     if (level == "clever")
-        return &clever;
+        return std::make_unique<Clever>();
     return nullptr;
 }
 

@@ -3,6 +3,7 @@
 
 #include "rules/matchstate.h"
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -11,19 +12,21 @@ namespace wildcrest
 
 // How a side that plays by rule chooses, whatever hand it holds: the place it
 // plays from (0: nothing to play, so it draws) and the suit its eight names.
-// Every choice is legal; the levels differ only in how well they choose.
+// Every choice is legal; the levels differ only in how well they choose. A
+// strategy may remember what it saw at its earlier turns, so each side has
+// its own.
 class Strategy
 {
 public:
     virtual ~Strategy() = default;
-    virtual int choose(const MatchState &match, int column) const = 0;
-    virtual char suit(const MatchState &match, int column) const = 0;
+    virtual int choose(const MatchState &match, int column) = 0;
+    virtual char suit(const MatchState &match, int column) = 0;
 };
 
 // The levels by name, easiest first: "gentle", "standard" (the computer's own
 // rule), "clever".
 const std::vector<std::string> &strategyLevels();
-// The level named, or nullptr for a name that is none.
-const Strategy *strategyNamed(const std::string &level);
+// A strategy of the level named, or nullptr for a name that is none.
+std::unique_ptr<Strategy> makeStrategy(const std::string &level);
 
 } // namespace wildcrest

@@ -39,8 +39,11 @@ done
 [ -n "$played" ] || fail "step scanning did not play a card"
 echo "switch 2 played the card from place $played onto the pile"
 
-# A long press (the X server repeats the held key) opens the menu at any wait.
-for _ in $(seq 100); do shot; [ -n "$(lifted)" ] && break; sleep 0.1; done
+# A long press (the X server repeats the held key) opens the menu at any wait:
+# the player's turn comes (its plate turns red), with a card lifted or a draw.
+player_plate_red() { [ "$(colour 60 350)" = ff0000 ]; }
+for _ in $(seq 100); do shot; player_plate_red && break; sleep 0.1; done
+player_plate_red || fail "the player's turn did not come"
 # The left end of a menu item, clear of its text: white while the item shows.
 menu_item_white() { [ "$(colour 280 $1)" = ffffff ]; }
 xdotool keydown --window "$win" space

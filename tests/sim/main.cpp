@@ -12,6 +12,7 @@
 #include <cstdlib>
 #include <fstream>
 #include <iostream>
+#include <memory>
 #include <random>
 #include <string>
 
@@ -27,8 +28,8 @@ struct Options {
     long matches = 1;
     std::string randFile;
     std::string scriptFile;
-    const Strategy *computer = strategyNamed("standard");
-    const Strategy *player = nullptr; // a player who presses as a strategy would play
+    std::string computer = "standard";
+    std::string player; // a player who presses as a strategy of that level would play
 };
 
 [[noreturn]] void usage(const std::string &problem)
@@ -39,12 +40,11 @@ struct Options {
     std::exit(2);
 }
 
-const Strategy *level(const std::string &name)
+std::string level(const std::string &name)
 {
-    const Strategy *strategy = strategyNamed(name);
-    if (!strategy)
+    if (!makeStrategy(name))
         usage("no level " + name + ": gentle, standard or clever");
-    return strategy;
+    return name;
 }
 
 Options parse(int argc, char **argv)
@@ -110,19 +110,20 @@ Policy scripted(std::deque<std::string> &script, HeadlessView &view)
 }
 
 // A player who takes the card `strategy` chooses for the player's hand, and
-// names the suit it would name.
-Policy playingBy(const Strategy &strategy, const GameForm &game, const HeadlessView &view)
+// names the suit it would name; it is asked once a choice, at its first offer.
+Policy playingBy(Strategy &strategy, const GameForm &game)
 {
-    return [&strategy, &game, &view](const Situation &s) -> std::optional<Moment> {
+    auto wanted = std::make_shared<Card>();
+    return [&strategy, &game, wanted](const Situation &s) -> std::optional<Moment> {
         switch (s.wait) {
         case Wait::Offer:
-            if (s.card != game.match.hand[strategy.choose(game.match, kPlayer)][kPlayer])
-                return std::nullopt;
-            return 1ms;
+            if (s.offer == 1)
+                *wanted = game.match.hand[strategy.choose(game.match, kPlayer)][kPlayer];
+            return s.card == *wanted ? std::optional(1ms) : std::nullopt;
         case Wait::Suit:
-            if (view.state(Image45).shown.card.suit() != strategy.suit(game.match, kPlayer))
-                return std::nullopt;
-            return 1ms;
+            if (s.offer == 1)
+                *wanted = Card('8', strategy.suit(game.match, kPlayer));
+            return "HSDC"[(s.offer - 1) % 4] == wanted->suit() ? std::optional(1ms) : std::nullopt;
         case Wait::Other:
             return std::nullopt;
         default:
@@ -168,9 +169,10 @@ int main(int argc, char **argv)
     view.setTimeLimit(std::chrono::hours(24) * std::max(1L, options.matches)); // a day of play for each match at the most
     ListedRandom random(rolls, options.seed);
     GameForm game(view, random);
-    game.computer().playBy(*options.computer);
+    game.computer().playBy(makeStrategy(options.computer));
+    const std::unique_ptr<Strategy> playerStrategy = makeStrategy(options.player);
     std::mt19937_64 rng(options.seed);
-    const Policy policy = !options.scriptFile.empty() ? scripted(script, view) : options.player ? playingBy(*options.player, game, view) : randomPlayer(rng);
+    const Policy policy = !options.scriptFile.empty() ? scripted(script, view) : playerStrategy ? playingBy(*playerStrategy, game) : randomPlayer(rng);
     std::array<long, 3> won {}; // by the player, by the computer, tied
     SwitchUser user(view, game, [&](const Situation &s) {
         if (s.wait == Wait::MatchEnd)

@@ -102,7 +102,7 @@ std::vector<std::string> playMatch(std::uint64_t seed, const WayToPlay &way, boo
     if (way.method != Method::Default)
         scan.emplace(view, way.settings);
     GameForm game = scan ? GameForm(view, random, *scan) : GameForm(view, random);
-    game.computer().playBy(*strategyNamed(way.computer));
+    game.computer().playBy(makeStrategy(way.computer));
     WayUser mind(seed * 7919 + 17, way, game.scan());
     InvariantReport report;
 
