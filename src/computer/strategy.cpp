@@ -47,10 +47,8 @@ namespace
         };
         for (int i = 1; i <= kHandPlaces; ++i)
             seen(match.hand[i][column]);
-        for (int i = 1; i < match.backdeckplace; ++i)
+        for (int i = 1; i < match.backdeckplace; ++i) // the pile's own card is the record's last
             seen(match.backdeck[i]);
-        if (!match.curcard.isEight())
-            seen(match.curcard);
         return counts;
     }
 

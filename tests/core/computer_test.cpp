@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gamefixture.h"
 
+#include "computer/strategy.h"
+
 using namespace wildcrest;
 using namespace wildcrest::testing;
 
@@ -184,4 +186,17 @@ TEST_F(Computer, PlayingItsLastCardEndsTheRound)
     EXPECT_EQ(handOf(kComputer).size(), 7u) << "the next round is dealt";
     EXPECT_EQ(record().size(), 1u) << "only the new up-card";
     EXPECT_EQ(game.match.backdeckplace, 2);
+}
+
+// The clever level remembers the player's draw on its card: the player holds
+// no spade, so a spade comes next, where a clever computer that did not see the
+// draw follows with the 2 to go on with its hearts.
+TEST_F(Computer, TheCleverLevelPlaysIntoTheSuitThePlayerDrewOn)
+{
+    const std::unique_ptr<Strategy> clever = makeStrategy("clever");
+    table("9S", 5, { "2S", "KH" });
+    ASSERT_EQ(clever->choose(game.match, kComputer), 1);
+    table("2S", 6, { "2H", "3S", "JH", "QH" }); // the player drew
+    EXPECT_EQ(game.match.hand[clever->choose(game.match, kComputer)][kComputer], "3S");
+    EXPECT_EQ(game.match.hand[makeStrategy("clever")->choose(game.match, kComputer)][kComputer], "2H");
 }
