@@ -119,13 +119,19 @@ lifted_or_draw() {
 }
 
 # Esc must end the game at once, with status 0.
-end_with_esc() {
-  xdotool key --window "$win" Escape 2>/dev/null
+# Waits up to 5 s for the game to end after `what` and checks it ended with status 0.
+expect_ended_with_0() {
+  local what=$1
   for _ in $(seq 50); do kill -0 "$game_pid" 2>/dev/null || break; sleep 0.1; done
-  if kill -0 "$game_pid" 2>/dev/null; then fail "Esc did not end the game"; fi
+  if kill -0 "$game_pid" 2>/dev/null; then fail "$what did not end the game"; fi
   wait "$game_pid"
   local status=$?
   game_pid=""
-  [ "$status" -eq 0 ] || fail "the game ended with status $status"
-  echo "Esc ended the game with status 0"
+  [ "$status" -eq 0 ] || fail "$what ended the game with status $status"
+  echo "$what ended the game with status 0"
+}
+
+end_with_esc() {
+  xdotool key --window "$win" Escape 2>/dev/null
+  expect_ended_with_0 Esc
 }

@@ -23,11 +23,5 @@ done
 window_name="Wildcrest settings"
 start_game dialog "$game" --settings
 xdotool key --window "$win" Escape
-for _ in $(seq 50); do kill -0 "$game_pid" 2>/dev/null || break; sleep 0.1; done
-kill -0 "$game_pid" 2>/dev/null && fail "Esc did not close the settings dialog"
-wait "$game_pid"
-status=$?
-game_pid=""
-[ "$status" -eq 0 ] || fail "Esc left the settings dialog with status $status"
-echo "Esc left the settings dialog with status 0"
+expect_ended_with_0 "Esc in the settings dialog"
 echo "1 passed, 0 failed"

@@ -76,11 +76,5 @@ end_the_game
 xdotool key --window "$win" space # to "Yes, end the game"
 sleep 0.3
 xdotool key --window "$win" Return 2>/dev/null # the window may be gone before the key comes up
-for _ in $(seq 50); do kill -0 "$game_pid" 2>/dev/null || break; sleep 0.1; done
-kill -0 "$game_pid" 2>/dev/null && fail "End the game did not end the game"
-wait "$game_pid"
-status=$?
-game_pid=""
-[ "$status" -eq 0 ] || fail "the game ended with status $status"
-echo "End the game ended the game with status 0"
+expect_ended_with_0 "Yes, end the game"
 echo "1 passed, 0 failed"
