@@ -104,6 +104,18 @@ public:
     {
         return human_;
     }
+    // Who sits at the table. The top hand is played by a second player with a
+    // switch, scanning as `scan` says (which the caller keeps), whose switch
+    // events are seat 1's; with `handover` both hands show their backs between
+    // turns until the player to move presses. Set before load.
+    void seatSecondPlayer(Scanning &scan, bool handover);
+    // The names on the plates, in the results and the narration; "" keeps
+    // "Player" for the bottom hand and "Computer" for the top one.
+    void nameSides(const std::string &bottom, const std::string &top);
+    // A line on the table says what just happened.
+    void narrate(bool on);
+    // The title's press has been made already (a player was chosen there).
+    void skipTitle();
     // Told after every half of the turn loop, when the turn's card is on the record.
     void onTurnEnd(std::function<void(const GameForm &)> observer)
     {

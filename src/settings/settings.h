@@ -12,6 +12,8 @@ namespace wildcrest
 {
 
 enum class Highlight { Lift, LiftAndFrame };
+// With two players at the table: both hands show their backs between turns, or both stay face up.
+enum class Hands { Handover, Open };
 
 // How the switch and the scan are tuned for one player, by the person who sets
 // up the computer. The defaults are the game as it always plays.
@@ -35,11 +37,15 @@ struct Settings {
     std::chrono::milliseconds menuHold { 3000 };
     std::string language = "auto"; // the words shown and spoken: auto follows the desktop
     std::string computer = "standard"; // how well the computer plays: a level of its strategies
+    PlayerSwitch playerSwitch; // which input is this player's switch, when two share the table
+    std::string opponent = "computer"; // who plays the top hand: the computer, or a named player
+    Hands hands = Hands::Handover; // with two players
+    bool narration = false; // a line on the table says what just happened
 
     // Which inputs are switches, as these settings say.
     SwitchWiring wiring() const
     {
-        return SwitchWiring { mouseSwitch, joystickSwitch, secondSwitch };
+        return SwitchWiring { mouseSwitch, joystickSwitch, secondSwitch, playerSwitch, {} };
     }
 };
 

@@ -3,6 +3,7 @@
 
 #include <chrono>
 #include <string>
+#include <vector>
 
 namespace wildcrest
 {
@@ -23,6 +24,7 @@ struct SwitchEvent {
     Moment when {};
     SwitchSource source = SwitchSource::Key;
     bool unplugged = false; // released because its device went away, not by the player
+    int seat = 0; // whose switch: 0 the player of the bottom hand, 1 a second player's (the top hand)
 };
 
 // "key", "mouse" or "joystick", as the try-out panel names a source.
@@ -39,11 +41,24 @@ struct SecondSwitch {
     friend bool operator==(const SecondSwitch &, const SecondSwitch &) = default;
 };
 
+// Which input is a player's own switch when players share the table. Any is
+// every input the wiring makes switch 1, less those another player names.
+struct PlayerSwitch {
+    enum class Kind { Any, Key, Button, RightClick };
+    Kind kind = Kind::Any;
+    std::string key; // Key: the key's name as Qt writes it ("Space", "Return")
+    int button = 0; // Button: the joystick or gamepad button, 0 to 31
+
+    friend bool operator==(const PlayerSwitch &, const PlayerSwitch &) = default;
+};
+
 // Which of the player's inputs are switches, and which switch each is.
 struct SwitchWiring {
     bool mouse = true; // a left click is switch 1
     bool joystick = true; // every joystick or gamepad button is switch 1
     SecondSwitch second;
+    PlayerSwitch own; // not Any: this input alone is switch 1
+    std::vector<PlayerSwitch> others; // the switches other players at the table name: never this player's
 
     // The switch a joystick or gamepad button is (1 or 2), or 0 for none.
     int joystickButton(int button) const;

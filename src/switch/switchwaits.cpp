@@ -14,24 +14,32 @@ namespace
 SwitchWaits::SwitchWaits(EventLoop &loop)
     : loop_(loop)
 {
-    switches_.onCounted([this](int, Moment) { hitkey = kPressed; });
+    for (int seat : { 0, 1 })
+        switches_[seat].onCounted([this, seat](int, Moment) {
+            if (seat_ != kEitherSeat && seat != seat_)
+                return; // the other player's switch, out of turn
+            lastSeat_ = seat;
+            hitkey = kPressed;
+        });
     loop_.setSwitchHandler([this](const SwitchEvent &e) { switchevent(e); });
 }
 
 void SwitchWaits::switchevent(const SwitchEvent &e)
 {
-    switches_.take(e);
+    switches(e.seat).take(e);
 }
 
 void SwitchWaits::sleepuntil(Moment deadline)
 {
-    if (const auto due = switches_.acceptanceDue())
-        deadline = std::min(deadline, *due);
+    for (const SwitchInput &input : switches_)
+        if (const auto due = input.acceptanceDue())
+            deadline = std::min(deadline, *due);
     if (deadline == Moment::max())
         loop_.waitForEvent();
     else
         loop_.waitForEvent(deadline);
-    switches_.wake(loop_.now());
+    for (SwitchInput &input : switches_)
+        input.wake(loop_.now());
 }
 
 // The delay is timed rather than counted, so it lasts the same on every

@@ -15,6 +15,15 @@ using namespace wildcrest::testing;
 namespace
 {
 
+SwitchWiring wiredAs(bool mouse, bool joystick, SecondSwitch second)
+{
+    SwitchWiring wiring;
+    wiring.mouse = mouse;
+    wiring.joystick = joystick;
+    wiring.second = std::move(second);
+    return wiring;
+}
+
 using Presses = std::vector<std::pair<int, bool>>;
 
 TEST(JoystickSwitch, AnyButtonOfAnyJoystickGoesDownAndUp)
@@ -156,7 +165,7 @@ TEST_F(JoystickGame, APadPluggedInAndOnePulledOutMidScan)
 
 TEST_F(JoystickGame, ANamedButtonIsTheSecondSwitchAndNoLongerTheFirst)
 {
-    start(SwitchWiring { true, false, SecondSwitch { SecondSwitch::Kind::Button, 4, {} } });
+    start(wiredAs(true, false, SecondSwitch { SecondSwitch::Kind::Button, 4, {} }));
     hold(500ms, 10ms, 3); // joysticks off: not a switch
     hold(2500ms, 10ms, 4);
     game.selection();

@@ -19,6 +19,15 @@ using namespace std::chrono_literals;
 namespace
 {
 
+SwitchWiring wiredAs(bool mouse, bool joystick, SecondSwitch second)
+{
+    SwitchWiring wiring;
+    wiring.mouse = mouse;
+    wiring.joystick = joystick;
+    wiring.second = std::move(second);
+    return wiring;
+}
+
 class SwitchTest : public ViewTest
 {
 protected:
@@ -78,7 +87,7 @@ TEST_F(SwitchTest, ALeftClickAnywhereIsTheSwitchOtherButtonsNothing)
 
 TEST_F(SwitchTest, WithTheMouseSwitchOffClicksDoNothingAndKeysStillCount)
 {
-    view->setSwitchWiring(SwitchWiring { false, false, {} });
+    view->setSwitchWiring(wiredAs(false, false, {}));
     click(Qt::LeftButton);
     click(Qt::LeftButton, view->widgetOf(playerslot(1)));
     EXPECT_TRUE(log.seen.empty());
@@ -90,7 +99,7 @@ TEST_F(SwitchTest, WithTheMouseSwitchOffClicksDoNothingAndKeysStillCount)
 
 TEST_F(SwitchTest, EnterAsTheSecondSwitchIsNoLongerTheFirst)
 {
-    view->setSwitchWiring(SwitchWiring { true, false, SecondSwitch { SecondSwitch::Kind::Enter, 0, {} } });
+    view->setSwitchWiring(wiredAs(true, false, SecondSwitch { SecondSwitch::Kind::Enter, 0, {} }));
     keyDown(Qt::Key_Return, "\r");
     keyUp(Qt::Key_Return, "\r");
     keyDown(Qt::Key_Enter, "\r"); // the keypad's
@@ -102,18 +111,18 @@ TEST_F(SwitchTest, EnterAsTheSecondSwitchIsNoLongerTheFirst)
 
 TEST_F(SwitchTest, ARightClickOrANamedKeyAsTheSecondSwitch)
 {
-    view->setSwitchWiring(SwitchWiring { false, false, SecondSwitch { SecondSwitch::Kind::RightClick, 0, {} } });
+    view->setSwitchWiring(wiredAs(false, false, SecondSwitch { SecondSwitch::Kind::RightClick, 0, {} }));
     click(Qt::RightButton);
     click(Qt::LeftButton); // the mouse switch is off
     keyDown(Qt::Key_Return, "\r");
     EXPECT_EQ(log.seen, (std::vector<std::string> { "mouse 2 down", "mouse 2 up", "key 1 down" }));
 
     log = {};
-    view->setSwitchWiring(SwitchWiring { true, false, SecondSwitch { SecondSwitch::Kind::Key, 0, "F8" } });
+    view->setSwitchWiring(wiredAs(true, false, SecondSwitch { SecondSwitch::Kind::Key, 0, "F8" }));
     keyDown(Qt::Key_F8, ""); // types nothing, yet named
     keyUp(Qt::Key_F8, "");
     keyDown(Qt::Key_F7, "");
-    view->setSwitchWiring(SwitchWiring { true, false, SecondSwitch { SecondSwitch::Kind::Key, 0, "Tab" } });
+    view->setSwitchWiring(wiredAs(true, false, SecondSwitch { SecondSwitch::Kind::Key, 0, "Tab" }));
     keyDown(Qt::Key_Tab, "\t");
     keyDown(Qt::Key_A, "a");
     click(Qt::RightButton);
@@ -122,7 +131,7 @@ TEST_F(SwitchTest, ARightClickOrANamedKeyAsTheSecondSwitch)
 
 TEST_F(SwitchTest, LeavingTheWindowLetsGoOfTheSwitchesHeld)
 {
-    view->setSwitchWiring(SwitchWiring { true, false, SecondSwitch { SecondSwitch::Kind::Enter, 0, {} } });
+    view->setSwitchWiring(wiredAs(true, false, SecondSwitch { SecondSwitch::Kind::Enter, 0, {} }));
     keyDown(Qt::Key_Space, " ");
     keyDown(Qt::Key_Return, "\r");
     QEvent leave(QEvent::WindowDeactivate);
