@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <tuple>
 
 namespace wildcrest
 {
@@ -30,14 +31,46 @@ GameForm::GameForm(TableView &view, RandomSource &random, std::unique_ptr<Scanni
           random, [&view] { return static_cast<std::uint64_t>(view.now().count()); }, [&view] { view.yield(); })
     , human_(view, scan_, waits_)
     , computer_(scan_, waits_, view)
+    , narration_(view, view)
 {
 }
 
 GameForm::~GameForm() = default;
 
+void GameForm::seatSecondPlayer(Scanning &scan, bool handover)
+{
+    second_ = &scan;
+    secondHuman_ = std::make_unique<HumanSide>(view_, scan, waits_);
+    handover_ = handover;
+}
+
+void GameForm::nameSides(const std::string &bottom, const std::string &top)
+{
+    names_[kPlayer] = bottom;
+    names_[kComputer] = top;
+}
+
+void GameForm::narrate(bool on)
+{
+    narration_.turnOn(on);
+}
+
+void GameForm::skipTitle()
+{
+    skipTitle_ = true;
+}
+
 void GameForm::load()
 {
-    scan_.tune(waits_.switches());
+    scan_.tune(waits_.switches(0));
+    if (second_)
+        second_->tune(waits_.switches(1));
+    const Wording &words = view_.words();
+    for (const auto &[column, plate, result] : { std::tuple { kPlayer, Label2, Label6 }, std::tuple { kComputer, Label3, Label7 } })
+        if (!names_[column].empty()) {
+            view_.setCaption(plate, names_[column]);
+            view_.setCaption(result, fill(words.translate("Table", "%1 Wins!"), { names_[column] }));
+        }
     view_.centreWindow();
     view_.setPicture(Image48, Picture::moving());
     for (Control c : { Label6, Label7, Label15, Shape2, Image48, Image49, Label18 })
@@ -77,7 +110,10 @@ void GameForm::activate()
 
 void GameForm::gamestart()
 {
-    scan_.waitforpress(waits_, Await::Title);
+    if (!skipTitle_) {
+        waits_.turnTo(second_ ? SwitchWaits::kEitherSeat : 0);
+        scan_.waitforpress(waits_, Await::Title);
+    }
     view_.setVisible(Frame1, false);
     newdeck();
     dealround();
@@ -104,14 +140,23 @@ bool GameForm::half(int side)
     reset = kFalse;
     drew = kFalse;
     const bool player = side == kPlayer;
-    if (player)
-        waits_.hitkey = kFalse; // a press during the computer's turn or an animation picks nothing
+    const bool human = humanAt(side);
+    if (human) {
+        waits_.turnTo(player ? 0 : 1);
+        waits_.hitkey = kFalse; // a press during the other side's turn or an animation picks nothing
+    }
     view_.setBackColour(player ? Label2 : Label3, kRed);
     view_.setBackColour(player ? Label3 : Label2, kBlack);
+    if (human && handover_)
+        handover(side);
     const TurnOutcome outcome = turn(side);
     if (outcome == TurnOutcome::RoundEnded) {
         turnended();
         return false;
+    }
+    if (human && handover_) {
+        faceUp_[side] = false;
+        showhand(side);
     }
     recordtopcard();
     turnended();
@@ -121,7 +166,45 @@ bool GameForm::half(int side)
 
 Side &GameForm::side(int column)
 {
-    return column == kPlayer ? static_cast<Side &>(human_) : computer_;
+    if (column == kPlayer)
+        return human_;
+    return secondHuman_ ? static_cast<Side &>(*secondHuman_) : computer_;
+}
+
+bool GameForm::humanAt(int column) const
+{
+    return column == kPlayer || second_;
+}
+
+Scanning &GameForm::scanOf(int column)
+{
+    return column == kComputer && second_ ? *second_ : scan_;
+}
+
+std::string GameForm::narratedName(int column) const
+{
+    return names_[column].empty() && column == kPlayer ? std::string() : plateName(column);
+}
+
+std::string GameForm::plateName(int column) const
+{
+    if (!names_[column].empty())
+        return names_[column];
+    return view_.words().translate("Table", column == kPlayer ? "Player" : "Computer");
+}
+
+// Both hands show their backs until the player to move presses their own switch.
+void GameForm::handover(int column)
+{
+    const std::string line = fill(view_.words().translate("Prompts", "%1's turn: press when ready"), { narratedName(column) });
+    view_.setCaption(Label18, line);
+    view_.setVisible(Label18, true);
+    scanOf(column).announce(line);
+    scanOf(column).waitforpress(waits_, Await::Turn);
+    view_.setVisible(Label18, false);
+    faceUp_[column] = true;
+    showhand(column);
+    waits_.hitkey = kFalse;
 }
 
 TurnOutcome GameForm::selection()
@@ -138,6 +221,7 @@ TurnOutcome GameForm::computerturn()
 TurnOutcome GameForm::turn(int column)
 {
     const Move move = side(column).move(match, column);
+    narration_.moved(narratedName(column), move, move.draws() ? Card() : match.hand[move.place][column]);
     if (move.draws())
         drawinto(column);
     else
@@ -182,8 +266,8 @@ void GameForm::drawinto(int column)
     const int place = drawcard(match, column, shuffler_);
     if (place == 0)
         return;
-    if (column == kPlayer)
-        scan_.announce(fill(view_.words().translate("Speech", "you draw %1"), { theCard(match.hand[place][column], view_.words()) }));
+    if (humanAt(column))
+        scanOf(column).announce(fill(view_.words().translate("Speech", "you draw %1"), { theCard(match.hand[place][column], view_.words()) }));
     drawanimation(column == kPlayer ? 'D' : 'U');
     redrawhand(column);
 }
@@ -195,9 +279,14 @@ void GameForm::roundend()
     scoreround(match);
     showroundend();
     const Wording &words = view_.words();
-    scan_.announce(fill(
-        words.translate("Speech", "the round is over: you have %1, the computer %2"), { std::to_string(match.playerscore), std::to_string(match.cpuscore) }));
+    const bool named = !names_[kPlayer].empty() || !names_[kComputer].empty();
+    const std::string scores = narration_.roundLine(match.gamecount - 1, names_[kPlayer], match.playerscore, names_[kComputer], match.cpuscore);
+    narration_.tell(scores);
+    scan_.announce(named ? scores
+                         : fill(words.translate("Speech", "the round is over: you have %1, the computer %2"),
+                             { std::to_string(match.playerscore), std::to_string(match.cpuscore) }));
     const bool over = matchover(match);
+    waits_.turnTo(second_ ? SwitchWaits::kEitherSeat : 0); // with two players, either may go on
     if (!over)
         scan_.waitforpress(waits_, Await::NextRound);
     match.backdeck = {};
@@ -205,9 +294,11 @@ void GameForm::roundend()
 
     if (over) {
         showmatchend();
-        scan_.announce(match.playerscore < match.cpuscore ? words.translate("Speech", "you win the match")
-                : match.cpuscore < match.playerscore      ? words.translate("Speech", "the computer wins the match")
-                                                          : words.translate("Speech", "the match is a tie"));
+        const int winner = match.playerscore < match.cpuscore ? kPlayer : match.cpuscore < match.playerscore ? kComputer : 0;
+        scan_.announce(winner == 0  ? words.translate("Speech", "the match is a tie")
+                : named             ? fill(words.translate("Speech", "%1 wins the match"), { plateName(winner) })
+                : winner == kPlayer ? words.translate("Speech", "you win the match")
+                                    : words.translate("Speech", "the computer wins the match"));
         scan_.waitforpress(waits_, Await::NewMatch);
         clearmatch();
     }

@@ -3,6 +3,7 @@
 
 #include "cards/random.h"
 #include "computer/computerside.h"
+#include "game/narration.h"
 #include "player/humanside.h"
 #include "player/scanning.h"
 #include "rules/matchstate.h"
@@ -10,6 +11,7 @@
 #include "switch/switchwaits.h"
 #include "table/tableview.h"
 
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -127,6 +129,17 @@ private:
     GameForm(TableView &view, RandomSource &random, std::unique_ptr<Scanning> own, Scanning *scan);
     TurnOutcome turn(int column);
     Side &side(int column);
+    // Whether a player with a switch plays the hand of `column`.
+    bool humanAt(int column) const;
+    // Speaks for the player of `column` (the computer's words are the first player's).
+    Scanning &scanOf(int column);
+    // The side's name as the narration tells it: "" is the bottom hand's "You".
+    std::string narratedName(int column) const;
+    // The side's name on its plate: its player's, or "Player" or "Computer".
+    std::string plateName(int column) const;
+    // With handover: the hand of `column` is shown once its player presses.
+    void handover(int column);
+    void showhand(int column);
     void play(int column, const Move &move);
     void drawinto(int column);
     void clearmatch();
@@ -147,6 +160,13 @@ private:
     Shuffler shuffler_;
     HumanSide human_;
     ComputerSide computer_;
+    Scanning *second_ = nullptr; // the top hand's player, when it is not the computer
+    std::unique_ptr<HumanSide> secondHuman_;
+    bool handover_ = false;
+    bool skipTitle_ = false;
+    std::array<std::string, 3> names_; // by column; "" for the table's own words
+    std::array<bool, 3> faceUp_ { false, true, false }; // by column: which hands show their faces
+    Narration narration_;
     std::function<void(const GameForm &)> turnEnd_;
 };
 

@@ -26,13 +26,16 @@ void GameForm::dealround()
         view_.setPicture(playerslot(k), Picture::empty());
     for (int k = 1; k <= kHandPlaces; ++k)
         view_.setPicture(cpuslot(k), Picture::empty());
+    // With handover each hand is shown only to its player, on their turn.
+    faceUp_[kPlayer] = !handover_;
+    faceUp_[kComputer] = second_ && !handover_;
 
     for (int k = 1; k <= 7; ++k) {
-        view_.setPicture(playerslot(k), Picture::face(match.deck[2 * k - 1]));
+        view_.setPicture(playerslot(k), faceUp_[kPlayer] ? Picture::face(match.deck[2 * k - 1]) : Picture::back());
         dealcard(match, k, kPlayer);
         drawanimation('D');
 
-        view_.setPicture(cpuslot(k), Picture::back());
+        view_.setPicture(cpuslot(k), faceUp_[kComputer] ? Picture::face(match.deck[2 * k]) : Picture::back());
         dealcard(match, k, kComputer);
         drawanimation('U');
     }
@@ -43,7 +46,8 @@ void GameForm::dealround()
 
 // The card of `move` goes to the pile: its place is emptied, it travels, and
 // the hand closes up. The player's card was lifted while on offer; its empty
-// place comes down as the card leaves it.
+// place comes down as the card leaves it (a second player's, lowered toward the
+// pile, goes back up).
 void GameForm::play(int column, const Move &move)
 {
     const bool player = column == kPlayer;
@@ -51,8 +55,10 @@ void GameForm::play(int column, const Move &move)
     playcard(match, column, move.place, move.suit);
     view_.setPicture(card, Picture::empty());
     view_.setPicture(Image45, Picture::face(match.curcard));
-    if (player)
+    if (humanAt(column))
         waits_.hitkey = kFalse;
+    if (!player && second_)
+        view_.setTop(card, cpuslotRect(move.place).top);
     movetopile(player ? 'U' : 'D', move.place);
     redrawhand(column);
     view_.yield();
@@ -63,16 +69,21 @@ void GameForm::play(int column, const Move &move)
 void GameForm::redrawhand(int column)
 {
     packhand(match, column);
-    const bool player = column == kPlayer;
-    const auto slot = [player](int k) { return player ? playerslot(k) : cpuslot(k); };
     if (match.hand[1][column].empty()) {
-        view_.setPicture(slot(1), Picture::empty());
+        view_.setPicture(column == kPlayer ? playerslot(1) : cpuslot(1), Picture::empty());
         roundend();
         return;
     }
+    showhand(column);
+}
+
+// The hand's cards, face up where its player is to see them, else their backs.
+void GameForm::showhand(int column)
+{
+    const bool player = column == kPlayer;
     for (int k = 1; k <= kHandPlaces; ++k) {
         const Card &card = match.hand[k][column];
-        view_.setPicture(slot(k), card.empty() ? Picture::empty() : player ? Picture::face(card) : Picture::back());
+        view_.setPicture(player ? playerslot(k) : cpuslot(k), card.empty() ? Picture::empty() : faceUp_[column] ? Picture::face(card) : Picture::back());
     }
 }
 
@@ -154,7 +165,7 @@ void GameForm::movetopile(char direction, int slot)
         view_.setPicture(Image45, Picture::face(match.curcard));
 }
 
-// The scores, and the computer's cards face up.
+// The scores, and the cards left face up (with handover, both hands).
 void GameForm::showroundend()
 {
     view_.setCaption(Label4, std::to_string(match.playerscore));
@@ -162,6 +173,10 @@ void GameForm::showroundend()
     for (int k = 1; k <= kHandPlaces; ++k)
         if (!match.hand[k][kComputer].empty())
             view_.setPicture(cpuslot(k), Picture::face(match.hand[k][kComputer]));
+    if (!faceUp_[kPlayer]) {
+        faceUp_[kPlayer] = true;
+        showhand(kPlayer);
+    }
 }
 
 void GameForm::showmatchend()
@@ -182,6 +197,7 @@ void GameForm::clearmatch()
     view_.setCaption(Label5, "0");
     for (Control c : { Label6, Label7, Label15 })
         view_.setVisible(c, false);
+    narration_.clear();
 }
 
 // A new match at the player's asking, from wherever the game was: the table is
@@ -191,8 +207,10 @@ void GameForm::newmatch()
     view_.markOffer(std::nullopt);
     for (Control c : { Frame1, Shape2, Image48, Image49, Label18 })
         view_.setVisible(c, false);
-    for (int k = 1; k <= kHandPlaces; ++k)
+    for (int k = 1; k <= kHandPlaces; ++k) {
         view_.setTop(playerslot(k), playerslotRect(k).top);
+        view_.setTop(cpuslot(k), cpuslotRect(k).top);
+    }
     match.backdeck = {};
     match.hand = {};
     clearmatch();

@@ -19,13 +19,17 @@ Move HumanSide::move(const MatchState &match, int column)
         return {};
     }
 
+    // The bottom hand's card is lifted up; the top hand's, played by a second
+    // player, is lowered toward the pile: either way out of its row.
+    const bool bottom = column == kPlayer;
+    const Twips lift = bottom ? -kLift : kLift;
     std::vector<Offer> offers;
     for (int i : places) {
-        const Control card = playerslot(i);
+        const Control card = bottom ? playerslot(i) : cpuslot(i);
         offers.push_back({ card,
             cardName(match.hand[i][column], view_.words()),
-            [this, card] { view_.setTop(card, view_.top(card) - kLift); },
-            [this, card] { view_.setTop(card, view_.top(card) + kLift); } });
+            [this, card, lift] { view_.setTop(card, view_.top(card) + lift); },
+            [this, card, lift] { view_.setTop(card, view_.top(card) - lift); } });
     }
     const int place = places[scan_.choose(waits_, offers)];
     // The card stays lifted while an eight has its suit named.

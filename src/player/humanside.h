@@ -9,8 +9,9 @@
 namespace wildcrest
 {
 
-// The side of a player with a switch: the cards that may be played are
-// offered, lifted, as the player's scanning method offers them, and the one
+// The side of a player with a switch, at the bottom hand or (a second player)
+// the top one: the cards that may be played are offered, lifted out of the
+// hand, as the player's scanning method offers them, and the one
 // taken is the move; an eight then has its suit named the same way. Cards that
 // may not be played are never offered; with none, a press draws.
 class HumanSide : public Side

@@ -14,7 +14,7 @@ namespace wildcrest
 
 // On the title screen, where it says "[Press any key to start]", the players'
 // names are offered one by one with `scan`; returns the index of the name
-// taken. The title stays up for the game's deal.
+// taken, which stays on the title until the game deals.
 //
 //     SwitchWaits waits(view);
 //     ScanRoom scan(view, firstPlayersSettings);

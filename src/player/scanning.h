@@ -22,7 +22,8 @@ struct Offer {
 };
 
 // What a press will do when the game waits with nothing on offer.
-enum class Await { Title, Draw, NextRound, NewMatch };
+// Turn: with handover, the player to move shows their hand (the game says so).
+enum class Await { Title, Draw, NextRound, NewMatch, Turn };
 
 // Thrown out of a wait when the player asks for a new match from the menu; the
 // turn loop catches it and deals a new match.

@@ -3,6 +3,8 @@
 
 #include "language/wording.h"
 
+#include <algorithm>
+
 namespace wildcrest
 {
 
@@ -19,23 +21,33 @@ std::string sourceName(SwitchSource source)
     return "switch";
 }
 
+bool SwitchWiring::claimedByAnother(const PlayerSwitch &input) const
+{
+    return std::find(others.begin(), others.end(), input) != others.end();
+}
+
 int SwitchWiring::joystickButton(int button) const
 {
     if (second.kind == SecondSwitch::Kind::Button && second.button == button)
         return 2;
-    return joystick ? 1 : 0;
+    if (own.kind != PlayerSwitch::Kind::Any)
+        return own.kind == PlayerSwitch::Kind::Button && own.button == button ? 1 : 0;
+    return joystick && !claimedByAnother(PlayerSwitch { PlayerSwitch::Kind::Button, {}, button }) ? 1 : 0;
 }
 
 int SwitchWiring::click(bool left) const
 {
-    if (!left)
-        return second.kind == SecondSwitch::Kind::RightClick ? 2 : 0;
-    return mouse ? 1 : 0;
+    if (!left) {
+        if (second.kind == SecondSwitch::Kind::RightClick)
+            return 2;
+        return own.kind == PlayerSwitch::Kind::RightClick ? 1 : 0;
+    }
+    return mouse && own.kind == PlayerSwitch::Kind::Any ? 1 : 0;
 }
 
 bool SwitchWiring::wantsJoysticks() const
 {
-    return joystick || second.kind == SecondSwitch::Kind::Button;
+    return (joystick && own.kind == PlayerSwitch::Kind::Any) || own.kind == PlayerSwitch::Kind::Button || second.kind == SecondSwitch::Kind::Button;
 }
 
 } // namespace wildcrest

@@ -65,6 +65,8 @@ struct SwitchWiring {
     // The switch a left (or else right) click is, or 0 for none.
     int click(bool left) const;
     bool wantsJoysticks() const;
+    // Whether another player at the table names `input` as their switch.
+    bool claimedByAnother(const PlayerSwitch &input) const;
 };
 
 } // namespace wildcrest

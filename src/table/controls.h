@@ -77,6 +77,7 @@ constexpr Control menuitem(int k)
 constexpr int kMenuItems = 5;
 constexpr Control MenuBackdrop = label(24); // dims the table while the menu is open
 constexpr Control MenuQuestion = label(25); // the question the menu asks, above its answers
+constexpr Control NarrationLine = label(26); // what just happened, when the narration is on
 constexpr Control Shape2 = shape(2); // red frame round the pile
 
 } // namespace wildcrest

@@ -154,6 +154,13 @@ namespace
         sign.visible = false;
         l.push_back(sign);
 
+        // What just happened, between the top hand and the pile, in the prompts' type.
+        ControlSpec narration = at(NarrationLine, { 120, 3735, 13575, 345 });
+        narration.textColour = kBlack;
+        narration.font = sign.font;
+        narration.visible = false;
+        l.push_back(narration);
+
         // The menu the switch opens: the table dimmed beneath it, a question when
         // it asks one, and large items in a column.
         ControlSpec backdrop = at(MenuBackdrop, { 0, 0, kWindowWidth, kWindowHeight });

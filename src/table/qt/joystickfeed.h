@@ -21,7 +21,7 @@ public:
     JoystickFeed(Tell tell, std::function<bool()> active);
     ~JoystickFeed() override;
 
-    void rewire(const SwitchWiring &wiring) override;
+    void rewire(const std::vector<SwitchWiring> &seats) override;
     // The devices read; none while the wiring wants no joystick.
     JoystickSwitch *joysticks() const
     {
@@ -37,7 +37,7 @@ private:
     void button(int button, bool pressed, bool unplugged);
 
     std::function<bool()> active_;
-    SwitchWiring wiring_;
+    std::vector<SwitchWiring> seats_;
     std::unique_ptr<JoystickSwitch> joysticks_;
     std::array<int, 2> buttons_ { -1, -1 };
 };

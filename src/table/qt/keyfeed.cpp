@@ -12,9 +12,9 @@ KeyFeed::KeyFeed(Tell tell)
 {
 }
 
-void KeyFeed::rewire(const SwitchWiring &wiring)
+void KeyFeed::rewire(const std::vector<SwitchWiring> &seats)
 {
-    keys_ = SwitchKeys(wiring);
+    keys_ = SwitchKeys(seats);
 }
 
 bool KeyFeed::take(const QEvent &event)

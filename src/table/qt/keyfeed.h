@@ -16,7 +16,7 @@ class KeyFeed : public SwitchFeed
 public:
     explicit KeyFeed(Tell tell);
 
-    void rewire(const SwitchWiring &wiring) override;
+    void rewire(const std::vector<SwitchWiring> &seats) override;
     bool take(const QEvent &event) override;
     void flush() override;
     // The switch (1 or 2) that a key event is, or 0; nothing is told.

@@ -14,7 +14,7 @@ KeyRepeats::KeyRepeats(std::function<void(const SwitchEvent &)> tell)
 
 void KeyRepeats::take(const SwitchEvent &e, unsigned long timestamp)
 {
-    if (e.pressed && release_ && release_->which == e.which && timestamp == releaseStamp_) {
+    if (e.pressed && release_ && release_->which == e.which && release_->seat == e.seat && timestamp == releaseStamp_) {
         timer_.stop();
         release_.reset(); // a repeat: the key never came up
         return;

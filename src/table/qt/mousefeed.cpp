@@ -4,9 +4,9 @@
 namespace wildcrest
 {
 
-void MouseFeed::rewire(const SwitchWiring &wiring)
+void MouseFeed::rewire(const std::vector<SwitchWiring> &seats)
 {
-    keys_ = SwitchKeys(wiring);
+    keys_ = SwitchKeys(seats);
 }
 
 bool MouseFeed::take(const QEvent &event)

@@ -15,12 +15,12 @@ class MouseFeed : public SwitchFeed
 public:
     using SwitchFeed::SwitchFeed;
 
-    void rewire(const SwitchWiring &wiring) override;
+    void rewire(const std::vector<SwitchWiring> &seats) override;
     bool take(const QEvent &event) override;
     // Whether clicks are switches at all.
     bool clicksAreSwitches() const
     {
-        return keys_.wiring().mouse;
+        return keys_.clicksAreSwitches();
     }
 
 private:

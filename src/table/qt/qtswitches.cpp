@@ -41,8 +41,13 @@ QtSwitches::~QtSwitches()
 
 void QtSwitches::rewire(const SwitchWiring &wiring)
 {
+    rewire(std::vector<SwitchWiring> { wiring });
+}
+
+void QtSwitches::rewire(const std::vector<SwitchWiring> &seats)
+{
     for (SwitchFeed *feed : std::initializer_list<SwitchFeed *> { &keys_, &mouse_, &joysticks_ })
-        feed->rewire(wiring);
+        feed->rewire(seats);
 }
 
 void QtSwitches::onEscape(std::function<void()> escape)
@@ -123,16 +128,17 @@ void QtSwitches::release(std::optional<SwitchSource> source)
 {
     keys_.flush();
     const Moment now = SwitchFeed::now();
-    for (int which = 1; which <= 2; ++which) {
-        const std::optional<SwitchSource> by = held_[which - 1];
-        if (by && (!source || by == source))
-            report(SwitchEvent { which, false, now, *by });
-    }
+    for (int seat = 0; seat < 2; ++seat)
+        for (int which = 1; which <= 2; ++which) {
+            const std::optional<SwitchSource> by = held_[seat * 2 + which - 1];
+            if (by && (!source || by == source))
+                report(SwitchEvent { which, false, now, *by, false, seat });
+        }
 }
 
 void QtSwitches::report(const SwitchEvent &e)
 {
-    held_[e.which - 1] = e.pressed ? std::optional(e.source) : std::nullopt;
+    held_[(e.seat == 1 ? 2 : 0) + e.which - 1] = e.pressed ? std::optional(e.source) : std::nullopt;
     if (handler_)
         handler_(e);
 }

@@ -42,6 +42,8 @@ public:
     ~QtSwitches() override;
 
     void rewire(const SwitchWiring &wiring);
+    // One wiring for each seat at the table; a switch event says its seat.
+    void rewire(const std::vector<SwitchWiring> &seats);
     void onEscape(std::function<void()> escape);
     // Clicks on `widget` (a button of the panel's own) stay its own.
     void letClicksThrough(QWidget *widget);
@@ -72,7 +74,7 @@ private:
     Handler handler_;
     std::function<void()> escape_;
     QPointer<QWidget> letThrough_;
-    std::array<std::optional<SwitchSource>, 2> held_; // by switch, what holds it down
+    std::array<std::optional<SwitchSource>, 4> held_; // by seat and switch, what holds it down
     KeyFeed keys_;
     MouseFeed mouse_;
     JoystickFeed joysticks_;

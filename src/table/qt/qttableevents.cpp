@@ -37,6 +37,11 @@ void QtTableView::setSwitchWiring(const SwitchWiring &wiring)
     switches_->rewire(wiring);
 }
 
+void QtTableView::setSwitchWiring(const std::vector<SwitchWiring> &seats)
+{
+    switches_->rewire(seats);
+}
+
 JoystickSwitch *QtTableView::joysticks() const
 {
     return switches_->joysticks();

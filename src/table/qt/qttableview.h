@@ -84,6 +84,8 @@ public:
     // Which inputs are switches. Until this is called, every key that types a
     // character and a left click are switch 1, and joysticks are not read.
     void setSwitchWiring(const SwitchWiring &wiring);
+    // With players sharing the table: each seat's inputs, seat 0 first.
+    void setSwitchWiring(const std::vector<SwitchWiring> &seats);
     // The joysticks and gamepads read, while the wiring wants them.
     JoystickSwitch *joysticks() const;
 

@@ -7,6 +7,7 @@
 
 #include <chrono>
 #include <functional>
+#include <vector>
 
 namespace wildcrest
 {
@@ -15,7 +16,7 @@ namespace wildcrest
 // joysticks), telling each switch event it makes to one callback.
 //
 //     KeyFeed keys([&](const SwitchEvent &e) { handle(e); });
-//     keys.rewire(wiring);
+//     keys.rewire({ wiring });
 //     if (keys.take(*event)) ...;  // it was a switch, and has been told
 class SwitchFeed
 {
@@ -30,8 +31,8 @@ public:
     SwitchFeed(const SwitchFeed &) = delete;
     SwitchFeed &operator=(const SwitchFeed &) = delete;
 
-    // Which inputs are switches from now on.
-    virtual void rewire(const SwitchWiring &wiring) = 0;
+    // Which inputs are switches from now on, and whose: one wiring for each seat.
+    virtual void rewire(const std::vector<SwitchWiring> &seats) = 0;
     // Tells the switch event that `event` is, if any; true when it is one.
     // Feeds that are not read through Qt's events take none.
     virtual bool take(const QEvent & /*event*/)
