@@ -2,6 +2,7 @@
 // The settings file, the command line over it, and the dialog that writes the file.
 #include "app/options.h"
 #include "app/qt/desktop.h"
+#include "app/qt/players.h"
 #include "app/qt/settingsdialog.h"
 #include "app/qt/settingsfile.h"
 #include "language/qt/qtwording.h"
@@ -265,7 +266,10 @@ TEST_F(SettingsTest, EachOptionOnTheCommandLine)
         "--switch-menu=long-press",
         "--menu-hold=1.5",
         "--computer=clever",
-        "--language=nl" });
+        "--language=nl",
+        "--switch=button:3",
+        "--hands=open",
+        "--narration=on" });
     EXPECT_EQ(line.then, CommandLine::Then::Play);
     EXPECT_EQ(texts(line.settings),
         (std::vector<std::string> { "scan-time=0.5",
@@ -288,10 +292,16 @@ TEST_F(SettingsTest, EachOptionOnTheCommandLine)
             "switch-menu=long-press",
             "menu-hold=1.5",
             "computer=clever",
-            "language=nl" }));
+            "language=nl",
+            "switch=button:3",
+            "opponent=computer",
+            "hands=open",
+            "narration=on" }));
     EXPECT_TRUE(run({ "--scan-time=auto" }).settings.adaptiveScan);
     for (const std::string second : { "none", "enter", "right-click", "button:0", "key:F8", "key:Tab", "key:A" })
         EXPECT_EQ(settingText(run({ "--second-switch=" + second }).settings, "second-switch"), second);
+    for (const std::string own : { "any", "key:Space", "button:31", "right-click" })
+        EXPECT_EQ(settingText(run({ "--switch=" + own }).settings, "switch"), own);
     EXPECT_TRUE(run({ "--scale=fit" }).settings.look.fitScale);
     EXPECT_EQ(run({ "--settings" }).then, CommandLine::Then::EditSettings);
     EXPECT_EQ(warnings.str(), "");
@@ -390,6 +400,13 @@ TEST_F(SettingsTest, AWrongOptionEndsWithItsNameAndTheUsage)
              { "--menu-hold=10.5" },
              { "--language=pt" },
              { "--language=DE" },
+             { "--switch=button:32" },
+             { "--switch=key:Nope" },
+             { "--switch=enter" },
+             { "--opponent=a/b" },
+             { "--opponent= Sam" },
+             { "--hands=closed" },
+             { "--narration=loud" },
              // Words that are no option are not passed over.
              { "scan-time=3" },
              { "-scan-time=3" },
@@ -648,7 +665,12 @@ TEST_F(SettingsTest, NoOptionTakesAPathOrAProgram)
     for (const OptionInfo &option : optionTable()) {
         for (const char *hostile : { "/etc/passwd", "../../.ssh/id_rsa", "file:///tmp/x.so", "$(rm -rf ~)", "`id`", "|sh", "/usr/lib/libevil.so" }) {
             Settings s;
-            EXPECT_NE(applySetting(s, option.name, hostile), "") << option.name << "=" << hostile << " was taken";
+            const bool taken = applySetting(s, option.name, hostile).empty();
+            // A player's name is only ever the name of a file in the players' folder.
+            if (option.name == "opponent" && taken)
+                EXPECT_EQ(QFileInfo(playerFilePath(s.opponent)).absolutePath(), playersFolder()) << hostile;
+            else
+                EXPECT_FALSE(taken) << option.name << "=" << hostile << " was taken";
         }
     }
     writeFile("scan-time=/etc/passwd\nspeech=/bin/sh\nhighlight=../Card.bmp\n");
