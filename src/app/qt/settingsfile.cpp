@@ -38,8 +38,9 @@ namespace
             error = "second-switch must name a key as Qt writes it, such as key:F8 or key:Tab, not \"" + value + "\"";
         if (error.empty() && trial.playerSwitch.kind == PlayerSwitch::Kind::Key && keyCodeOf(trial.playerSwitch.key) == 0)
             error = "switch must name a key as Qt writes it, such as key:Space or key:F8, not \"" + value + "\"";
-        if (const std::string problem = trial.opponent == "computer" ? "" : playerNameProblem(trial.opponent); error.empty() && !problem.empty())
-            error = "opponent must be computer or a player's name, and " + problem;
+        if (error.empty() && trial.opponent != "computer")
+            if (const std::string problem = playerNameProblem(trial.opponent); !problem.empty())
+                error = "opponent must be computer or a player's name, and " + problem;
         if (error.empty())
             settings = trial;
         return error;
@@ -318,10 +319,11 @@ namespace
     QtWording usageWording(const std::vector<std::string> &args)
     {
         QString file = settingsFilePath();
-        for (const std::string &arg : args)
-            if (const std::string player = arg.substr(std::min(arg.size(), kPlayerOption.size()));
-                arg.rfind(kPlayerOption, 0) == 0 && playerProblem(player).empty())
+        for (const std::string &arg : args) {
+            const std::string player = arg.rfind(kPlayerOption, 0) == 0 ? arg.substr(kPlayerOption.size()) : "";
+            if (!player.empty() && playerProblem(player).empty())
                 file = playerFilePath(player);
+        }
         Settings settings;
         readSettingsFile(file, settings, false); // its problems are told when the game starts
         for (const std::string &arg : args)
