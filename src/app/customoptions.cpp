@@ -76,6 +76,50 @@ OptionInfo secondSwitchOption()
     return option;
 }
 
+OptionInfo playerSwitchOption()
+{
+    OptionInfo option { "switch",
+        "any|key:NAME|button:N|right-click",
+        {},
+        WILDCREST_TEXT("Options",
+            "this player's own switch when two play at one computer: any input another player does not name, the key Qt names NAME, joystick "
+            "button N (0 to 31), or the right button"),
+        {},
+        {},
+        editorOf(EditorKind::PlayerSwitch, { WILDCREST_TEXT("SettingsDialog", "Own sw&itch:") }) };
+    option.read = [](Settings &settings, const std::string &value) -> std::string {
+        const std::optional<PlayerSwitch> own = parsePlayerSwitch(value);
+        if (!own)
+            return refusal("switch", "any, key:NAME, button:N (N from 0 to 31) or right-click", value);
+        settings.playerSwitch = *own;
+        return {};
+    };
+    option.write = [](const Settings &settings) { return playerSwitchText(settings.playerSwitch); };
+    return option;
+}
+
+OptionInfo opponentOption()
+{
+    OptionInfo option { "opponent",
+        "computer|NAME",
+        {},
+        WILDCREST_TEXT("Options", "who plays the top hand: the computer, or the player NAME with the settings of their own file"),
+        {},
+        {},
+        editorOf(EditorKind::Opponent, { WILDCREST_TEXT("SettingsDialog", "Top hand pla&yed by:") }) };
+    option.read = [](Settings &settings, const std::string &value) -> std::string {
+        // A name is only ever a file in the players' folder: nothing that reaches out of it.
+        // What else a name may hold is the players' own rule, checked where the files are.
+        const bool pathLike = value.find_first_of("/\\") != std::string::npos || value.rfind('.', 0) == 0 || value.find("..") != std::string::npos;
+        if (value.empty() || pathLike)
+            return refusal("opponent", "computer or the name of a player", value);
+        settings.opponent = value;
+        return {};
+    };
+    option.write = [](const Settings &settings) { return settings.opponent; };
+    return option;
+}
+
 OptionInfo scaleOption()
 {
     std::vector<Choice<double>> sizes;

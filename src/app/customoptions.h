@@ -12,6 +12,10 @@ namespace wildcrest
 OptionInfo scanTimeOption();
 // none, enter, right-click, button:N or key:NAME.
 OptionInfo secondSwitchOption();
+// any, key:NAME, button:N or right-click: the player's own switch at a shared table.
+OptionInfo playerSwitchOption();
+// computer, or the name of the player of the top hand.
+OptionInfo opponentOption();
 // One of the table's sizes, written any way ("2.50"), or fit.
 OptionInfo scaleOption();
 // A name of the scanning methods' registry, with its help and label from there.

@@ -18,7 +18,7 @@ namespace
 
     using Group = DialogGroup;
 
-    // The option table, one row for each option, in three stretches for their
+    // The option table, one row for each option, in stretches for their
     // length; together they are in the order of the usage text.
     std::vector<OptionInfo> switchAndOfferOptions()
     {
@@ -117,13 +117,32 @@ namespace
         };
     }
 
+    // Two players at one computer, each with their own switch and settings.
+    std::vector<OptionInfo> sharedTableOptions()
+    {
+        return {
+            playerSwitchOption(),
+            opponentOption(),
+            choice<Hands>("hands",
+                &Settings::hands,
+                { { "handover", Hands::Handover, WILDCREST_TEXT("SettingsDialog", "Handed over: both face down between turns") },
+                    { "open", Hands::Open, WILDCREST_TEXT("SettingsDialog", "Open: both face up") } },
+                WILDCREST_TEXT("Options", "with two players: handover shows the backs of both hands between turns; open keeps both face up"),
+                { WILDCREST_TEXT("SettingsDialog", "Hands between t&urns:") }),
+            onOff("narration",
+                &Settings::narration,
+                WILDCREST_TEXT("Options", "a line on the table says what just happened"),
+                { WILDCREST_TEXT("SettingsDialog", "Narration:"), WILDCREST_TEXT("SettingsDialog", "Say what just happened") }),
+        };
+    }
+
 } // namespace
 
 const std::vector<OptionInfo> &optionTable()
 {
     static const std::vector<OptionInfo> options = [] {
         std::vector<OptionInfo> rows;
-        for (auto stretch : { switchAndOfferOptions, tableLookOptions, scanAndMenuOptions })
+        for (auto stretch : { switchAndOfferOptions, tableLookOptions, scanAndMenuOptions, sharedTableOptions })
             for (OptionInfo &row : stretch())
                 rows.push_back(std::move(row));
         for (OptionInfo &row : rows)

@@ -19,6 +19,8 @@ enum class EditorKind {
     Seconds, // seconds with two decimals, from low to high
     SecondsOrAuto, // seconds, and below them a check box (`text`) for "auto"
     SecondSwitch, // the second switch's kind, with the button's number or the key's name
+    PlayerSwitch, // the player's own switch: any, or a key, a button or the right click
+    Opponent, // the computer or one of the named players
 };
 
 // The settings dialog shows its rows group by group, in this order; within a

@@ -65,29 +65,52 @@ std::string secondsText(std::chrono::milliseconds length)
     return text;
 }
 
-std::optional<SecondSwitch> parseSecondSwitch(const std::string &value)
+namespace
 {
-    using Kind = SecondSwitch::Kind;
-    const auto after = [&](const std::string &prefix) -> std::optional<std::string> {
+
+    // What follows `prefix` at the start of `value`.
+    std::optional<std::string> after(const std::string &value, const std::string &prefix)
+    {
         if (value.rfind(prefix, 0) != 0)
             return std::nullopt;
         return value.substr(prefix.size());
-    };
+    }
+
+    // The N of "button:N", 0 to 31, written as digits alone.
+    std::optional<int> buttonOf(const std::string &value)
+    {
+        const std::optional<std::string> number = after(value, "button:");
+        if (!number || number->empty() || !std::isdigit(static_cast<unsigned char>(number->front())))
+            return std::nullopt;
+        if (const std::optional<long> n = parseWhole(*number, 0, 31))
+            return int(*n);
+        return std::nullopt;
+    }
+
+    // The NAME of "key:NAME"; Qt alone can tell whether it names a key.
+    std::optional<std::string> keyOf(const std::string &value)
+    {
+        const std::optional<std::string> name = after(value, "key:");
+        if (!name || name->empty())
+            return std::nullopt;
+        return name;
+    }
+
+} // namespace
+
+std::optional<SecondSwitch> parseSecondSwitch(const std::string &value)
+{
+    using Kind = SecondSwitch::Kind;
     if (value == "none")
         return SecondSwitch {};
     if (value == "enter")
         return SecondSwitch { Kind::Enter, 0, {} };
     if (value == "right-click")
         return SecondSwitch { Kind::RightClick, 0, {} };
-    if (const auto number = after("button:")) {
-        if (number->empty() || !std::isdigit(static_cast<unsigned char>(number->front())))
-            return std::nullopt;
-        if (const std::optional<long> n = parseWhole(*number, 0, 31))
-            return SecondSwitch { Kind::Button, int(*n), {} };
-        return std::nullopt;
-    }
-    if (const auto name = after("key:"); name && !name->empty())
-        return SecondSwitch { Kind::Key, 0, *name };
+    if (const std::optional<int> button = buttonOf(value))
+        return SecondSwitch { Kind::Button, *button, {} };
+    if (const std::optional<std::string> key = keyOf(value))
+        return SecondSwitch { Kind::Key, 0, *key };
     return std::nullopt;
 }
 
@@ -106,6 +129,35 @@ std::string secondSwitchText(const SecondSwitch &second)
         return "key:" + second.key;
     }
     return "none";
+}
+
+std::optional<PlayerSwitch> parsePlayerSwitch(const std::string &value)
+{
+    using Kind = PlayerSwitch::Kind;
+    if (value == "any")
+        return PlayerSwitch {};
+    if (value == "right-click")
+        return PlayerSwitch { Kind::RightClick, {}, 0 };
+    if (const std::optional<int> button = buttonOf(value))
+        return PlayerSwitch { Kind::Button, {}, *button };
+    if (const std::optional<std::string> key = keyOf(value))
+        return PlayerSwitch { Kind::Key, *key, 0 };
+    return std::nullopt;
+}
+
+std::string playerSwitchText(const PlayerSwitch &own)
+{
+    switch (own.kind) {
+    case PlayerSwitch::Kind::Any:
+        break;
+    case PlayerSwitch::Kind::Key:
+        return "key:" + own.key;
+    case PlayerSwitch::Kind::Button:
+        return "button:" + std::to_string(own.button);
+    case PlayerSwitch::Kind::RightClick:
+        return "right-click";
+    }
+    return "any";
 }
 
 std::string listOf(const std::vector<std::string> &words)

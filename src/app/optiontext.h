@@ -27,6 +27,9 @@ std::string secondsText(std::chrono::milliseconds length);
 
 std::optional<SecondSwitch> parseSecondSwitch(const std::string &value);
 std::string secondSwitchText(const SecondSwitch &second);
+// any, key:NAME, button:N or right-click.
+std::optional<PlayerSwitch> parsePlayerSwitch(const std::string &value);
+std::string playerSwitchText(const PlayerSwitch &own);
 
 // "a, b or c", as an error lists what an option takes.
 std::string listOf(const std::vector<std::string> &words);

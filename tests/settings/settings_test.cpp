@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The settings file, the command line over it, and the dialog that writes the file.
+// The settings file and the players' files, the command line over them, and the dialog that writes them.
 #include "app/options.h"
 #include "app/qt/desktop.h"
+#include "app/qt/players.h"
 #include "app/qt/settingsdialog.h"
 #include "app/qt/settingsfile.h"
+#include "app/seats.h"
 #include "language/qt/qtwording.h"
 
 #include <QApplication>
@@ -265,7 +267,10 @@ TEST_F(SettingsTest, EachOptionOnTheCommandLine)
         "--switch-menu=long-press",
         "--menu-hold=1.5",
         "--computer=clever",
-        "--language=nl" });
+        "--language=nl",
+        "--switch=button:3",
+        "--hands=open",
+        "--narration=on" });
     EXPECT_EQ(line.then, CommandLine::Then::Play);
     EXPECT_EQ(texts(line.settings),
         (std::vector<std::string> { "scan-time=0.5",
@@ -288,10 +293,16 @@ TEST_F(SettingsTest, EachOptionOnTheCommandLine)
             "switch-menu=long-press",
             "menu-hold=1.5",
             "computer=clever",
-            "language=nl" }));
+            "language=nl",
+            "switch=button:3",
+            "opponent=computer",
+            "hands=open",
+            "narration=on" }));
     EXPECT_TRUE(run({ "--scan-time=auto" }).settings.adaptiveScan);
     for (const std::string second : { "none", "enter", "right-click", "button:0", "key:F8", "key:Tab", "key:A" })
         EXPECT_EQ(settingText(run({ "--second-switch=" + second }).settings, "second-switch"), second);
+    for (const std::string own : { "any", "key:Space", "button:31", "right-click" })
+        EXPECT_EQ(settingText(run({ "--switch=" + own }).settings, "switch"), own);
     EXPECT_TRUE(run({ "--scale=fit" }).settings.look.fitScale);
     EXPECT_EQ(run({ "--settings" }).then, CommandLine::Then::EditSettings);
     EXPECT_EQ(warnings.str(), "");
@@ -390,6 +401,13 @@ TEST_F(SettingsTest, AWrongOptionEndsWithItsNameAndTheUsage)
              { "--menu-hold=10.5" },
              { "--language=pt" },
              { "--language=DE" },
+             { "--switch=button:32" },
+             { "--switch=key:Nope" },
+             { "--switch=enter" },
+             { "--opponent=a/b" },
+             { "--opponent= Sam" },
+             { "--hands=closed" },
+             { "--narration=loud" },
              // Words that are no option are not passed over.
              { "scan-time=3" },
              { "-scan-time=3" },
@@ -477,6 +495,12 @@ TEST_F(SettingsTest, TheDialogWritesAFileThatReadsBackTheSame)
     chosen.prompts = true;
     chosen.longPressMenu = true;
     chosen.menuHold = 2500ms;
+    chosen.playerSwitch = PlayerSwitch { PlayerSwitch::Kind::Key, "Space", 0 };
+    chosen.hands = Hands::Open;
+    chosen.narration = true;
+    QDir().mkpath(playersFolder());
+    ASSERT_TRUE(QFile(playerFilePath("Alex")).open(QIODevice::WriteOnly)); // an opponent with a file of defaults
+    chosen.opponent = "Alex";
     {
         SettingsDialog dialog(path());
         dialog.setSettings(chosen);
@@ -492,6 +516,7 @@ TEST_F(SettingsTest, TheDialogWritesAFileThatReadsBackTheSame)
     chosen = Settings {};
     chosen.adaptiveScan = true;
     chosen.secondSwitch = SecondSwitch { SecondSwitch::Kind::Button, 7, {} };
+    chosen.playerSwitch = PlayerSwitch { PlayerSwitch::Kind::Button, {}, 9 };
     chosen.look.fitScale = true;
     chosen.scanMethod = "inverse";
     {
@@ -648,10 +673,124 @@ TEST_F(SettingsTest, NoOptionTakesAPathOrAProgram)
     for (const OptionInfo &option : optionTable()) {
         for (const char *hostile : { "/etc/passwd", "../../.ssh/id_rsa", "file:///tmp/x.so", "$(rm -rf ~)", "`id`", "|sh", "/usr/lib/libevil.so" }) {
             Settings s;
-            EXPECT_NE(applySetting(s, option.name, hostile), "") << option.name << "=" << hostile << " was taken";
+            const bool taken = applySetting(s, option.name, hostile).empty();
+            // A player's name is only ever the name of a file in the players' folder.
+            if (option.name == "opponent" && taken)
+                EXPECT_EQ(QFileInfo(playerFilePath(s.opponent)).absolutePath(), playersFolder()) << hostile;
+            else
+                EXPECT_FALSE(taken) << option.name << "=" << hostile << " was taken";
         }
     }
     writeFile("scan-time=/etc/passwd\nspeech=/bin/sh\nhighlight=../Card.bmp\n");
     const Settings s = readFile();
     EXPECT_EQ(texts(s), texts(Settings {}));
+}
+
+namespace
+{
+
+// Sam, who names Alex as the opponent, and Alex, each with a file of their own.
+class PlayersTest : public SettingsTest
+{
+protected:
+    PlayersTest()
+    {
+        writeFile("scan-time=5\n");
+        writePlayer("Sam", "scan-time=3\nswitch=button:0\nopponent=Alex\n");
+        writePlayer("Alex", "switch=button:1\nspeech=on\nscan-time=fast\n");
+    }
+    static void writePlayer(const std::string &name, const QByteArray &bytes)
+    {
+        QDir().mkpath(playersFolder());
+        QFile file(playerFilePath(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+    // Ends with status 2 and a message holding every one of `said`.
+    void expectRefused(const std::vector<std::string> &args, const std::vector<std::string> &said)
+    {
+        warnings.str("");
+        const CommandLine line = run(args);
+        EXPECT_EQ(line.status, 2) << args[0];
+        for (const std::string &part : said)
+            EXPECT_NE(warnings.str().find(part), std::string::npos) << part << " not in: " << warnings.str();
+    }
+};
+
+} // namespace
+
+TEST_F(PlayersTest, APlayerIsReadFromTheirFileWithTheOpponentsBesideIt)
+{
+    CommandLine line = run({ "--player=Sam", "--speech=on" });
+    ASSERT_EQ(line.then, CommandLine::Then::Play) << warnings.str();
+    EXPECT_EQ(line.player, "Sam");
+    EXPECT_EQ(line.file, playerFilePath("Sam"));
+    EXPECT_EQ(line.settings.scanTime, 3000ms) << "the player's file, not wildcrest.conf";
+    EXPECT_TRUE(line.settings.speech) << "the command line goes over the file";
+    EXPECT_EQ(line.opponent, "Alex");
+    EXPECT_EQ(line.opponentSettings.playerSwitch, (PlayerSwitch { PlayerSwitch::Kind::Button, {}, 1 }));
+    EXPECT_TRUE(line.opponentSettings.speech);
+    EXPECT_EQ(line.opponentSettings.scanTime, Settings {}.scanTime) << "a bad value of the opponent's file keeps its default";
+    EXPECT_EQ(warnings.str().rfind("wildcrest: " + playerFilePath("Alex").toStdString() + ": line 3: scan-time: ", 0), 0u) << warnings.str();
+    EXPECT_FALSE(line.choosePlayer);
+
+    // With no --player, the player with no name plays, and the title offers the two players.
+    line = run({});
+    EXPECT_EQ(line.settings.scanTime, 5000ms);
+    EXPECT_EQ(line.opponent, "");
+    EXPECT_TRUE(line.choosePlayer);
+    EXPECT_FALSE(run({ "--settings" }).choosePlayer);
+    QFile::remove(playerFilePath("Alex"));
+    EXPECT_FALSE(run({}).choosePlayer) << "one player is no choice";
+}
+
+TEST_F(PlayersTest, ABadOrUnknownPlayerIsRefusedByName)
+{
+    expectRefused({ "--player=a/b" }, { "--player=a/b", "slash" });
+    expectRefused({ "--player=.." }, { "--player=..", "dot" });
+    expectRefused({ "--player=" }, { "cannot be empty" });
+    expectRefused({ "--player=" + std::string(41, 'x') }, { "at most 40 characters" });
+    expectRefused({ "--player" }, { "--player=NAME" });
+    expectRefused({ "--player=Bob" }, { "there is no player Bob", "the players are Alex, Sam", "Usage: wildcrest" });
+    EXPECT_EQ(run({ "--player=" + std::string(40, 'x') }).status, 2) << "a good name, but no file";
+}
+
+TEST_F(PlayersTest, AnOpponentWhoCannotSitAtTheTableIsRefused)
+{
+    expectRefused({ "--player=Sam", "--opponent=Sam" }, { "opponent=Sam", "against themself" });
+    expectRefused({ "--player=Sam", "--opponent=Carl" }, { "there is no player Carl", "the players are Alex, Sam" });
+    // The same switch named by both players, whichever kind it is.
+    for (const std::string own : { "button:1", "key:Space", "right-click" }) {
+        writePlayer("Alex", QByteArray::fromStdString("switch=" + own + "\n"));
+        expectRefused({ "--player=Sam", "--switch=" + own }, { "Sam and Alex both have switch=" + own });
+    }
+    // The player with no name, against Alex; both leaving their switch to any is no clash.
+    writePlayer("Alex", "switch=any\n");
+    const CommandLine line = run({ "--opponent=Alex" });
+    EXPECT_EQ(line.then, CommandLine::Then::Play) << warnings.str();
+    EXPECT_EQ(line.opponent, "Alex");
+}
+
+TEST(SeatWiring, EachSeatLeavesTheSwitchTheOtherNames)
+{
+    Settings sam, alex;
+    sam.playerSwitch = { PlayerSwitch::Kind::Button, {}, 0 };
+    sam.mouseSwitch = false;
+    std::vector<SwitchWiring> seats = seatWiring(sam, nullptr);
+    ASSERT_EQ(seats.size(), 1u);
+    EXPECT_EQ(seats[0].own, sam.playerSwitch);
+    EXPECT_FALSE(seats[0].mouse);
+    EXPECT_TRUE(seats[0].others.empty());
+
+    // Alex takes any input but Sam's button; Alex names none for Sam to leave.
+    seats = seatWiring(sam, &alex);
+    ASSERT_EQ(seats.size(), 2u);
+    EXPECT_TRUE(seats[0].others.empty());
+    EXPECT_TRUE(seats[1].mouse);
+    EXPECT_EQ(seats[1].others, std::vector<PlayerSwitch> { sam.playerSwitch });
+
+    alex.playerSwitch = { PlayerSwitch::Kind::Key, "Space", 0 };
+    seats = seatWiring(sam, &alex);
+    EXPECT_EQ(seats[0].others, std::vector<PlayerSwitch> { alex.playerSwitch });
+    EXPECT_EQ(seats[1].others, std::vector<PlayerSwitch> { sam.playerSwitch });
 }

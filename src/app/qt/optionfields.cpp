@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/qt/optionfields.h"
+#include "app/qt/playerfields.h"
 #include "app/qt/secondswitchfield.h"
 
 #include <QCheckBox>
@@ -207,6 +208,10 @@ std::unique_ptr<OptionField> makeOptionField(const OptionInfo &option, QWidget *
         return std::make_unique<SecondsOrAutoField>(option, parent);
     case EditorKind::SecondSwitch:
         return std::make_unique<SecondSwitchField>(parent);
+    case EditorKind::PlayerSwitch:
+        return std::make_unique<PlayerSwitchField>(parent);
+    case EditorKind::Opponent:
+        return std::make_unique<OpponentField>(parent);
     }
     return nullptr;
 }

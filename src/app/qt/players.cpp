@@ -62,6 +62,19 @@ std::vector<std::string> playerNames()
     return names;
 }
 
+std::string playerProblem(const std::string &name)
+{
+    if (std::string problem = playerNameProblem(name); !problem.empty())
+        return problem;
+    if (QFileInfo(playerFilePath(name)).isFile())
+        return {};
+    std::string known;
+    for (const std::string &player : playerNames())
+        known += (known.empty() ? "" : ", ") + player;
+    return "there is no player " + name + ", as there is no file " + playerFilePath(name).toStdString() + "; "
+        + (known.empty() ? "there are no players yet" : "the players are " + known);
+}
+
 std::string renamePlayer(const std::string &from, const std::string &to)
 {
     if (const std::string problem = playerNameProblem(to); !problem.empty())

@@ -22,6 +22,9 @@ QString playersFolder();
 QString playerFilePath(const std::string &name);
 // The named players, by their files, in alphabetical order.
 std::vector<std::string> playerNames();
+// What stops `name` being played: a bad name, or no file (the players there
+// are named), or "" when the player has a file.
+std::string playerProblem(const std::string &name);
 // Renames the player's file; returns what went wrong, or "". Refuses a bad new
 // name and one already taken.
 std::string renamePlayer(const std::string &from, const std::string &to);

@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/qt/settingsfile.h"
 #include "app/options.h"
+#include "app/optiontext.h"
+#include "app/qt/players.h"
+#include "app/seats.h"
 
 #include "language/qt/qtwording.h"
 
@@ -26,13 +29,18 @@ namespace
 {
 
     // Applies one value to a copy, so that a refused one leaves the settings as they were.
-    // Key names are Qt's, so only here can they be checked.
+    // Key names are Qt's, and the players' names are their files', so only here can they be checked.
     std::string applyChecked(Settings &settings, const std::string &name, const std::string &value)
     {
         Settings trial = settings;
         std::string error = applySetting(trial, name, value);
         if (error.empty() && trial.secondSwitch.kind == SecondSwitch::Kind::Key && keyCodeOf(trial.secondSwitch.key) == 0)
             error = "second-switch must name a key as Qt writes it, such as key:F8 or key:Tab, not \"" + value + "\"";
+        if (error.empty() && trial.playerSwitch.kind == PlayerSwitch::Kind::Key && keyCodeOf(trial.playerSwitch.key) == 0)
+            error = "switch must name a key as Qt writes it, such as key:Space or key:F8, not \"" + value + "\"";
+        if (error.empty() && trial.opponent != "computer")
+            if (const std::string problem = playerNameProblem(trial.opponent); !problem.empty())
+                error = "opponent must be computer or a player's name, and " + problem;
         if (error.empty())
             settings = trial;
         return error;
@@ -243,7 +251,7 @@ std::string usageText(const Wording &words)
 {
     std::ostringstream text;
     text << words.translate("Usage",
-        "Usage: wildcrest [--OPTION=VALUE]...\n"
+        "Usage: wildcrest [--player=NAME] [--OPTION=VALUE]...\n"
         "       wildcrest --settings | --help | --version\n"
         "\n"
         "A card game played with one switch: each choice is offered in turn and one\n"
@@ -254,7 +262,11 @@ std::string usageText(const Wording &words)
         text << "  --" << option.name << "=" << option.values << "\n"
              << "      " << fill(words.translate("Usage", "%1 (default %2)"), { optionHelp(option, words), option.defaultValue }) << "\n";
     }
-    text << "  --settings\n"
+    text << "  --player=NAME\n"
+         << "      "
+         << words.translate("Usage", "play with the settings of the player NAME, kept in players/NAME.conf beside that file; with --settings, edit them")
+         << "\n"
+         << "  --settings\n"
          << "      " << words.translate("Usage", "open the settings dialog, which writes that file") << "\n"
          << "  --help\n"
          << "      " << words.translate("Usage", "show this text") << "\n"
@@ -301,15 +313,46 @@ namespace
         return std::nullopt;
     }
 
-    // The language to tell the usage in: the command line's, the settings file's, or the desktop's.
+    const std::string kPlayerOption = "--player=";
+
+    // The language to tell the usage in: the command line's, the player's file's, or the desktop's.
     QtWording usageWording(const std::vector<std::string> &args)
     {
+        QString file = settingsFilePath();
+        for (const std::string &arg : args) {
+            const std::string player = arg.rfind(kPlayerOption, 0) == 0 ? arg.substr(kPlayerOption.size()) : "";
+            if (!player.empty() && playerProblem(player).empty())
+                file = playerFilePath(player);
+        }
         Settings settings;
-        readSettingsFile(settingsFilePath(), settings, false); // its problems are told when the game starts
+        readSettingsFile(file, settings, false); // its problems are told when the game starts
         for (const std::string &arg : args)
             if (arg.rfind("--language=", 0) == 0)
                 applySetting(settings, "language", arg.substr(11));
         return QtWording(chosenLanguage(settings.language));
+    }
+
+    // A player as a message names them.
+    std::string who(const std::string &player)
+    {
+        return player.empty() ? "the player of " + settingsFilePath().toStdString() : player;
+    }
+
+    // Reads the file of the opponent the player's settings name; returns what
+    // stops the two playing at one table, or "".
+    std::string readOpponent(CommandLine &line, std::ostream &err)
+    {
+        const std::string &name = line.settings.opponent;
+        if (name == line.player)
+            return "opponent=" + name + ": a player cannot play against themself";
+        if (const std::string problem = playerProblem(name); !problem.empty())
+            return "opponent=" + name + ": " + problem;
+        line.opponent = name;
+        readSettingsFile(playerFilePath(name), line.opponentSettings, err);
+        if (sameSwitch(line.settings.playerSwitch, line.opponentSettings.playerSwitch))
+            return who(line.player) + " and " + name + " both have switch=" + playerSwitchText(line.settings.playerSwitch)
+                + ": each player at the table needs a switch of their own";
+        return {};
     }
 
 } // namespace
@@ -318,6 +361,7 @@ CommandLine readCommandLine(const std::vector<std::string> &args, std::ostream &
 {
     CommandLine line;
     std::vector<std::pair<std::string, std::string>> given;
+    bool playerGiven = false;
     const auto fail = [&](const std::string &message) {
         err << "wildcrest: " << message << "\n\n" << usageText(usageWording(args));
         line.then = CommandLine::Then::Exit;
@@ -353,8 +397,17 @@ CommandLine readCommandLine(const std::vector<std::string> &args, std::ostream &
             line.then = CommandLine::Then::EditSettings;
             continue;
         }
+        if (arg.rfind(kPlayerOption, 0) == 0) {
+            line.player = arg.substr(kPlayerOption.size());
+            if (const std::string problem = playerProblem(line.player); !problem.empty())
+                return fail(arg + ": " + problem);
+            playerGiven = true;
+            continue;
+        }
         const std::size_t equals = arg.find('=');
         const std::string name = arg.substr(2, equals == std::string::npos ? std::string::npos : equals - 2);
+        if (name == "player")
+            return fail("--player needs a value: --player=NAME");
         if (!optionNamed(name))
             return fail("unknown option " + arg);
         if (equals == std::string::npos)
@@ -368,7 +421,7 @@ CommandLine readCommandLine(const std::vector<std::string> &args, std::ostream &
         if (!error.empty())
             return fail("--" + name + ": " + error);
     }
-    line.file = settingsFilePath();
+    line.file = playerFilePath(line.player);
     FileRead read = readFile(line.file, line.settings);
     bool namesTheScan = false;
     for (const auto &[name, value] : given) {
@@ -381,6 +434,10 @@ CommandLine readCommandLine(const std::vector<std::string> &args, std::ostream &
     settleFromFile(read, line.settings);
     line.fileProblems = std::move(read.problems);
     tell(line.file, line.fileProblems, err);
+    if (line.settings.opponent != "computer")
+        if (const std::string problem = readOpponent(line, err); !problem.empty())
+            return fail(problem);
+    line.choosePlayer = !playerGiven && line.then == CommandLine::Then::Play && playerNames().size() >= 2;
     return line;
 }
 

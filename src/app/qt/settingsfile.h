@@ -51,14 +51,24 @@ struct CommandLine {
     Then then = Then::Play;
     int status = 0; // the exit status, for Exit
     Settings settings;
-    QString file; // the settings file read
+    QString file; // the settings file read: the player's, or the one of the player with no name
     std::vector<SettingsProblem> fileProblems; // what it did not take, told on `err` as well
+    std::string player; // --player's name; "" for the player with no name
+    // The player of the top hand, when the settings name one rather than the computer.
+    std::string opponent; // "" for the computer
+    Settings opponentSettings; // read from their own file; its problems told on `err`
+    // Two or more named players and no --player: the title offers their names,
+    // and the command line is read again with --player=NAME added.
+    bool choosePlayer = false;
 };
 
-// Reads the settings file, then the options of `args` (without the program's
-// name) over it. --help and --version are answered on `out`; a bad option ends
-// with its message and the usage on `err` and status 2, as does any word that
-// is not an option. Qt's own arguments (-platform offscreen, ...) are left to it.
+// Reads the settings file (the player's own with --player=NAME), then the
+// options of `args` (without the program's name) over it, then the file of
+// the opponent they name. --help and --version are answered on `out`; a bad
+// option ends with its message and the usage on `err` and status 2, as does any
+// word that is not an option, a player with no file, and two players at the
+// table naming the same switch. Qt's own arguments (-platform offscreen, ...)
+// are left to it.
 CommandLine readCommandLine(const std::vector<std::string> &args, std::ostream &out, std::ostream &err);
 
 // The usage text: every option with its values, default and meaning.

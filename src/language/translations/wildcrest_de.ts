@@ -276,6 +276,22 @@
         <source>how the computer plays: gentle for a beginner, standard, or clever</source>
         <translation>wie der Computer spielt: gentle für Anfänger, standard oder clever</translation>
     </message>
+    <message>
+        <source>this player&apos;s own switch when two play at one computer: any input another player does not name, the key Qt names NAME, joystick button N (0 to 31), or the right button</source>
+        <translation>der eigene Taster dieses Spielers, wenn zwei an einem Computer spielen: jede Eingabe, die der andere Spieler nicht nennt, die Taste, die Qt NAME nennt, Joystick-Taste N (0 bis 31) oder die rechte Maustaste</translation>
+    </message>
+    <message>
+        <source>who plays the top hand: the computer, or the player NAME with the settings of their own file</source>
+        <translation>wer das obere Blatt spielt: der Computer (computer) oder der Spieler NAME mit den Einstellungen seiner eigenen Datei</translation>
+    </message>
+    <message>
+        <source>with two players: handover shows the backs of both hands between turns; open keeps both face up</source>
+        <translation>bei zwei Spielern: handover zeigt zwischen den Zügen die Rückseiten beider Blätter; open lässt beide offen liegen</translation>
+    </message>
+    <message>
+        <source>a line on the table says what just happened</source>
+        <translation>eine Zeile auf dem Tisch sagt, was gerade geschehen ist</translation>
+    </message>
 </context>
 <context>
     <name>Prompts</name>
@@ -541,6 +557,46 @@
     <message>
         <source>Compu&amp;ter:</source>
         <translation>Compu&amp;ter:</translation>
+    </message>
+    <message>
+        <source>Own sw&amp;itch:</source>
+        <translation>E&amp;igener Taster:</translation>
+    </message>
+    <message>
+        <source>Top hand pla&amp;yed by:</source>
+        <translation>Oberes Blatt spie&amp;lt:</translation>
+    </message>
+    <message>
+        <source>Handed over: both face down between turns</source>
+        <translation>Übergabe: zwischen den Zügen beide verdeckt</translation>
+    </message>
+    <message>
+        <source>Open: both face up</source>
+        <translation>Offen: beide aufgedeckt</translation>
+    </message>
+    <message>
+        <source>Hands between t&amp;urns:</source>
+        <translation>Blätter zwischen den Z&amp;ügen:</translation>
+    </message>
+    <message>
+        <source>Narration:</source>
+        <translation>Kommentar:</translation>
+    </message>
+    <message>
+        <source>Say what just happened</source>
+        <translation>Sagen, was gerade geschehen ist</translation>
+    </message>
+    <message>
+        <source>Any, less the other player&apos;s switch</source>
+        <translation>Jede Eingabe außer dem Taster des anderen Spielers</translation>
+    </message>
+    <message>
+        <source>The player&apos;s own switch needs a key name as Qt writes it, such as Space or F8.</source>
+        <translation>Der eigene Taster des Spielers braucht einen Tastennamen, wie Qt ihn schreibt, etwa Space oder F8.</translation>
+    </message>
+    <message>
+        <source>The computer</source>
+        <translation>Der Computer</translation>
     </message>
 </context>
 <context>
@@ -864,21 +920,6 @@
 <context>
     <name>Usage</name>
     <message>
-        <source>Usage: wildcrest [--OPTION=VALUE]...
-       wildcrest --settings | --help | --version
-
-A card game played with one switch: each choice is offered in turn and one
-press of any key, a click or any joystick button takes it. Esc ends the game.
-</source>
-        <translation>Aufruf: wildcrest [--OPTION=VALUE]...
-        wildcrest --settings | --help | --version
-
-Ein Kartenspiel, das mit einem einzigen Taster gespielt wird: Jede Wahl wird
-der Reihe nach angeboten, und ein Druck auf eine beliebige Taste, ein Klick
-oder eine beliebige Joystick-Taste wählt sie. Esc beendet das Spiel.
-</translation>
-    </message>
-    <message>
         <source>Options (also read from %1,
 where the command line wins):</source>
         <translation>Optionen (werden auch aus %1 gelesen,
@@ -899,6 +940,25 @@ wobei die Befehlszeile Vorrang hat):</translation>
     <message>
         <source>show the version</source>
         <translation>zeigt die Version an</translation>
+    </message>
+    <message>
+        <source>Usage: wildcrest [--player=NAME] [--OPTION=VALUE]...
+       wildcrest --settings | --help | --version
+
+A card game played with one switch: each choice is offered in turn and one
+press of any key, a click or any joystick button takes it. Esc ends the game.
+</source>
+        <translation>Aufruf: wildcrest [--player=NAME] [--OPTION=VALUE]...
+        wildcrest --settings | --help | --version
+
+Ein Kartenspiel, das mit einem einzigen Taster gespielt wird: Jede Wahl wird
+der Reihe nach angeboten, und ein Druck auf eine beliebige Taste, ein Klick
+oder eine beliebige Joystick-Taste wählt sie. Esc beendet das Spiel.
+</translation>
+    </message>
+    <message>
+        <source>play with the settings of the player NAME, kept in players/NAME.conf beside that file; with --settings, edit them</source>
+        <translation>spielt mit den Einstellungen des Spielers NAME, gespeichert in players/NAME.conf neben dieser Datei; mit --settings werden sie bearbeitet</translation>
     </message>
 </context>
 </TS>

@@ -276,6 +276,22 @@
         <source>how the computer plays: gentle for a beginner, standard, or clever</source>
         <translation>cómo juega el ordenador: gentle para principiantes, standard o clever</translation>
     </message>
+    <message>
+        <source>this player&apos;s own switch when two play at one computer: any input another player does not name, the key Qt names NAME, joystick button N (0 to 31), or the right button</source>
+        <translation>el pulsador propio de este jugador cuando dos juegan en un mismo ordenador: cualquier entrada que el otro jugador no nombre, la tecla que Qt llama NAME, el botón N del joystick (de 0 a 31) o el botón derecho del ratón</translation>
+    </message>
+    <message>
+        <source>who plays the top hand: the computer, or the player NAME with the settings of their own file</source>
+        <translation>quién juega la mano de arriba: el ordenador (computer) o el jugador NAME, con los ajustes de su propio archivo</translation>
+    </message>
+    <message>
+        <source>with two players: handover shows the backs of both hands between turns; open keeps both face up</source>
+        <translation>con dos jugadores: handover muestra el dorso de ambas manos entre turnos; open deja ambas boca arriba</translation>
+    </message>
+    <message>
+        <source>a line on the table says what just happened</source>
+        <translation>una línea en la mesa dice lo que acaba de pasar</translation>
+    </message>
 </context>
 <context>
     <name>Prompts</name>
@@ -541,6 +557,46 @@
     <message>
         <source>Compu&amp;ter:</source>
         <translation>Orde&amp;nador:</translation>
+    </message>
+    <message>
+        <source>Own sw&amp;itch:</source>
+        <translation>Pulsador p&amp;ropio:</translation>
+    </message>
+    <message>
+        <source>Top hand pla&amp;yed by:</source>
+        <translation>Mano de arriba &amp;jugada por:</translation>
+    </message>
+    <message>
+        <source>Handed over: both face down between turns</source>
+        <translation>Pasar el turno: ambas boca abajo entre turnos</translation>
+    </message>
+    <message>
+        <source>Open: both face up</source>
+        <translation>Abiertas: ambas boca arriba</translation>
+    </message>
+    <message>
+        <source>Hands between t&amp;urns:</source>
+        <translation>Manos entre t&amp;urnos:</translation>
+    </message>
+    <message>
+        <source>Narration:</source>
+        <translation>Narración:</translation>
+    </message>
+    <message>
+        <source>Say what just happened</source>
+        <translation>Decir lo que acaba de pasar</translation>
+    </message>
+    <message>
+        <source>Any, less the other player&apos;s switch</source>
+        <translation>Cualquiera, salvo el pulsador del otro jugador</translation>
+    </message>
+    <message>
+        <source>The player&apos;s own switch needs a key name as Qt writes it, such as Space or F8.</source>
+        <translation>El pulsador propio del jugador necesita un nombre de tecla como lo escribe Qt, por ejemplo Space o F8.</translation>
+    </message>
+    <message>
+        <source>The computer</source>
+        <translation>El ordenador</translation>
     </message>
 </context>
 <context>
@@ -864,21 +920,6 @@
 <context>
     <name>Usage</name>
     <message>
-        <source>Usage: wildcrest [--OPTION=VALUE]...
-       wildcrest --settings | --help | --version
-
-A card game played with one switch: each choice is offered in turn and one
-press of any key, a click or any joystick button takes it. Esc ends the game.
-</source>
-        <translation>Uso: wildcrest [--OPTION=VALUE]...
-     wildcrest --settings | --help | --version
-
-Un juego de cartas que se juega con un solo pulsador: las opciones se ofrecen
-una tras otra y basta pulsar cualquier tecla, hacer clic o pulsar cualquier
-botón de joystick para elegir una. Esc cierra el juego.
-</translation>
-    </message>
-    <message>
         <source>Options (also read from %1,
 where the command line wins):</source>
         <translation>Opciones (también se leen de %1;
@@ -899,6 +940,25 @@ la línea de comandos tiene prioridad):</translation>
     <message>
         <source>show the version</source>
         <translation>muestra la versión</translation>
+    </message>
+    <message>
+        <source>Usage: wildcrest [--player=NAME] [--OPTION=VALUE]...
+       wildcrest --settings | --help | --version
+
+A card game played with one switch: each choice is offered in turn and one
+press of any key, a click or any joystick button takes it. Esc ends the game.
+</source>
+        <translation>Uso: wildcrest [--player=NAME] [--OPTION=VALUE]...
+     wildcrest --settings | --help | --version
+
+Un juego de cartas que se juega con un solo pulsador: las opciones se ofrecen
+una tras otra y basta pulsar cualquier tecla, hacer clic o pulsar cualquier
+botón de joystick para elegir una. Esc cierra el juego.
+</translation>
+    </message>
+    <message>
+        <source>play with the settings of the player NAME, kept in players/NAME.conf beside that file; with --settings, edit them</source>
+        <translation>juega con los ajustes del jugador NAME, guardados en players/NAME.conf junto a ese archivo; con --settings, los edita</translation>
     </message>
 </context>
 </TS>

@@ -276,6 +276,22 @@
         <source>how the computer plays: gentle for a beginner, standard, or clever</source>
         <translation>comment joue l&apos;ordinateur : gentle pour débuter, standard ou clever</translation>
     </message>
+    <message>
+        <source>this player&apos;s own switch when two play at one computer: any input another player does not name, the key Qt names NAME, joystick button N (0 to 31), or the right button</source>
+        <translation>le contacteur propre à ce joueur quand deux jouent sur un même ordinateur : toute entrée que l&apos;autre joueur ne nomme pas, la touche que Qt nomme NAME, le bouton N du joystick (0 à 31) ou le bouton droit de la souris</translation>
+    </message>
+    <message>
+        <source>who plays the top hand: the computer, or the player NAME with the settings of their own file</source>
+        <translation>qui joue la main du haut : l&apos;ordinateur (computer) ou le joueur NAME, avec les paramètres de son propre fichier</translation>
+    </message>
+    <message>
+        <source>with two players: handover shows the backs of both hands between turns; open keeps both face up</source>
+        <translation>à deux joueurs : handover montre le dos des deux mains entre les tours ; open les laisse toutes deux face visible</translation>
+    </message>
+    <message>
+        <source>a line on the table says what just happened</source>
+        <translation>une ligne sur la table dit ce qui vient de se passer</translation>
+    </message>
 </context>
 <context>
     <name>Prompts</name>
@@ -541,6 +557,46 @@
     <message>
         <source>Compu&amp;ter:</source>
         <translation>Ordina&amp;teur :</translation>
+    </message>
+    <message>
+        <source>Own sw&amp;itch:</source>
+        <translation>Contacteur du &amp;joueur :</translation>
+    </message>
+    <message>
+        <source>Top hand pla&amp;yed by:</source>
+        <translation>Main du &amp;haut jouée par :</translation>
+    </message>
+    <message>
+        <source>Handed over: both face down between turns</source>
+        <translation>Passage de main : les deux face cachée entre les tours</translation>
+    </message>
+    <message>
+        <source>Open: both face up</source>
+        <translation>Ouvertes : les deux face visible</translation>
+    </message>
+    <message>
+        <source>Hands between t&amp;urns:</source>
+        <translation>Mains entre les to&amp;urs :</translation>
+    </message>
+    <message>
+        <source>Narration:</source>
+        <translation>Narration :</translation>
+    </message>
+    <message>
+        <source>Say what just happened</source>
+        <translation>Dire ce qui vient de se passer</translation>
+    </message>
+    <message>
+        <source>Any, less the other player&apos;s switch</source>
+        <translation>Toute entrée, sauf le contacteur de l&apos;autre joueur</translation>
+    </message>
+    <message>
+        <source>The player&apos;s own switch needs a key name as Qt writes it, such as Space or F8.</source>
+        <translation>Le contacteur du joueur a besoin d&apos;un nom de touche tel que Qt l&apos;écrit, comme Space ou F8.</translation>
+    </message>
+    <message>
+        <source>The computer</source>
+        <translation>L&apos;ordinateur</translation>
     </message>
 </context>
 <context>
@@ -864,21 +920,6 @@
 <context>
     <name>Usage</name>
     <message>
-        <source>Usage: wildcrest [--OPTION=VALUE]...
-       wildcrest --settings | --help | --version
-
-A card game played with one switch: each choice is offered in turn and one
-press of any key, a click or any joystick button takes it. Esc ends the game.
-</source>
-        <translation>Utilisation : wildcrest [--OPTION=VALUE]...
-              wildcrest --settings | --help | --version
-
-Un jeu de cartes qui se joue avec un seul contacteur : chaque choix est
-proposé à tour de rôle, et un appui sur une touche, un clic ou un bouton de
-joystick le prend. Échap quitte le jeu.
-</translation>
-    </message>
-    <message>
         <source>Options (also read from %1,
 where the command line wins):</source>
         <translation>Options (lues aussi dans %1,
@@ -899,6 +940,25 @@ la ligne de commande ayant priorité) :</translation>
     <message>
         <source>show the version</source>
         <translation>affiche la version</translation>
+    </message>
+    <message>
+        <source>Usage: wildcrest [--player=NAME] [--OPTION=VALUE]...
+       wildcrest --settings | --help | --version
+
+A card game played with one switch: each choice is offered in turn and one
+press of any key, a click or any joystick button takes it. Esc ends the game.
+</source>
+        <translation>Utilisation : wildcrest [--player=NAME] [--OPTION=VALUE]...
+              wildcrest --settings | --help | --version
+
+Un jeu de cartes qui se joue avec un seul contacteur : chaque choix est
+proposé à tour de rôle, et un appui sur une touche, un clic ou un bouton de
+joystick le prend. Échap quitte le jeu.
+</translation>
+    </message>
+    <message>
+        <source>play with the settings of the player NAME, kept in players/NAME.conf beside that file; with --settings, edit them</source>
+        <translation>joue avec les paramètres du joueur NAME, gardés dans players/NAME.conf à côté de ce fichier ; avec --settings, les modifie</translation>
     </message>
 </context>
 </TS>

@@ -276,6 +276,22 @@
         <source>how the computer plays: gentle for a beginner, standard, or clever</source>
         <translation>hoe de computer speelt: gentle voor beginners, standard of clever</translation>
     </message>
+    <message>
+        <source>this player&apos;s own switch when two play at one computer: any input another player does not name, the key Qt names NAME, joystick button N (0 to 31), or the right button</source>
+        <translation>de eigen schakelaar van deze speler als twee spelers aan één computer spelen: elke invoer die de andere speler niet noemt, de toets die Qt NAME noemt, joystickknop N (0 tot 31), of de rechtermuisknop</translation>
+    </message>
+    <message>
+        <source>who plays the top hand: the computer, or the player NAME with the settings of their own file</source>
+        <translation>wie de bovenste hand speelt: de computer (computer) of de speler NAME, met de instellingen uit diens eigen bestand</translation>
+    </message>
+    <message>
+        <source>with two players: handover shows the backs of both hands between turns; open keeps both face up</source>
+        <translation>met twee spelers: handover toont tussen de beurten de achterkant van beide handen; open houdt beide open</translation>
+    </message>
+    <message>
+        <source>a line on the table says what just happened</source>
+        <translation>een regel op tafel zegt wat er net gebeurde</translation>
+    </message>
 </context>
 <context>
     <name>Prompts</name>
@@ -541,6 +557,46 @@
     <message>
         <source>Compu&amp;ter:</source>
         <translation>Compu&amp;ter:</translation>
+    </message>
+    <message>
+        <source>Own sw&amp;itch:</source>
+        <translation>E&amp;igen schakelaar:</translation>
+    </message>
+    <message>
+        <source>Top hand pla&amp;yed by:</source>
+        <translation>Bovenste hand ges&amp;peeld door:</translation>
+    </message>
+    <message>
+        <source>Handed over: both face down between turns</source>
+        <translation>Overgeven: tussen de beurten beide gesloten</translation>
+    </message>
+    <message>
+        <source>Open: both face up</source>
+        <translation>Open: beide open</translation>
+    </message>
+    <message>
+        <source>Hands between t&amp;urns:</source>
+        <translation>Handen tussen de be&amp;urten:</translation>
+    </message>
+    <message>
+        <source>Narration:</source>
+        <translation>Verslag:</translation>
+    </message>
+    <message>
+        <source>Say what just happened</source>
+        <translation>Zeggen wat er net gebeurde</translation>
+    </message>
+    <message>
+        <source>Any, less the other player&apos;s switch</source>
+        <translation>Elke invoer behalve de schakelaar van de andere speler</translation>
+    </message>
+    <message>
+        <source>The player&apos;s own switch needs a key name as Qt writes it, such as Space or F8.</source>
+        <translation>De eigen schakelaar van de speler heeft een toetsnaam nodig zoals Qt die schrijft, bijvoorbeeld Space of F8.</translation>
+    </message>
+    <message>
+        <source>The computer</source>
+        <translation>De computer</translation>
     </message>
 </context>
 <context>
@@ -864,21 +920,6 @@
 <context>
     <name>Usage</name>
     <message>
-        <source>Usage: wildcrest [--OPTION=VALUE]...
-       wildcrest --settings | --help | --version
-
-A card game played with one switch: each choice is offered in turn and one
-press of any key, a click or any joystick button takes it. Esc ends the game.
-</source>
-        <translation>Gebruik: wildcrest [--OPTION=VALUE]...
-         wildcrest --settings | --help | --version
-
-Een kaartspel dat je met één schakelaar speelt: elke keuze wordt om de beurt
-aangeboden en één druk op een toets, een klik of een joystickknop kiest hem.
-Esc beëindigt het spel.
-</translation>
-    </message>
-    <message>
         <source>Options (also read from %1,
 where the command line wins):</source>
         <translation>Opties (ook gelezen uit %1,
@@ -899,6 +940,25 @@ waarbij de opdrachtregel voorrang heeft):</translation>
     <message>
         <source>show the version</source>
         <translation>de versie tonen</translation>
+    </message>
+    <message>
+        <source>Usage: wildcrest [--player=NAME] [--OPTION=VALUE]...
+       wildcrest --settings | --help | --version
+
+A card game played with one switch: each choice is offered in turn and one
+press of any key, a click or any joystick button takes it. Esc ends the game.
+</source>
+        <translation>Gebruik: wildcrest [--player=NAME] [--OPTION=VALUE]...
+         wildcrest --settings | --help | --version
+
+Een kaartspel dat je met één schakelaar speelt: elke keuze wordt om de beurt
+aangeboden en één druk op een toets, een klik of een joystickknop kiest hem.
+Esc beëindigt het spel.
+</translation>
+    </message>
+    <message>
+        <source>play with the settings of the player NAME, kept in players/NAME.conf beside that file; with --settings, edit them</source>
+        <translation>met de instellingen van speler NAME spelen, bewaard in players/NAME.conf naast dat bestand; met --settings ze bewerken</translation>
     </message>
 </context>
 </TS>
