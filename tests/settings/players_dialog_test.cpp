@@ -3,12 +3,14 @@
 #include "app/qt/players.h"
 #include "app/qt/settingsdialog.h"
 #include "app/qt/settingsfile.h"
+#include "app/qt/switchtryout.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QFile>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
@@ -81,6 +83,10 @@ TEST(SettingsDialog, PlayersAreAddedSwitchedRenamedAndDeletedWithNothingUnsavedL
     EXPECT_EQ(dialog.player(), "Ann");
     EXPECT_EQ(dialog.windowTitle(), "Wildcrest settings: Ann");
     EXPECT_EQ(players->count(), 3);
+    QFile sam(playerFilePath("Sam"));
+    ASSERT_TRUE(sam.open(QIODevice::Append));
+    sam.write("acceptance=200\nno setting\n");
+    sam.close();
 
     // Ann's change is kept on screen, then saved on the way to Sam; Sam's own is discarded.
     speech->setChecked(true);
@@ -90,6 +96,10 @@ TEST(SettingsDialog, PlayersAreAddedSwitchedRenamedAndDeletedWithNothingUnsavedL
     answer("Save");
     pick("Sam");
     EXPECT_TRUE(dialog.player() == "Sam" && !speech->isChecked() && speechOf("Ann"));
+    EXPECT_TRUE(dialog.findChild<QLabel *>("problems")->text().contains(playerFilePath("Sam")));
+    dialog.tryOut()->take(SwitchEvent { 1, true, std::chrono::seconds(1) });
+    dialog.tryOut()->take(SwitchEvent { 1, false, std::chrono::seconds(1) + std::chrono::milliseconds(90) });
+    EXPECT_TRUE(dialog.tryOut()->lines().back().endsWith("acceptance 200 ms")) << "the try-out goes by Sam's switch";
     speech->setChecked(true);
     answer("Discard");
     pick("Ann");
@@ -113,5 +123,10 @@ TEST(SettingsDialog, PlayersAreAddedSwitchedRenamedAndDeletedWithNothingUnsavedL
     EXPECT_EQ(playerNames(), std::vector<std::string> { "Sam" });
     EXPECT_EQ(dialog.player(), "");
     EXPECT_FALSE(dialog.findChild<QPushButton *>("renamePlayer")->isEnabled());
+
+    SettingsDialog onSam(settingsFilePath());
+    EXPECT_NE(onSam.choosePlayer("../Sam"), "");
+    EXPECT_EQ(onSam.choosePlayer("Sam"), "");
+    EXPECT_EQ(onSam.settings().acceptance, std::chrono::milliseconds(200));
     qunsetenv("XDG_CONFIG_HOME");
 }
