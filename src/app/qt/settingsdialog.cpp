@@ -148,7 +148,7 @@ bool SettingsDialog::mayLeave()
 {
     if (!changed())
         return true;
-    const QString question = tr("The settings of %1 were changed and not saved.").arg(playerLabel(player()));
+    const QString question = tr("The settings shown have changes that are not saved: keep editing them, save them, or discard them?");
     switch (askSafely(this, windowTitle(), question, { tr("Keep editing"), tr("Save"), tr("Discard") })) {
     case 1:
         return saveChecked();
