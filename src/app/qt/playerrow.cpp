@@ -3,6 +3,7 @@
 
 #include "app/qt/players.h"
 #include "app/qt/settingsfile.h"
+#include "language/qt/qtwording.h"
 
 #include <QComboBox>
 #include <QDialog>
@@ -177,7 +178,7 @@ void PlayerRow::moveTo(const std::string &name)
 std::string PlayerRow::askName(const QString &title, const QString &prompt, const std::string &name)
 {
     NameDialog dialog(this, prompt, name, [](const std::string &name) {
-        if (const std::string problem = playerNameProblem(name); !problem.empty()) {
+        if (const std::string problem = playerNameProblem(name, InstalledWording {}); !problem.empty()) {
             QString text = QString::fromStdString(problem);
             text[0] = text[0].toUpper();
             return text + ".";
