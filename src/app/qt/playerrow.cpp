@@ -106,8 +106,7 @@ PlayerRow::PlayerRow(QWidget *parent)
     auto *label = new QLabel(tr("Pla&yer:"), this);
     label->setBuddy(players_);
     players_->setObjectName("players");
-    players_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    players_->setMinimumContentsLength(int(kLongestPlayerName) / 2);
+    players_->setSizeAdjustPolicy(QComboBox::AdjustToContents); // every name whole: they are 40 characters at most
     players_->setToolTip(tr("Each player has settings of their own. Choosing a player shows theirs; Save writes them."));
     auto *add = new QPushButton(tr("Add…"), this);
     rename_->setObjectName("renamePlayer");
