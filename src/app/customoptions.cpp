@@ -106,7 +106,7 @@ OptionInfo opponentOption()
         WILDCREST_TEXT("Options", "who plays the top hand: the computer, or the player NAME with the settings of their own file"),
         {},
         {},
-        editorOf(EditorKind::Opponent, { WILDCREST_TEXT("SettingsDialog", "Top hand pla&yed by:") }) };
+        editorOf(EditorKind::Opponent, { WILDCREST_TEXT("SettingsDialog", "Top hand played &by:") }) };
     option.read = [](Settings &settings, const std::string &value) -> std::string {
         // A name is only ever a file in the players' folder: nothing that reaches out of it.
         // What else a name may hold is the players' own rule, checked where the files are.

@@ -17,24 +17,31 @@ namespace
     const QString kSuffix = ".conf";
 }
 
-std::string playerNameProblem(const std::string &name)
+std::string playerNameProblem(const std::string &name, const Wording &words)
 {
+    // Said in the settings dialog, in its language, where a name is asked for.
+    const auto said = [&](const char *what, std::initializer_list<std::string> args = {}) { return fill(words.translate("SettingsDialog", what), args); };
     const QString text = QString::fromStdString(name);
     if (text.trimmed().isEmpty())
-        return "a player's name cannot be empty";
+        return said(WILDCREST_TEXT("SettingsDialog", "a player's name cannot be empty"));
     if (std::size_t(text.size()) > kLongestPlayerName)
-        return "a player's name is at most " + std::to_string(kLongestPlayerName) + " characters, not \"" + name + "\"";
+        return said(WILDCREST_TEXT("SettingsDialog", "a player's name is at most %1 characters, not \"%2\""), { std::to_string(kLongestPlayerName), name });
     // The name is a file name: it must not reach out of the players' folder or hide there.
     if (text.contains('/') || text.contains('\\'))
-        return "a player's name cannot have a slash, as \"" + name + "\" has";
+        return said(WILDCREST_TEXT("SettingsDialog", "a player's name cannot have a slash, as \"%1\" has"), { name });
     if (text.startsWith('.') || text.contains(".."))
-        return "a player's name cannot start with a dot or hold \"..\", as \"" + name + "\" does";
+        return said(WILDCREST_TEXT("SettingsDialog", "a player's name cannot start with a dot or hold \"..\", as \"%1\" does"), { name });
     if (text.trimmed() != text)
-        return "a player's name cannot start or end with a space, as \"" + name + "\" does";
+        return said(WILDCREST_TEXT("SettingsDialog", "a player's name cannot start or end with a space, as \"%1\" does"), { name });
     for (const QChar c : text)
         if (!c.isPrint())
-            return "a player's name can only have printable characters";
+            return said(WILDCREST_TEXT("SettingsDialog", "a player's name can only have printable characters"));
     return {};
+}
+
+std::string playerNameProblem(const std::string &name)
+{
+    return playerNameProblem(name, englishWording());
 }
 
 QString playersFolder()

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "language/wording.h"
+
 #include <QString>
 
 #include <string>
@@ -16,6 +18,8 @@ constexpr std::size_t kLongestPlayerName = 40;
 // What is wrong with `name` as a player's name (empty, too long, a slash, a
 // dot at its start, a character that is not printable), or "" when it can be one.
 std::string playerNameProblem(const std::string &name);
+// The same in the language of `words`.
+std::string playerNameProblem(const std::string &name, const Wording &words);
 // The folder of the players' files: the settings file's folder + "/players".
 QString playersFolder();
 // The settings file of the player `name`; "" is the player with no name (settingsFilePath()).

@@ -3,6 +3,8 @@
 #include "app/options.h"
 
 #include "app/qt/optionfields.h"
+#include "app/qt/playerrow.h"
+#include "app/qt/players.h"
 #include "app/qt/settingsfile.h"
 #include "app/qt/switchtryout.h"
 #include "language/qt/qtwording.h"
@@ -56,7 +58,10 @@ namespace
 
 SettingsDialog::SettingsDialog(QString path, QWidget *parent)
     : QDialog(parent)
-    , path_(std::move(path))
+    , noNamePath_(std::move(path))
+    , path_(noNamePath_)
+    , players_(new PlayerRow(this))
+    , where_(new QLabel(this))
     , onOpen_(fileContents(path_))
     , tryOut_(new SwitchTryOut(this))
     , scroll_(new QScrollArea(this))
@@ -64,7 +69,6 @@ SettingsDialog::SettingsDialog(QString path, QWidget *parent)
     , problems_(new QLabel)
     , problemsArea_(new QScrollArea(this))
 {
-    setWindowTitle(tr("Wildcrest settings"));
     addRows();
     noteScreenRoom();
     scroll_->setWidget(form_->parentWidget());
@@ -77,9 +81,9 @@ SettingsDialog::SettingsDialog(QString path, QWidget *parent)
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
     auto *layout = new QVBoxLayout(this);
-    auto *where = new QLabel(tr("For the player, saved in %1. Options given on the command line win over these.").arg(path_.toHtmlEscaped()), this);
-    where->setWordWrap(true);
-    layout->addWidget(where);
+    layout->addWidget(players_);
+    where_->setWordWrap(true);
+    layout->addWidget(where_);
     problems_->setObjectName("problems");
     problems_->setWordWrap(true);
     problems_->setTextFormat(Qt::RichText);
@@ -93,6 +97,14 @@ SettingsDialog::SettingsDialog(QString path, QWidget *parent)
     layout->addWidget(scroll_, 1); // takes what the try-out's suggestion needs, so the buttons never move
     layout->addWidget(buttons);
 
+    players_->list("");
+    players_->onLeave([this] { return mayLeave(); });
+    players_->onChosen([this](const std::string &name) { showPlayer(name); });
+    players_->onRenamed([this](const std::string &) {
+        path_ = playerFilePath(players_->chosen());
+        namePlayer();
+    });
+    namePlayer();
     setSettings(Settings {});
     fitTheScreen();
     tryOut_->onUseSuggestion([this](std::chrono::milliseconds debounce) { fieldOf("debounce")->show(std::to_string(debounce.count())); });
@@ -100,6 +112,52 @@ SettingsDialog::SettingsDialog(QString path, QWidget *parent)
 }
 
 SettingsDialog::~SettingsDialog() = default;
+
+std::string SettingsDialog::choosePlayer(const std::string &name)
+{
+    if (const std::string problem = name.empty() ? "" : playerNameProblem(name); !problem.empty())
+        return problem;
+    players_->list(name);
+    showPlayer(name);
+    return {};
+}
+
+const std::string &SettingsDialog::player() const
+{
+    return players_->chosen();
+}
+
+void SettingsDialog::showPlayer(const std::string &name)
+{
+    path_ = name.empty() ? noNamePath_ : playerFilePath(name);
+    onOpen_ = fileContents(path_);
+    Settings settings;
+    const std::vector<SettingsProblem> problems = readSettingsFile(path_, settings);
+    namePlayer();
+    setSettings(settings);
+    showProblems(problems);
+}
+
+void SettingsDialog::namePlayer()
+{
+    setWindowTitle(tr("Wildcrest settings: %1").arg(playerLabel(player())));
+    where_->setText(tr("For the player, saved in %1. Options given on the command line win over these.").arg(path_.toHtmlEscaped()));
+}
+
+bool SettingsDialog::mayLeave()
+{
+    if (!changed())
+        return true;
+    const QString question = tr("The settings shown have changes that are not saved: keep editing them, save them, or discard them?");
+    switch (askSafely(this, windowTitle(), question, { tr("Keep editing"), tr("Save"), tr("Discard") })) {
+    case 1:
+        return saveChecked();
+    case 2:
+        return true;
+    default:
+        return false;
+    }
+}
 
 void SettingsDialog::fitTheScreen()
 {
@@ -158,8 +216,8 @@ void SettingsDialog::showProblems(const std::vector<SettingsProblem> &problems)
         text[0] = text[0].toUpper();
         list += "<li>" + text.toHtmlEscaped() + "</li>";
     }
-    problems_->setText("<b>" + tr("Some of the settings file could not be taken; the fields show what the game plays with instead:").toHtmlEscaped()
-        + "</b><ul>" + list + "</ul>");
+    problems_->setText("<b>" + tr("Some of %1 could not be taken; the fields show what the game plays with instead:").arg(path_).toHtmlEscaped() + "</b><ul>"
+        + list + "</ul>");
     fitTheScreen();
 }
 
@@ -197,6 +255,20 @@ void SettingsDialog::setSettings(const Settings &s)
         row.field->show(row.option->write(s));
     settingsChanged();
     retuneTryOut();
+    unchanged_ = fieldTexts();
+}
+
+std::vector<std::string> SettingsDialog::fieldTexts() const
+{
+    std::vector<std::string> texts;
+    for (const Row &row : rows_)
+        texts.push_back(row.field->text());
+    return texts;
+}
+
+bool SettingsDialog::changed() const
+{
+    return fieldTexts() != unchanged_;
 }
 
 Settings SettingsDialog::settings() const
@@ -220,30 +292,38 @@ std::string SettingsDialog::save()
             .toStdString();
     }
     std::string error = writeSettingsFile(path_, settings());
-    if (error.empty())
+    if (error.empty()) {
         onOpen_ = fileContents(path_);
+        unchanged_ = fieldTexts();
+    }
     return error;
 }
 
 void SettingsDialog::accept()
 {
+    if (saveChecked())
+        QDialog::accept();
+}
+
+bool SettingsDialog::saveChecked()
+{
     for (const Row &row : rows_)
         if (const auto fault = row.field->fault()) {
             QMessageBox::warning(this, windowTitle(), fault->why);
             fault->where->setFocus();
-            return;
+            return false;
         }
     if (const std::string conflict = settingsConflict(settings()); !conflict.empty()) {
         QMessageBox::warning(this, windowTitle(), tr("Step scanning needs a second switch to take the card on offer: choose one, or another way of scanning."));
         editor("scan-method")->setFocus();
-        return;
+        return false;
     }
     const std::string error = save();
     if (!error.empty()) {
         QMessageBox::warning(this, windowTitle(), QString::fromStdString(error));
-        return; // stays open: the settings are not lost
+        return false; // stays open: the settings are not lost
     }
-    QDialog::accept();
+    return true;
 }
 
 } // namespace wildcrest

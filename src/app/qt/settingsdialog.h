@@ -21,17 +21,22 @@ namespace wildcrest
 
 class OptionField;
 struct OptionInfo;
+class PlayerRow;
 struct SettingsProblem;
 class SwitchTryOut;
 
-// The settings for one player, edited by the person who sets up the computer
-// (with keyboard and mouse: this is not the game). Save writes the file;
-// Cancel leaves it as it was.
+// The settings of the players, one player at a time, edited by the person who
+// sets up the computer (with keyboard and mouse: this is not the game). The
+// player with no name is the file `path`; the named players are their files in
+// the players' folder. Save writes the file of the player shown; Cancel leaves
+// it as it was.
 //
 //     SettingsDialog dialog(settingsFilePath());
 //     dialog.setSettings(fromTheFile);
 //     dialog.showProblems(whatTheFileHadWrong);
 //     dialog.exec();
+//
+// or, for a named player, dialog.choosePlayer("Sam") after the constructor.
 class SettingsDialog : public QDialog
 {
     Q_DECLARE_TR_FUNCTIONS(SettingsDialog)
@@ -40,6 +45,15 @@ public:
     explicit SettingsDialog(QString path, QWidget *parent = nullptr);
     ~SettingsDialog() override;
 
+    // Shows the settings and problems of the player's file, as choosing them in
+    // the list does (but without asking about changes on screen); a player
+    // without a file yet is listed, and Save writes their file. Returns what is
+    // wrong with the name, or "".
+    std::string choosePlayer(const std::string &name);
+    // The player shown: "" is the player with no name.
+    const std::string &player() const;
+
+    // The settings on screen, which count as unchanged until the user edits them.
     void setSettings(const Settings &settings);
     Settings settings() const;
     // What the settings file had that the game does not take, each with its
@@ -52,6 +66,8 @@ public:
     std::string save();
 
     void accept() override;
+    // Whether the settings on screen differ from the player's as last shown or saved.
+    bool changed() const;
 
     SwitchTryOut *tryOut() const
     {
@@ -75,8 +91,21 @@ private:
     // Follows a change on screen: the fields it greys out, and the try-out.
     void settingsChanged();
     void retuneTryOut();
+    // Shows the player's file: their settings and what it had wrong.
+    void showPlayer(const std::string &name);
+    // The title and the file named for the player shown.
+    void namePlayer();
+    // Before another player is shown: nothing unsaved is lost without asking.
+    bool mayLeave();
+    // Checks what is on screen and saves it, saying what went wrong; whether it was saved.
+    bool saveChecked();
+    std::vector<std::string> fieldTexts() const;
 
-    QString path_;
+    QString noNamePath_; // the settings file of the player with no name
+    QString path_; // the file of the player shown
+    PlayerRow *players_;
+    QLabel *where_;
+    std::vector<std::string> unchanged_; // the fields' texts when shown or saved
     std::optional<QByteArray> onOpen_; // the file as the dialog last saw it
     SwitchTryOut *tryOut_;
     QScrollArea *scroll_;

@@ -319,10 +319,6 @@
         <translation> ms</translation>
     </message>
     <message>
-        <source>Wildcrest settings</source>
-        <translation>Wildcrest-Einstellungen</translation>
-    </message>
-    <message>
         <source> s</source>
         <translation> s</translation>
     </message>
@@ -543,10 +539,6 @@
         <translation>Auf diesem Bildschirm: bis %1 ×</translation>
     </message>
     <message>
-        <source>Some of the settings file could not be taken; the fields show what the game plays with instead:</source>
-        <translation>Einiges aus der Einstellungsdatei konnte nicht übernommen werden; die Felder zeigen, womit das Spiel stattdessen spielt:</translation>
-    </message>
-    <message>
         <source>Gentle: easy to beat</source>
         <translation>Sanft: leicht zu schlagen</translation>
     </message>
@@ -563,7 +555,7 @@
         <translation>E&amp;igener Taster:</translation>
     </message>
     <message>
-        <source>Top hand pla&amp;yed by:</source>
+        <source>Top hand played &amp;by:</source>
         <translation>Oberes Blatt spie&amp;lt:</translation>
     </message>
     <message>
@@ -597,6 +589,112 @@
     <message>
         <source>The computer</source>
         <translation>Der Computer</translation>
+        <source>(no name: the usual settings)</source>
+        <translation>(ohne Namen: die üblichen Einstellungen)</translation>
+    </message>
+    <message>
+        <source>Rename…</source>
+        <translation>Umbenennen…</translation>
+    </message>
+    <message>
+        <source>Delete…</source>
+        <translation>Löschen…</translation>
+    </message>
+    <message>
+        <source>Pla&amp;yer:</source>
+        <translation>&amp;Spieler:</translation>
+    </message>
+    <message>
+        <source>Each player has settings of their own. Choosing a player shows theirs; Save writes them.</source>
+        <translation>Jeder Spieler hat seine eigenen Einstellungen. Die Wahl eines Spielers zeigt seine; Speichern schreibt sie.</translation>
+    </message>
+    <message>
+        <source>Add…</source>
+        <translation>Hinzufügen…</translation>
+    </message>
+    <message>
+        <source>There is a player %1 already: choose another name.</source>
+        <translation>Es gibt schon einen Spieler %1: Wählen Sie einen anderen Namen.</translation>
+    </message>
+    <message>
+        <source>Add a player</source>
+        <translation>Spieler hinzufügen</translation>
+    </message>
+    <message>
+        <source>The new player&apos;s name (they start from the usual defaults):</source>
+        <translation>Der Name des neuen Spielers (er beginnt mit den üblichen Voreinstellungen):</translation>
+    </message>
+    <message>
+        <source>Rename a player</source>
+        <translation>Spieler umbenennen</translation>
+    </message>
+    <message>
+        <source>The new name of %1:</source>
+        <translation>Der neue Name für %1:</translation>
+    </message>
+    <message>
+        <source>Delete the player %1 and their settings?</source>
+        <translation>Den Spieler %1 und seine Einstellungen löschen?</translation>
+    </message>
+    <message>
+        <source>Delete a player</source>
+        <translation>Spieler löschen</translation>
+    </message>
+    <message>
+        <source>Keep</source>
+        <translation>Behalten</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>a player&apos;s name cannot be empty</source>
+        <translation>der Name eines Spielers darf nicht leer sein</translation>
+    </message>
+    <message>
+        <source>a player&apos;s name is at most %1 characters, not &quot;%2&quot;</source>
+        <translation>der Name eines Spielers hat höchstens %1 Zeichen, nicht „%2“</translation>
+    </message>
+    <message>
+        <source>a player&apos;s name cannot have a slash, as &quot;%1&quot; has</source>
+        <translation>der Name eines Spielers darf keinen Schrägstrich enthalten, wie „%1“ ihn hat</translation>
+    </message>
+    <message>
+        <source>a player&apos;s name cannot start with a dot or hold &quot;..&quot;, as &quot;%1&quot; does</source>
+        <translation>der Name eines Spielers darf nicht mit einem Punkt beginnen oder „..“ enthalten, wie „%1“</translation>
+    </message>
+    <message>
+        <source>a player&apos;s name cannot start or end with a space, as &quot;%1&quot; does</source>
+        <translation>der Name eines Spielers darf nicht mit einem Leerzeichen beginnen oder enden, wie „%1“</translation>
+    </message>
+    <message>
+        <source>a player&apos;s name can only have printable characters</source>
+        <translation>der Name eines Spielers darf nur druckbare Zeichen enthalten</translation>
+    </message>
+    <message>
+        <source>Wildcrest settings: %1</source>
+        <translation>Wildcrest-Einstellungen: %1</translation>
+    </message>
+    <message>
+        <source>The settings shown have changes that are not saved: keep editing them, save them, or discard them?</source>
+        <translation>Die angezeigten Einstellungen haben Änderungen, die nicht gespeichert sind: weiter bearbeiten, speichern oder verwerfen?</translation>
+    </message>
+    <message>
+        <source>Keep editing</source>
+        <translation>Weiter bearbeiten</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Verwerfen</translation>
+    </message>
+    <message>
+        <source>Some of %1 could not be taken; the fields show what the game plays with instead:</source>
+        <translation>Einiges aus %1 konnte nicht übernommen werden; die Felder zeigen, womit das Spiel stattdessen spielt:</translation>
     </message>
 </context>
 <context>

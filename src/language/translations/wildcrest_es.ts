@@ -319,10 +319,6 @@
         <translation> ms</translation>
     </message>
     <message>
-        <source>Wildcrest settings</source>
-        <translation>Ajustes de Wildcrest</translation>
-    </message>
-    <message>
         <source> s</source>
         <translation> s</translation>
     </message>
@@ -543,10 +539,6 @@
         <translation>En esta pantalla: hasta %1 ×</translation>
     </message>
     <message>
-        <source>Some of the settings file could not be taken; the fields show what the game plays with instead:</source>
-        <translation>Parte del archivo de ajustes no se pudo tomar; los campos muestran lo que el juego usa en su lugar:</translation>
-    </message>
-    <message>
         <source>Gentle: easy to beat</source>
         <translation>Suave: fácil de ganar</translation>
     </message>
@@ -563,7 +555,7 @@
         <translation>Pulsador p&amp;ropio:</translation>
     </message>
     <message>
-        <source>Top hand pla&amp;yed by:</source>
+        <source>Top hand played &amp;by:</source>
         <translation>Mano de arriba &amp;jugada por:</translation>
     </message>
     <message>
@@ -597,6 +589,112 @@
     <message>
         <source>The computer</source>
         <translation>El ordenador</translation>
+        <source>(no name: the usual settings)</source>
+        <translation>(sin nombre: los ajustes habituales)</translation>
+    </message>
+    <message>
+        <source>Rename…</source>
+        <translation>Cambiar nombre…</translation>
+    </message>
+    <message>
+        <source>Delete…</source>
+        <translation>Eliminar…</translation>
+    </message>
+    <message>
+        <source>Pla&amp;yer:</source>
+        <translation>&amp;Jugador:</translation>
+    </message>
+    <message>
+        <source>Each player has settings of their own. Choosing a player shows theirs; Save writes them.</source>
+        <translation>Cada jugador tiene sus propios ajustes. Elegir un jugador muestra los suyos; Guardar los escribe.</translation>
+    </message>
+    <message>
+        <source>Add…</source>
+        <translation>Añadir…</translation>
+    </message>
+    <message>
+        <source>There is a player %1 already: choose another name.</source>
+        <translation>Ya hay un jugador %1: elija otro nombre.</translation>
+    </message>
+    <message>
+        <source>Add a player</source>
+        <translation>Añadir un jugador</translation>
+    </message>
+    <message>
+        <source>The new player&apos;s name (they start from the usual defaults):</source>
+        <translation>El nombre del nuevo jugador (empieza con los ajustes predeterminados):</translation>
+    </message>
+    <message>
+        <source>Rename a player</source>
+        <translation>Cambiar el nombre de un jugador</translation>
+    </message>
+    <message>
+        <source>The new name of %1:</source>
+        <translation>El nuevo nombre de %1:</translation>
+    </message>
+    <message>
+        <source>Delete the player %1 and their settings?</source>
+        <translation>¿Eliminar el jugador %1 y sus ajustes?</translation>
+    </message>
+    <message>
+        <source>Delete a player</source>
+        <translation>Eliminar un jugador</translation>
+    </message>
+    <message>
+        <source>Keep</source>
+        <translation>Conservar</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Eliminar</translation>
+    </message>
+    <message>
+        <source>a player&apos;s name cannot be empty</source>
+        <translation>el nombre de un jugador no puede estar vacío</translation>
+    </message>
+    <message>
+        <source>a player&apos;s name is at most %1 characters, not &quot;%2&quot;</source>
+        <translation>el nombre de un jugador tiene como máximo %1 caracteres, no «%2»</translation>
+    </message>
+    <message>
+        <source>a player&apos;s name cannot have a slash, as &quot;%1&quot; has</source>
+        <translation>el nombre de un jugador no puede llevar una barra, como «%1»</translation>
+    </message>
+    <message>
+        <source>a player&apos;s name cannot start with a dot or hold &quot;..&quot;, as &quot;%1&quot; does</source>
+        <translation>el nombre de un jugador no puede empezar por un punto ni contener «..», como «%1»</translation>
+    </message>
+    <message>
+        <source>a player&apos;s name cannot start or end with a space, as &quot;%1&quot; does</source>
+        <translation>el nombre de un jugador no puede empezar ni terminar con un espacio, como «%1»</translation>
+    </message>
+    <message>
+        <source>a player&apos;s name can only have printable characters</source>
+        <translation>el nombre de un jugador solo puede tener caracteres imprimibles</translation>
+    </message>
+    <message>
+        <source>Wildcrest settings: %1</source>
+        <translation>Ajustes de Wildcrest: %1</translation>
+    </message>
+    <message>
+        <source>The settings shown have changes that are not saved: keep editing them, save them, or discard them?</source>
+        <translation>Los ajustes que se muestran tienen cambios sin guardar: ¿seguir editándolos, guardarlos o descartarlos?</translation>
+    </message>
+    <message>
+        <source>Keep editing</source>
+        <translation>Seguir editando</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Guardar</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Descartar</translation>
+    </message>
+    <message>
+        <source>Some of %1 could not be taken; the fields show what the game plays with instead:</source>
+        <translation>Parte de %1 no se pudo tomar; los campos muestran lo que el juego usa en su lugar:</translation>
     </message>
 </context>
 <context>

@@ -319,10 +319,6 @@
         <translation> ms</translation>
     </message>
     <message>
-        <source>Wildcrest settings</source>
-        <translation>Paramètres de Wildcrest</translation>
-    </message>
-    <message>
         <source> s</source>
         <translation> s</translation>
     </message>
@@ -543,10 +539,6 @@
         <translation>Sur cet écran : jusqu&apos;à %1 ×</translation>
     </message>
     <message>
-        <source>Some of the settings file could not be taken; the fields show what the game plays with instead:</source>
-        <translation>Une partie du fichier de paramètres n&apos;a pas pu être reprise ; les champs montrent ce que le jeu utilise à la place :</translation>
-    </message>
-    <message>
         <source>Gentle: easy to beat</source>
         <translation>Gentil : facile à battre</translation>
     </message>
@@ -563,7 +555,7 @@
         <translation>Contacteur du &amp;joueur :</translation>
     </message>
     <message>
-        <source>Top hand pla&amp;yed by:</source>
+        <source>Top hand played &amp;by:</source>
         <translation>Main du &amp;haut jouée par :</translation>
     </message>
     <message>
@@ -597,6 +589,112 @@
     <message>
         <source>The computer</source>
         <translation>L&apos;ordinateur</translation>
+        <source>(no name: the usual settings)</source>
+        <translation>(sans nom : les paramètres habituels)</translation>
+    </message>
+    <message>
+        <source>Rename…</source>
+        <translation>Renommer…</translation>
+    </message>
+    <message>
+        <source>Delete…</source>
+        <translation>Supprimer…</translation>
+    </message>
+    <message>
+        <source>Pla&amp;yer:</source>
+        <translation>&amp;Joueur :</translation>
+    </message>
+    <message>
+        <source>Each player has settings of their own. Choosing a player shows theirs; Save writes them.</source>
+        <translation>Chaque joueur a ses propres paramètres. Choisir un joueur affiche les siens ; Enregistrer les écrit.</translation>
+    </message>
+    <message>
+        <source>Add…</source>
+        <translation>Ajouter…</translation>
+    </message>
+    <message>
+        <source>There is a player %1 already: choose another name.</source>
+        <translation>Il y a déjà un joueur %1 : choisissez un autre nom.</translation>
+    </message>
+    <message>
+        <source>Add a player</source>
+        <translation>Ajouter un joueur</translation>
+    </message>
+    <message>
+        <source>The new player&apos;s name (they start from the usual defaults):</source>
+        <translation>Le nom du nouveau joueur (il part des paramètres par défaut) :</translation>
+    </message>
+    <message>
+        <source>Rename a player</source>
+        <translation>Renommer un joueur</translation>
+    </message>
+    <message>
+        <source>The new name of %1:</source>
+        <translation>Le nouveau nom de %1 :</translation>
+    </message>
+    <message>
+        <source>Delete the player %1 and their settings?</source>
+        <translation>Supprimer le joueur %1 et ses paramètres ?</translation>
+    </message>
+    <message>
+        <source>Delete a player</source>
+        <translation>Supprimer un joueur</translation>
+    </message>
+    <message>
+        <source>Keep</source>
+        <translation>Garder</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>a player&apos;s name cannot be empty</source>
+        <translation>le nom d&apos;un joueur ne peut pas être vide</translation>
+    </message>
+    <message>
+        <source>a player&apos;s name is at most %1 characters, not &quot;%2&quot;</source>
+        <translation>le nom d&apos;un joueur a au plus %1 caractères, pas « %2 »</translation>
+    </message>
+    <message>
+        <source>a player&apos;s name cannot have a slash, as &quot;%1&quot; has</source>
+        <translation>le nom d&apos;un joueur ne peut pas contenir de barre oblique, comme « %1 »</translation>
+    </message>
+    <message>
+        <source>a player&apos;s name cannot start with a dot or hold &quot;..&quot;, as &quot;%1&quot; does</source>
+        <translation>le nom d&apos;un joueur ne peut pas commencer par un point ni contenir « .. », comme « %1 »</translation>
+    </message>
+    <message>
+        <source>a player&apos;s name cannot start or end with a space, as &quot;%1&quot; does</source>
+        <translation>le nom d&apos;un joueur ne peut pas commencer ni finir par une espace, comme « %1 »</translation>
+    </message>
+    <message>
+        <source>a player&apos;s name can only have printable characters</source>
+        <translation>le nom d&apos;un joueur ne peut contenir que des caractères imprimables</translation>
+    </message>
+    <message>
+        <source>Wildcrest settings: %1</source>
+        <translation>Paramètres de Wildcrest : %1</translation>
+    </message>
+    <message>
+        <source>The settings shown have changes that are not saved: keep editing them, save them, or discard them?</source>
+        <translation>Les paramètres affichés ont des modifications non enregistrées : continuer à les modifier, les enregistrer ou les abandonner ?</translation>
+    </message>
+    <message>
+        <source>Keep editing</source>
+        <translation>Continuer à modifier</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Abandonner</translation>
+    </message>
+    <message>
+        <source>Some of %1 could not be taken; the fields show what the game plays with instead:</source>
+        <translation>Une partie de %1 n&apos;a pas pu être reprise ; les champs montrent ce que le jeu utilise à la place :</translation>
     </message>
 </context>
 <context>

@@ -319,10 +319,6 @@
         <translation> ms</translation>
     </message>
     <message>
-        <source>Wildcrest settings</source>
-        <translation>Wildcrest-instellingen</translation>
-    </message>
-    <message>
         <source> s</source>
         <translation> s</translation>
     </message>
@@ -543,10 +539,6 @@
         <translation>Op dit scherm: tot %1 ×</translation>
     </message>
     <message>
-        <source>Some of the settings file could not be taken; the fields show what the game plays with instead:</source>
-        <translation>Een deel van het instellingenbestand kon niet worden overgenomen; de velden tonen waarmee het spel in plaats daarvan speelt:</translation>
-    </message>
-    <message>
         <source>Gentle: easy to beat</source>
         <translation>Zacht: makkelijk te verslaan</translation>
     </message>
@@ -563,7 +555,7 @@
         <translation>E&amp;igen schakelaar:</translation>
     </message>
     <message>
-        <source>Top hand pla&amp;yed by:</source>
+        <source>Top hand played &amp;by:</source>
         <translation>Bovenste hand ges&amp;peeld door:</translation>
     </message>
     <message>
@@ -597,6 +589,112 @@
     <message>
         <source>The computer</source>
         <translation>De computer</translation>
+        <source>(no name: the usual settings)</source>
+        <translation>(zonder naam: de gewone instellingen)</translation>
+    </message>
+    <message>
+        <source>Rename…</source>
+        <translation>Hernoemen…</translation>
+    </message>
+    <message>
+        <source>Delete…</source>
+        <translation>Verwijderen…</translation>
+    </message>
+    <message>
+        <source>Pla&amp;yer:</source>
+        <translation>Spe&amp;ler:</translation>
+    </message>
+    <message>
+        <source>Each player has settings of their own. Choosing a player shows theirs; Save writes them.</source>
+        <translation>Elke speler heeft eigen instellingen. Een speler kiezen toont de zijne; Opslaan schrijft ze weg.</translation>
+    </message>
+    <message>
+        <source>Add…</source>
+        <translation>Toevoegen…</translation>
+    </message>
+    <message>
+        <source>There is a player %1 already: choose another name.</source>
+        <translation>Er is al een speler %1: kies een andere naam.</translation>
+    </message>
+    <message>
+        <source>Add a player</source>
+        <translation>Speler toevoegen</translation>
+    </message>
+    <message>
+        <source>The new player&apos;s name (they start from the usual defaults):</source>
+        <translation>De naam van de nieuwe speler (die begint met de standaardinstellingen):</translation>
+    </message>
+    <message>
+        <source>Rename a player</source>
+        <translation>Speler hernoemen</translation>
+    </message>
+    <message>
+        <source>The new name of %1:</source>
+        <translation>De nieuwe naam van %1:</translation>
+    </message>
+    <message>
+        <source>Delete the player %1 and their settings?</source>
+        <translation>De speler %1 en zijn instellingen verwijderen?</translation>
+    </message>
+    <message>
+        <source>Delete a player</source>
+        <translation>Speler verwijderen</translation>
+    </message>
+    <message>
+        <source>Keep</source>
+        <translation>Behouden</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Verwijderen</translation>
+    </message>
+    <message>
+        <source>a player&apos;s name cannot be empty</source>
+        <translation>de naam van een speler mag niet leeg zijn</translation>
+    </message>
+    <message>
+        <source>a player&apos;s name is at most %1 characters, not &quot;%2&quot;</source>
+        <translation>de naam van een speler heeft hoogstens %1 tekens, niet ‘%2’</translation>
+    </message>
+    <message>
+        <source>a player&apos;s name cannot have a slash, as &quot;%1&quot; has</source>
+        <translation>de naam van een speler mag geen schuine streep bevatten, zoals ‘%1’</translation>
+    </message>
+    <message>
+        <source>a player&apos;s name cannot start with a dot or hold &quot;..&quot;, as &quot;%1&quot; does</source>
+        <translation>de naam van een speler mag niet met een punt beginnen of ‘..’ bevatten, zoals ‘%1’</translation>
+    </message>
+    <message>
+        <source>a player&apos;s name cannot start or end with a space, as &quot;%1&quot; does</source>
+        <translation>de naam van een speler mag niet met een spatie beginnen of eindigen, zoals ‘%1’</translation>
+    </message>
+    <message>
+        <source>a player&apos;s name can only have printable characters</source>
+        <translation>de naam van een speler mag alleen afdrukbare tekens bevatten</translation>
+    </message>
+    <message>
+        <source>Wildcrest settings: %1</source>
+        <translation>Wildcrest-instellingen: %1</translation>
+    </message>
+    <message>
+        <source>The settings shown have changes that are not saved: keep editing them, save them, or discard them?</source>
+        <translation>De getoonde instellingen hebben wijzigingen die niet zijn opgeslagen: verder bewerken, opslaan of weggooien?</translation>
+    </message>
+    <message>
+        <source>Keep editing</source>
+        <translation>Verder bewerken</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Opslaan</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Weggooien</translation>
+    </message>
+    <message>
+        <source>Some of %1 could not be taken; the fields show what the game plays with instead:</source>
+        <translation>Een deel van %1 kon niet worden overgenomen; de velden tonen waarmee het spel in plaats daarvan speelt:</translation>
     </message>
 </context>
 <context>
