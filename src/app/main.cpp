@@ -1,11 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/qt/desktop.h"
+#include "app/qt/players.h"
 #include "app/qt/settingsdialog.h"
 #include "app/qt/settingsfile.h"
+#include "app/seats.h"
 #include "cards/random.h"
 #include "computer/strategy.h"
 #include "game/gameform.h"
 #include "language/qt/qtwording.h"
+#include "player/playerchoice.h"
 #include "player/scanroom.h"
 #include "table/qt/picturefolder.h"
 #include "table/qt/qttableview.h"
@@ -19,6 +22,7 @@
 #include <cstdint>
 #include <cstdlib>
 #include <exception>
+#include <memory>
 #include <iostream>
 #include <optional>
 #include <string>
@@ -38,13 +42,30 @@ void report(const std::string &message)
         QMessageBox::critical(nullptr, "Wildcrest", QString::fromStdString(message));
 }
 
+// The window, drawn in the look the settings ask for on this screen.
+std::unique_ptr<QtTableView> openTable(const std::string &appdir, const Settings &settings, const Wording &words)
+{
+    return std::make_unique<QtTableView>(appdir, lookOnScreen(settings.look, QGuiApplication::primaryScreen(), words, std::cerr), words);
+}
+
+// Shows the window in front, as the game's pacing and the switch need. "minimal"
+// has no window activation at all, so it is not waited for there.
+void showInFront(QtTableView &view)
+{
+    view.show();
+    view.activateWindow();
+    if (QGuiApplication::platformName() != "minimal")
+        while (!view.isActiveWindow())
+            view.waitForEvent();
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
 {
     // Read before Qt starts, so that --help and a wrong option need no display.
     const std::vector<std::string> args(argv + 1, argv + argc);
-    const CommandLine line = readCommandLine(args, std::cout, std::cerr);
+    CommandLine line = readCommandLine(args, std::cout, std::cerr);
     if (line.then == CommandLine::Then::Exit)
         return line.status;
     if (const auto why = missingDesktop(args, [](const char *name) { return std::getenv(name); })) {
@@ -66,7 +87,9 @@ int main(int argc, char *argv[])
         QLocale::setDefault(QLocale(QString::fromStdString(words.language())));
 
     if (line.then == CommandLine::Then::EditSettings) {
-        SettingsDialog dialog(line.file);
+        SettingsDialog dialog(settingsFilePath());
+        if (!line.player.empty())
+            dialog.choosePlayer(line.player);
         dialog.setSettings(line.settings);
         dialog.showProblems(line.fileProblems);
         dialog.show();
@@ -77,20 +100,46 @@ int main(int argc, char *argv[])
     const std::string appdir = pictureFolder(QCoreApplication::applicationDirPath().toStdString());
 
     try {
-        QtTableView view(appdir, lookOnScreen(line.settings.look, QGuiApplication::primaryScreen(), words, std::cerr), words);
-        view.setSwitchWiring(line.settings.wiring());
+        std::unique_ptr<QtTableView> table = openTable(appdir, line.settings, words);
+        const bool chosenOnTitle = line.choosePlayer;
+        if (chosenOnTitle) {
+            // The players pick themselves on the title, scanned as the settings with no name say.
+            table->setSwitchWiring(line.settings.wiring());
+            showInFront(*table);
+            const std::vector<std::string> names = playerNames();
+            std::size_t who = 0;
+            {
+                SwitchWaits waits(*table);
+                ScanRoom scan(*table, line.settings);
+                scan.tune(waits.switches());
+                who = chooseplayer(*table, scan, waits, names);
+            }
+            std::vector<std::string> asPlayer = args;
+            asPlayer.push_back("--player=" + names[who]);
+            const TableLook look = line.settings.look;
+            line = readCommandLine(asPlayer, std::cout, std::cerr);
+            if (line.then == CommandLine::Then::Exit)
+                return line.status;
+            if (!(line.settings.look == look))
+                table = openTable(appdir, line.settings, words); // the player's own size and contrast
+        }
+        QtTableView &view = *table;
         ClockFoldedRandom random(std::uint64_t(std::chrono::system_clock::now().time_since_epoch().count()));
         ScanRoom scan(view, line.settings);
+        std::optional<ScanRoom> secondScan;
+        if (!line.opponent.empty())
+            secondScan.emplace(view, line.opponentSettings);
+        view.setSwitchWiring(seatWiring(line.settings, secondScan ? &line.opponentSettings : nullptr));
         GameForm game(view, random, scan);
         game.computer().playBy(makeStrategy(line.settings.computer));
+        if (secondScan)
+            game.seatSecondPlayer(*secondScan, line.settings.hands == Hands::Handover);
+        game.nameSides(line.player, line.opponent);
+        game.narrate(line.settings.narration);
+        if (chosenOnTitle)
+            game.skipTitle();
         game.load();
-        view.show();
-        view.activateWindow();
-        // The game's pacing and the switch both need the window in front with the
-        // keyboard. "minimal" has no window activation at all, so do not wait there.
-        if (QGuiApplication::platformName() != "minimal")
-            while (!view.isActiveWindow())
-                view.waitForEvent();
+        showInFront(view);
         game.activate();
     } catch (const GameEnded &) {
         return 0;

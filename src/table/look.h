@@ -23,6 +23,7 @@ struct TableLook {
     {
         return cardStyle == CardStyle::Standard && !fourColour;
     }
+    friend bool operator==(const TableLook &, const TableLook &) = default;
 };
 
 // The table scales a player may choose.
