@@ -107,8 +107,14 @@ std::string TableNames::nameOf(Control c) const
     }
     if (c == Label2 || c == Label3) {
         const auto it = turn_.find(c);
-        const std::string who = c == Label2 ? say(WILDCREST_TEXT("Table", "Player")) : say(WILDCREST_TEXT("Table", "Computer"));
+        const std::string who = captionOf(c); // "Player", "Computer", or the player's name
         return it != turn_.end() && it->second ? fill(words_.translate("Table", "%1, to play"), { who }) : who;
+    }
+    const bool named = captionOf(Label2) != say(WILDCREST_TEXT("Table", "Player")) || captionOf(Label3) != say(WILDCREST_TEXT("Table", "Computer"));
+    if ((c == Label4 || c == Label5) && named) {
+        const bool bottom = c == Label4;
+        return fill(words_.translate("Table", "%1 %2, %3 %4"),
+            { captionOf(bottom ? Label2 : Label3), captionOf(bottom ? Label4 : Label5), captionOf(bottom ? Label3 : Label2), captionOf(bottom ? Label5 : Label4) });
     }
     if (c == Label4)
         return fill(words_.translate("Table", "Player %1, Computer %2"), { captionOf(Label4), captionOf(Label5) });

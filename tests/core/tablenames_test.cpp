@@ -82,4 +82,9 @@ TEST(TableNames, TheyFollowTheGame)
     // At the round's end the computer's cards are shown.
     names.picture(cpuslot(1), gamePicture("/g/QD.bmp"));
     EXPECT_EQ(names.nameOf(cpuslot(1)), "Computer's hand, card 1 of 6: queen of diamonds");
+    // Players with names are told by them.
+    names.caption(Label2, "Sam");
+    names.caption(Label3, "Alex");
+    EXPECT_EQ(names.nameOf(Label2), "Sam, to play");
+    EXPECT_EQ(names.nameOf(Label5), "Alex 52, Sam 12");
 }

@@ -167,6 +167,45 @@
     </message>
 </context>
 <context>
+    <name>Narration</name>
+    <message>
+        <source>You drew a card</source>
+        <translation>Du hast eine Karte gezogen</translation>
+    </message>
+    <message>
+        <source>%1 drew a card</source>
+        <translation>%1 hat eine Karte gezogen</translation>
+    </message>
+    <message>
+        <source>You played %1</source>
+        <translation>Du hast %1 gespielt</translation>
+    </message>
+    <message>
+        <source>%1 played %2</source>
+        <translation>%1 hat %2 gespielt</translation>
+    </message>
+    <message>
+        <source>You played %1 and named %2</source>
+        <translation>Du hast %1 gespielt und %2 gewählt</translation>
+    </message>
+    <message>
+        <source>%1 played %2 and named %3</source>
+        <translation>%1 hat %2 gespielt und %3 gewählt</translation>
+    </message>
+    <message>
+        <source>Round %1: %2 %3, %4 %5</source>
+        <translation>Runde %1: %2 %3, %4 %5</translation>
+    </message>
+    <message>
+        <source>you</source>
+        <translation>du</translation>
+    </message>
+    <message>
+        <source>computer</source>
+        <translation>Computer</translation>
+    </message>
+</context>
+<context>
     <name>Numbers</name>
     <message>
         <source>.</source>
@@ -310,6 +349,10 @@
     <message>
         <source>Press for a new match</source>
         <translation>Drücken für eine neue Partie</translation>
+    </message>
+    <message>
+        <source>%1&apos;s turn: press when ready</source>
+        <translation>%1 ist dran: drücken, wenn bereit</translation>
     </message>
 </context>
 <context>
@@ -587,8 +630,6 @@
         <translation>Der eigene Taster des Spielers braucht einen Tastennamen, wie Qt ihn schreibt, etwa Space oder F8.</translation>
     </message>
     <message>
-        <source>The computer</source>
-        <translation>Der Computer</translation>
         <source>(no name: the usual settings)</source>
         <translation>(ohne Namen: die üblichen Einstellungen)</translation>
     </message>
@@ -696,6 +737,10 @@
         <source>Some of %1 could not be taken; the fields show what the game plays with instead:</source>
         <translation>Einiges aus %1 konnte nicht übernommen werden; die Felder zeigen, womit das Spiel stattdessen spielt:</translation>
     </message>
+    <message>
+        <source>The computer</source>
+        <translation>Der Computer</translation>
+    </message>
 </context>
 <context>
     <name>SettingsFile</name>
@@ -781,6 +826,10 @@
     <message>
         <source>each offer now lasts %1 seconds</source>
         <translation>jetzt %1 Sekunden für jede Auswahl</translation>
+    </message>
+    <message>
+        <source>%1 wins the match</source>
+        <translation>%1 gewinnt die Partie</translation>
     </message>
 </context>
 <context>
@@ -1013,6 +1062,14 @@
     <message>
         <source>One switch. Every card.</source>
         <translation>Ein Taster. Jede Karte.</translation>
+    </message>
+    <message>
+        <source>%1 Wins!</source>
+        <translation>%1 siegt!</translation>
+    </message>
+    <message>
+        <source>%1 %2, %3 %4</source>
+        <translation>%1 %2, %3 %4</translation>
     </message>
 </context>
 <context>

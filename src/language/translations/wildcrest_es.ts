@@ -167,6 +167,45 @@
     </message>
 </context>
 <context>
+    <name>Narration</name>
+    <message>
+        <source>You drew a card</source>
+        <translation>Has robado una carta</translation>
+    </message>
+    <message>
+        <source>%1 drew a card</source>
+        <translation>%1 ha robado una carta</translation>
+    </message>
+    <message>
+        <source>You played %1</source>
+        <translation>Has jugado %1</translation>
+    </message>
+    <message>
+        <source>%1 played %2</source>
+        <translation>%1 ha jugado %2</translation>
+    </message>
+    <message>
+        <source>You played %1 and named %2</source>
+        <translation>Has jugado %1 y elegido %2</translation>
+    </message>
+    <message>
+        <source>%1 played %2 and named %3</source>
+        <translation>%1 ha jugado %2 y elegido %3</translation>
+    </message>
+    <message>
+        <source>Round %1: %2 %3, %4 %5</source>
+        <translation>Ronda %1: %2 %3, %4 %5</translation>
+    </message>
+    <message>
+        <source>you</source>
+        <translation>tú</translation>
+    </message>
+    <message>
+        <source>computer</source>
+        <translation>ordenador</translation>
+    </message>
+</context>
+<context>
     <name>Numbers</name>
     <message>
         <source>.</source>
@@ -310,6 +349,10 @@
     <message>
         <source>Press for a new match</source>
         <translation>Pulsa para jugar una nueva partida</translation>
+    </message>
+    <message>
+        <source>%1&apos;s turn: press when ready</source>
+        <translation>Le toca a %1: pulsa cuando estés listo</translation>
     </message>
 </context>
 <context>
@@ -587,8 +630,6 @@
         <translation>El pulsador propio del jugador necesita un nombre de tecla como lo escribe Qt, por ejemplo Space o F8.</translation>
     </message>
     <message>
-        <source>The computer</source>
-        <translation>El ordenador</translation>
         <source>(no name: the usual settings)</source>
         <translation>(sin nombre: los ajustes habituales)</translation>
     </message>
@@ -696,6 +737,10 @@
         <source>Some of %1 could not be taken; the fields show what the game plays with instead:</source>
         <translation>Parte de %1 no se pudo tomar; los campos muestran lo que el juego usa en su lugar:</translation>
     </message>
+    <message>
+        <source>The computer</source>
+        <translation>El ordenador</translation>
+    </message>
 </context>
 <context>
     <name>SettingsFile</name>
@@ -781,6 +826,10 @@
     <message>
         <source>each offer now lasts %1 seconds</source>
         <translation>ahora cada opción dura %1 segundos</translation>
+    </message>
+    <message>
+        <source>%1 wins the match</source>
+        <translation>%1 gana la partida</translation>
     </message>
 </context>
 <context>
@@ -1013,6 +1062,14 @@
     <message>
         <source>One switch. Every card.</source>
         <translation>Un pulsador. Cada carta.</translation>
+    </message>
+    <message>
+        <source>%1 Wins!</source>
+        <translation>¡%1 gana!</translation>
+    </message>
+    <message>
+        <source>%1 %2, %3 %4</source>
+        <translation>%1 %2, %3 %4</translation>
     </message>
 </context>
 <context>

@@ -167,6 +167,45 @@
     </message>
 </context>
 <context>
+    <name>Narration</name>
+    <message>
+        <source>You drew a card</source>
+        <translation>Tu as pioché une carte</translation>
+    </message>
+    <message>
+        <source>%1 drew a card</source>
+        <translation>%1 a pioché une carte</translation>
+    </message>
+    <message>
+        <source>You played %1</source>
+        <translation>Tu as joué %1</translation>
+    </message>
+    <message>
+        <source>%1 played %2</source>
+        <translation>%1 a joué %2</translation>
+    </message>
+    <message>
+        <source>You played %1 and named %2</source>
+        <translation>Tu as joué %1 et choisi %2</translation>
+    </message>
+    <message>
+        <source>%1 played %2 and named %3</source>
+        <translation>%1 a joué %2 et choisi %3</translation>
+    </message>
+    <message>
+        <source>Round %1: %2 %3, %4 %5</source>
+        <translation>Manche %1 : %2 %3, %4 %5</translation>
+    </message>
+    <message>
+        <source>you</source>
+        <translation>toi</translation>
+    </message>
+    <message>
+        <source>computer</source>
+        <translation>ordinateur</translation>
+    </message>
+</context>
+<context>
     <name>Numbers</name>
     <message>
         <source>.</source>
@@ -310,6 +349,10 @@
     <message>
         <source>Press for a new match</source>
         <translation>Appuie pour une nouvelle partie</translation>
+    </message>
+    <message>
+        <source>%1&apos;s turn: press when ready</source>
+        <translation>À %1 de jouer : appuie quand tu es prêt</translation>
     </message>
 </context>
 <context>
@@ -587,8 +630,6 @@
         <translation>Le contacteur du joueur a besoin d&apos;un nom de touche tel que Qt l&apos;écrit, comme Space ou F8.</translation>
     </message>
     <message>
-        <source>The computer</source>
-        <translation>L&apos;ordinateur</translation>
         <source>(no name: the usual settings)</source>
         <translation>(sans nom : les paramètres habituels)</translation>
     </message>
@@ -696,6 +737,10 @@
         <source>Some of %1 could not be taken; the fields show what the game plays with instead:</source>
         <translation>Une partie de %1 n&apos;a pas pu être reprise ; les champs montrent ce que le jeu utilise à la place :</translation>
     </message>
+    <message>
+        <source>The computer</source>
+        <translation>L&apos;ordinateur</translation>
+    </message>
 </context>
 <context>
     <name>SettingsFile</name>
@@ -781,6 +826,10 @@
     <message>
         <source>each offer now lasts %1 seconds</source>
         <translation>chaque proposition dure maintenant %1 secondes</translation>
+    </message>
+    <message>
+        <source>%1 wins the match</source>
+        <translation>%1 gagne la partie</translation>
     </message>
 </context>
 <context>
@@ -1013,6 +1062,14 @@
     <message>
         <source>One switch. Every card.</source>
         <translation>Un contacteur. Toutes les cartes.</translation>
+    </message>
+    <message>
+        <source>%1 Wins!</source>
+        <translation>%1 gagne !</translation>
+    </message>
+    <message>
+        <source>%1 %2, %3 %4</source>
+        <translation>%1 %2, %3 %4</translation>
     </message>
 </context>
 <context>

@@ -167,6 +167,45 @@
     </message>
 </context>
 <context>
+    <name>Narration</name>
+    <message>
+        <source>You drew a card</source>
+        <translation>Je hebt een kaart gepakt</translation>
+    </message>
+    <message>
+        <source>%1 drew a card</source>
+        <translation>%1 heeft een kaart gepakt</translation>
+    </message>
+    <message>
+        <source>You played %1</source>
+        <translation>Je hebt %1 gespeeld</translation>
+    </message>
+    <message>
+        <source>%1 played %2</source>
+        <translation>%1 heeft %2 gespeeld</translation>
+    </message>
+    <message>
+        <source>You played %1 and named %2</source>
+        <translation>Je hebt %1 gespeeld en %2 gekozen</translation>
+    </message>
+    <message>
+        <source>%1 played %2 and named %3</source>
+        <translation>%1 heeft %2 gespeeld en %3 gekozen</translation>
+    </message>
+    <message>
+        <source>Round %1: %2 %3, %4 %5</source>
+        <translation>Ronde %1: %2 %3, %4 %5</translation>
+    </message>
+    <message>
+        <source>you</source>
+        <translation>jij</translation>
+    </message>
+    <message>
+        <source>computer</source>
+        <translation>computer</translation>
+    </message>
+</context>
+<context>
     <name>Numbers</name>
     <message>
         <source>.</source>
@@ -310,6 +349,10 @@
     <message>
         <source>Press for a new match</source>
         <translation>Druk voor een nieuwe partij</translation>
+    </message>
+    <message>
+        <source>%1&apos;s turn: press when ready</source>
+        <translation>%1 is aan de beurt: druk als je klaar bent</translation>
     </message>
 </context>
 <context>
@@ -587,8 +630,6 @@
         <translation>De eigen schakelaar van de speler heeft een toetsnaam nodig zoals Qt die schrijft, bijvoorbeeld Space of F8.</translation>
     </message>
     <message>
-        <source>The computer</source>
-        <translation>De computer</translation>
         <source>(no name: the usual settings)</source>
         <translation>(zonder naam: de gewone instellingen)</translation>
     </message>
@@ -696,6 +737,10 @@
         <source>Some of %1 could not be taken; the fields show what the game plays with instead:</source>
         <translation>Een deel van %1 kon niet worden overgenomen; de velden tonen waarmee het spel in plaats daarvan speelt:</translation>
     </message>
+    <message>
+        <source>The computer</source>
+        <translation>De computer</translation>
+    </message>
 </context>
 <context>
     <name>SettingsFile</name>
@@ -781,6 +826,10 @@
     <message>
         <source>each offer now lasts %1 seconds</source>
         <translation>elke keuze duurt nu %1 seconden</translation>
+    </message>
+    <message>
+        <source>%1 wins the match</source>
+        <translation>%1 wint de partij</translation>
     </message>
 </context>
 <context>
@@ -1013,6 +1062,14 @@
     <message>
         <source>One switch. Every card.</source>
         <translation>Eén knop. Elke kaart.</translation>
+    </message>
+    <message>
+        <source>%1 Wins!</source>
+        <translation>%1 wint!</translation>
+    </message>
+    <message>
+        <source>%1 %2, %3 %4</source>
+        <translation>%1 %2, %3 %4</translation>
     </message>
 </context>
 <context>
