@@ -114,7 +114,10 @@ std::string TableNames::nameOf(Control c) const
     if ((c == Label4 || c == Label5) && named) {
         const bool bottom = c == Label4;
         return fill(words_.translate("Table", "%1 %2, %3 %4"),
-            { captionOf(bottom ? Label2 : Label3), captionOf(bottom ? Label4 : Label5), captionOf(bottom ? Label3 : Label2), captionOf(bottom ? Label5 : Label4) });
+            { captionOf(bottom ? Label2 : Label3),
+                captionOf(bottom ? Label4 : Label5),
+                captionOf(bottom ? Label3 : Label2),
+                captionOf(bottom ? Label5 : Label4) });
     }
     if (c == Label4)
         return fill(words_.translate("Table", "Player %1, Computer %2"), { captionOf(Label4), captionOf(Label5) });

@@ -137,3 +137,20 @@ if not matched:
 if agree < 0.7 * looks:
     fail(f"the focus was on the lifted card in only {agree} of {looks} looks")
 print(f"the focus followed the scan: on the lifted card in {agree} of {looks} looks, {len(matched)} different cards")
+
+
+# The narration line says each move, as a notification a screen reader speaks
+# without the focus going to it. A press takes the card on offer, or draws.
+deadline = time.time() + 40
+told = None
+while time.time() < deadline and told is None:
+    press()
+    for _ in range(15):
+        time.sleep(0.2)
+        lines = [o.name for o in showing(game) if o.getRole() == pyatspi.ROLE_NOTIFICATION]
+        told = next((n for n in lines if re.fullmatch(r"(You|Computer) (played|drew) .+", n)), None)
+        if told:
+            break
+if told is None:
+    fail("no move was told as a notification")
+print(f"the move was told as a notification: {told!r}")

@@ -56,6 +56,7 @@ QtTableView::QtTableView(std::string pictureDir, const TableLook &look, const Wo
     setFocusPolicy(Qt::StrongFocus);
     setWindowIcon(QIcon(QString::fromStdString(builtInPicturePath("wildcrest.png"))));
 
+    announceThroughNarration();
     createControls(pictureDir_);
     if (look_.contrast == Contrast::High)
         offerFrame_ = new OfferFrame(this, int(std::lround(OfferFrame::kRing * 1.5 * look_.scale)), OfferFrame::kInner, OfferFrame::kOuter);
@@ -242,6 +243,7 @@ void QtTableView::setCaption(Control c, const std::string &text)
     label->setText((marked ? kTurnMark : QString()) + QString::fromStdString(text));
     names_.caption(c, text);
     nameControls();
+    announced(c);
 }
 
 void QtTableView::setBackColour(Control c, Colour colour)

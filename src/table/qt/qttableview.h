@@ -142,6 +142,9 @@ private:
     void moveToTwips(const Placed &p) const;
     void report(const SwitchEvent &e);
     void placeOfferFrame();
+    // The narration line is announced to a screen reader whenever it changes.
+    static void announceThroughNarration();
+    void announced(Control c);
     void endIfClosed();
     // The layout's entry with its caption in the table's language.
     ControlSpec inLanguage(ControlSpec entry) const;
