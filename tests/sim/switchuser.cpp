@@ -49,9 +49,11 @@ Situation SwitchUser::classify(const HeadlessView &view, Moment deadline) const
     Situation s;
     s.now = view.now();
     s.deadline = deadline;
+    s.seat = view.state(Label3).backColour == kRed ? 1 : 0;
+    const int column = s.seat == 1 ? kComputer : kPlayer;
     const auto liftedSlot = [&] {
         for (int k = 1; k <= kHandPlaces; ++k)
-            if (view.top(playerslot(k)) == playerslotRect(k).top - kLift)
+            if (s.seat == 0 ? view.top(playerslot(k)) == playerslotRect(k).top - kLift : view.top(cpuslot(k)) == cpuslotRect(k).top + kLift)
                 return k;
         return 0;
     };
@@ -74,7 +76,7 @@ Situation SwitchUser::classify(const HeadlessView &view, Moment deadline) const
         s.wait = Wait::Other;
     } else if ((s.slot = liftedSlot())) {
         s.wait = Wait::Offer;
-        s.card = game_.match.hand[s.slot][kPlayer];
+        s.card = game_.match.hand[s.slot][column];
     } else if (deadline == Moment::max()) {
         s.wait = game_.match.hand[1][kPlayer].empty() || game_.match.hand[1][kComputer].empty() ? Wait::RoundEnd : Wait::Draw;
     } else {
@@ -89,7 +91,7 @@ void SwitchUser::look(HeadlessView &view, Moment deadline)
     bool fresh = false;
     switch (s.wait) {
     case Wait::Offer: {
-        const Moment liftedAt = view.state(playerslot(s.slot)).movedAt;
+        const Moment liftedAt = view.state(s.seat == 0 ? playerslot(s.slot) : cpuslot(s.slot)).movedAt;
         fresh = s.slot != lastSlot_ || liftedAt != lastLift_;
         lastSlot_ = s.slot;
         lastLift_ = liftedAt;
