@@ -149,8 +149,11 @@ std::vector<std::string> playMatch(std::uint64_t seed, const WayToPlay &way, boo
         return way.names != WayToPlay::Names::None ? "Alex" : "Computer";
     };
     const auto watchHandover = [&](const HeadlessView &v) {
-        const std::string &line = v.state(Label18).caption;
-        const bool up = v.state(Label18).visible && line.size() >= ready.size() && line.compare(line.size() - ready.size(), ready.size(), ready) == 0;
+        const ControlState &sign = v.state(Label18);
+        if (!sign.visible && handoverSeat < 0)
+            return;
+        const std::string &line = sign.caption;
+        const bool up = sign.visible && line.size() >= ready.size() && line.compare(line.size() - ready.size(), ready.size(), ready) == 0;
         if (up && handoverSeat < 0) {
             handoverSeat = v.state(Label3).backColour == kRed ? 1 : 0;
             handoverFrom = v.now();
@@ -162,9 +165,12 @@ std::vector<std::string> playMatch(std::uint64_t seed, const WayToPlay &way, boo
                 "the handover line of seat " + std::to_string(handoverSeat) + " reads \"" + line + "\"");
         }
         if (up) { // no hand shows its faces before its player presses
+            std::string faces;
             for (int k = 1; k <= kHandPlaces; ++k)
                 for (Control c : { playerslot(k), cpuslot(k) })
-                    report.expect(v.state(c).shown.kind != Picture::Kind::Face, c.name() + " shows its face during the handover");
+                    if (v.state(c).shown.kind == Picture::Kind::Face)
+                        faces += " " + c.name();
+            report.expect(faces.empty(), "faces show during the handover:" + faces);
         } else if (handoverSeat >= 0) { // it ended by a press of that seat's own switch
             const Moment acceptance = (handoverSeat == 0 ? way.settings : way.second->settings).acceptance;
             report.expect(minds[std::size_t(handoverSeat)]->pressedWithin(handoverFrom - acceptance - 1ms, v.now()),
@@ -176,19 +182,19 @@ std::vector<std::string> playMatch(std::uint64_t seed, const WayToPlay &way, boo
     view.onCall([&](const HeadlessView &v) {
         // The menu is the scanning's of the seat whose presses count, the bottom player's where either's do.
         const bool top = game.waits().seat() == 1;
-        const Moment scantime = top ? secondScan->scantime() : game.scantime();
+        const auto scantime = [&] { return top ? secondScan->scantime() : game.scantime(); };
         if (v.state(menuitem(1)).visible != menuShown) {
             menuShown = !menuShown;
             report.expect(!menuShown || (top ? way.second->settings : way.settings).longPressMenu, "the menu opened with the long-press menu off");
-            speedInMenu = scantime;
-        } else if (menuShown && scantime != speedInMenu) {
-            speedInMenu = scantime;
+            speedInMenu = scantime();
+        } else if (menuShown && scantime() != speedInMenu) {
+            speedInMenu = scantime();
             ++tally.speedChanges;
         }
         watchHandover(v);
+        if (v.state(Label4).caption == totalsShown.first && v.state(Label5).caption == totalsShown.second)
+            return; // compared in place: this runs at every yield
         const std::pair<std::string, std::string> shown { v.state(Label4).caption, v.state(Label5).caption };
-        if (shown == totalsShown)
-            return;
         totalsShown = shown;
         if (matchOver && shown == std::pair<std::string, std::string> { "0", "0" })
             return;
