@@ -57,15 +57,16 @@ Situation SwitchUser::classify(const HeadlessView &view, Moment deadline) const
                 return k;
         return 0;
     };
-    if (view.state(Frame1).visible) {
-        s.wait = Wait::Title;
-    } else if (view.state(menuitem(1)).visible) {
+    // The menu first: a long press can open it over the title.
+    if (view.state(menuitem(1)).visible) {
         s.wait = Wait::Menu;
         for (int k = 1; k <= kMenuItems; ++k)
             if (view.state(menuitem(k)).visible && view.top(menuitem(k)) == specOf(menuitem(k)).rect.top - kLift) {
                 s.item = k;
                 s.caption = view.state(menuitem(k)).caption;
             }
+    } else if (view.state(Frame1).visible) {
+        s.wait = Wait::Title;
     } else if (deadline == Moment::max() && (view.state(Label6).visible || view.state(Label7).visible || view.state(Label15).visible)) {
         s.wait = Wait::MatchEnd;
     } else if (view.state(Shape2).visible) {
