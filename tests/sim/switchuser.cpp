@@ -49,21 +49,24 @@ Situation SwitchUser::classify(const HeadlessView &view, Moment deadline) const
     Situation s;
     s.now = view.now();
     s.deadline = deadline;
+    s.seat = view.state(Label3).backColour == kRed ? 1 : 0;
+    const int column = s.seat == 1 ? kComputer : kPlayer;
     const auto liftedSlot = [&] {
         for (int k = 1; k <= kHandPlaces; ++k)
-            if (view.top(playerslot(k)) == playerslotRect(k).top - kLift)
+            if (s.seat == 0 ? view.top(playerslot(k)) == playerslotRect(k).top - kLift : view.top(cpuslot(k)) == cpuslotRect(k).top + kLift)
                 return k;
         return 0;
     };
-    if (view.state(Frame1).visible) {
-        s.wait = Wait::Title;
-    } else if (view.state(menuitem(1)).visible) {
+    // The menu first: a long press can open it over the title.
+    if (view.state(menuitem(1)).visible) {
         s.wait = Wait::Menu;
         for (int k = 1; k <= kMenuItems; ++k)
             if (view.state(menuitem(k)).visible && view.top(menuitem(k)) == specOf(menuitem(k)).rect.top - kLift) {
                 s.item = k;
                 s.caption = view.state(menuitem(k)).caption;
             }
+    } else if (view.state(Frame1).visible) {
+        s.wait = Wait::Title;
     } else if (deadline == Moment::max() && (view.state(Label6).visible || view.state(Label7).visible || view.state(Label15).visible)) {
         s.wait = Wait::MatchEnd;
     } else if (view.state(Shape2).visible) {
@@ -74,7 +77,7 @@ Situation SwitchUser::classify(const HeadlessView &view, Moment deadline) const
         s.wait = Wait::Other;
     } else if ((s.slot = liftedSlot())) {
         s.wait = Wait::Offer;
-        s.card = game_.match.hand[s.slot][kPlayer];
+        s.card = game_.match.hand[s.slot][column];
     } else if (deadline == Moment::max()) {
         s.wait = game_.match.hand[1][kPlayer].empty() || game_.match.hand[1][kComputer].empty() ? Wait::RoundEnd : Wait::Draw;
     } else {
@@ -89,7 +92,7 @@ void SwitchUser::look(HeadlessView &view, Moment deadline)
     bool fresh = false;
     switch (s.wait) {
     case Wait::Offer: {
-        const Moment liftedAt = view.state(playerslot(s.slot)).movedAt;
+        const Moment liftedAt = view.state(s.seat == 0 ? playerslot(s.slot) : cpuslot(s.slot)).movedAt;
         fresh = s.slot != lastSlot_ || liftedAt != lastLift_;
         lastSlot_ = s.slot;
         lastLift_ = liftedAt;

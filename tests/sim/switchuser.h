@@ -14,7 +14,7 @@ namespace wildcrest::simulation
 // What the game is waiting for when a simulated player looks at the table.
 enum class Wait {
     Title, // the title screen: any key starts
-    Offer, // a card of the player's hand is lifted
+    Offer, // a card of the hand to move is out of its row (a second player's is lowered)
     Suit, // the pile shows an eight while a suit is named
     Draw, // nothing playable: a key draws
     RoundEnd, // the round is scored and shown: a key deals the next
@@ -30,6 +30,7 @@ struct Situation {
     int offer = 0; // 1-based number of the offer within the turn or the suit choice
     int slot = 0; // the lifted place, for Offer
     Card card; // the lifted card, for Offer
+    int seat = 0; // the side to move as its red plate shows: 0 the bottom hand, 1 the top
     int item = 0; // the lifted menu item, for Menu; 0 before any is on show
     std::string caption; // that item's text
     Moment now { 0 };

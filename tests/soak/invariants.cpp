@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "invariants.h"
 
+#include "settings/speeds.h"
 #include "table/layout.h"
 
+#include <algorithm>
 #include <map>
 
 namespace wildcrest::simulation
@@ -65,6 +67,98 @@ void checkCards(const GameForm &game, const HeadlessView &view, InvariantReport 
     else
         report.expect(
             counter == std::to_string(game.match.cardsleft()), "the counter reads " + counter + " with " + std::to_string(game.match.cardsleft()) + " left");
+}
+
+bool Seating::openBetweenTurns(int column) const
+{
+    return !handover && (column == kPlayer || twoPlayers);
+}
+
+namespace
+{
+
+    Control slotOf(int column, int k)
+    {
+        return column == kPlayer ? playerslot(k) : cpuslot(k);
+    }
+
+    std::string where(int column, int k)
+    {
+        return std::string(column == kPlayer ? "bottom" : "top") + " place " + std::to_string(k);
+    }
+
+    // Each card of the hand shows its face or its back as `open` says.
+    void expectShown(const GameForm &game, const HeadlessView &view, int column, bool open, const std::string &when, InvariantReport &report)
+    {
+        for (int k = 1; k <= kHandPlaces; ++k) {
+            const Card &card = game.match.hand[k][column];
+            const Picture &shown = view.state(slotOf(column, k)).shown;
+            const Picture due = card.empty() ? Picture::empty() : open ? Picture::face(card) : Picture::back();
+            if (shown != due) // the message is built only for a failure: this runs for every place at every turn
+                report.failures.push_back(where(column, k) + " shows " + shown.fileName() + " " + when + " instead of " + due.fileName());
+            ++report.checks;
+        }
+    }
+
+    // How far the card in place `k` of `column` stands out of its row, toward the pile.
+    Twips outOfRow(const HeadlessView &view, int column, int k)
+    {
+        return column == kPlayer ? playerslotRect(k).top - view.top(playerslot(k)) : view.top(cpuslot(k)) - cpuslotRect(k).top;
+    }
+
+} // namespace
+
+void checkHands(const GameForm &game, const HeadlessView &view, Seating seating, InvariantReport &report)
+{
+    for (int column : { kPlayer, kComputer })
+        expectShown(game, view, column, seating.openBetweenTurns(column), "between turns", report);
+}
+
+void checkOffer(const GameForm &game, const HeadlessView &view, Seating seating, int seat, InvariantReport &report)
+{
+    const int mover = seat == 1 ? kComputer : kPlayer;
+    const int other = seat == 1 ? kPlayer : kComputer;
+    report.expect(seat == 0 || seating.twoPlayers, "a top card is on offer with the computer at the top");
+    expectShown(game, view, mover, true, "on offer", report);
+    expectShown(game, view, other, seating.openBetweenTurns(other), "in the other's turn", report);
+    int lifted = 0;
+    for (int k = 1; k <= kHandPlaces; ++k) {
+        lifted += outOfRow(view, mover, k) == kLift;
+        if (outOfRow(view, other, k) != 0)
+            report.failures.push_back(where(other, k) + " is out of its row in the other's turn");
+        ++report.checks;
+    }
+    report.expect(lifted == 1, std::to_string(lifted) + " cards out of the row on offer");
+}
+
+HandCards handsOf(const GameForm &game)
+{
+    HandCards hands;
+    for (int i : { 0, 1 }) {
+        for (int k = 1; k <= kHandPlaces; ++k)
+            if (!game.match.hand[k][i == 0 ? kPlayer : kComputer].empty())
+                hands[std::size_t(i)].push_back(game.match.hand[k][i == 0 ? kPlayer : kComputer]);
+        std::sort(hands[std::size_t(i)].begin(), hands[std::size_t(i)].end());
+    }
+    return hands;
+}
+
+void checkMove(const HandCards &before, const GameForm &game, int column, InvariantReport &report)
+{
+    const HandCards after = handsOf(game);
+    const std::size_t mover = column == kPlayer ? 0 : 1;
+    const std::string side = column == kPlayer ? "the bottom hand" : "the top hand";
+    report.expect(after[1 - mover] == before[1 - mover], "the hand not to move changed in " + side + "'s turn");
+    std::vector<Card> gone, come;
+    std::set_difference(before[mover].begin(), before[mover].end(), after[mover].begin(), after[mover].end(), std::back_inserter(gone));
+    std::set_difference(after[mover].begin(), after[mover].end(), before[mover].begin(), before[mover].end(), std::back_inserter(come));
+    if (game.drew == kTrue) {
+        report.expect(gone.empty() && come.size() <= 1, side + " drew " + std::to_string(come.size()) + " and lost " + std::to_string(gone.size()));
+        return;
+    }
+    const Card &pile = game.match.curcard;
+    report.expect(come.empty() && gone.size() == 1 && (gone.front() == pile || (gone.front().isEight() && pile.isEight())),
+        side + " played " + (gone.size() == 1 ? gone.front().code() : std::to_string(gone.size()) + " cards") + " and the pile shows " + pile.code());
 }
 
 void checkTable(const HeadlessView &view, InvariantReport &report)

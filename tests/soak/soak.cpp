@@ -3,7 +3,9 @@
 // drawn from its seed (a scanning method, scan loops, debounce and acceptance,
 // the long-press menu) and a simulated switch user of changing moods (long
 // silences, presses timed to the offers, storms, bounces, long holds that open
-// the menu), and checks the game's invariants after every turn. A failing
+// the menu), and checks the game's invariants after every turn. About one
+// table in four seats a second player with a switch at the top hand, with a
+// simulated user of their own; each user also presses out of turn. A failing
 // match prints the seed that replays it; the figures are given per method.
 #include "invariants.h"
 #include "statejson.h"
@@ -65,6 +67,8 @@ struct Tally {
     long presses = 0;
     long menus = 0;
     long speedChanges = 0;
+    long outOfTurn = 0;
+    long handovers = 0;
     long failed = 0;
 
     Tally &operator+=(const Tally &t)
@@ -75,6 +79,8 @@ struct Tally {
         presses += t.presses;
         menus += t.menus;
         speedChanges += t.speedChanges;
+        outOfTurn += t.outOfTurn;
+        handovers += t.handovers;
         failed += t.failed;
         return *this;
     }
@@ -92,6 +98,7 @@ int penalties(const HeadlessView &view, Control (*slot)(int))
 // Plays one whole match and the deal of the next; returns the broken invariants.
 std::vector<std::string> playMatch(std::uint64_t seed, const WayToPlay &way, bool verbose, Tally &tally)
 {
+    std::mt19937_64 wayRandom(seed * 15485863 + 5); // who goes on where either may
     HeadlessView view;
     view.setReadingCost(1ms);
     view.setYieldCost(1us);
@@ -103,12 +110,27 @@ std::vector<std::string> playMatch(std::uint64_t seed, const WayToPlay &way, boo
         scan.emplace(view, way.settings);
     GameForm game = scan ? GameForm(view, random, *scan) : GameForm(view, random);
     game.computer().playBy(makeStrategy(way.computer));
-    WayUser mind(seed * 7919 + 17, way, game.scan());
+    // A second player at the top hand, with a scanning room and a user of their own.
+    std::optional<ScanRoom> secondScan;
+    const Seating seating { way.second.has_value(), way.second && way.second->handover };
+    if (way.second) {
+        secondScan.emplace(view, way.second->settings);
+        game.seatSecondPlayer(*secondScan, way.second->handover);
+        if (way.names != WayToPlay::Names::None)
+            game.nameSides(way.names == WayToPlay::Names::Both ? "Sam" : "", "Alex");
+        game.narrate(way.narration);
+    }
+    std::array<std::optional<WayUser>, 2> minds;
+    minds[0].emplace(seed * 7919 + 17, way.method, way.settings, game.scan());
+    if (way.second)
+        minds[1].emplace(seed * 7919 + 29, way.second->method, way.second->settings, *secondScan, 1);
+    WayUser &mind = *minds[0];
     InvariantReport report;
 
     int expectedPlayer = 0, expectedComputer = 0, rounds = 0;
     bool matchOver = false, done = false;
     Card pileBefore; // the pile's card when the turn began
+    HandCards handsBefore; // and the hands
     // A round is scored when the totals change; at the next yield both hands
     // still lie face up on the table, whatever the player presses meanwhile.
     std::pair<std::string, std::string> totalsShown { "0", "0" };
@@ -116,18 +138,63 @@ std::vector<std::string> playMatch(std::uint64_t seed, const WayToPlay &way, boo
     // items taken there are counted as the scan time changes under it.
     bool menuShown = false;
     Moment speedInMenu {};
+    // With handover: the seat whose line "NAME's turn: press when ready" is up, and since when.
+    int handoverSeat = -1;
+    Moment handoverFrom {}, turnFrom {};
+    const std::string ready = "'s turn: press when ready";
+    // The name the table gives each seat in the handover line and the narration.
+    const auto plate = [&](int seat) -> std::string {
+        if (seat == 0)
+            return way.names == WayToPlay::Names::Both ? "Sam" : "You";
+        return way.names != WayToPlay::Names::None ? "Alex" : "Computer";
+    };
+    const auto watchHandover = [&](const HeadlessView &v) {
+        const ControlState &sign = v.state(Label18);
+        if (!sign.visible && handoverSeat < 0)
+            return;
+        const std::string &line = sign.caption;
+        const bool up = sign.visible && line.size() >= ready.size() && line.compare(line.size() - ready.size(), ready.size(), ready) == 0;
+        if (up && handoverSeat < 0) {
+            handoverSeat = v.state(Label3).backColour == kRed ? 1 : 0;
+            handoverFrom = v.now();
+            ++tally.handovers;
+            report.expect(seating.handover, "a handover line with handover off");
+            // An unnamed bottom player is still named by some word ("You" in the narration).
+            const bool unnamedBottom = handoverSeat == 0 && way.names != WayToPlay::Names::Both;
+            report.expect(unnamedBottom ? line.size() > ready.size() : line == plate(handoverSeat) + ready,
+                "the handover line of seat " + std::to_string(handoverSeat) + " reads \"" + line + "\"");
+        }
+        if (up) { // no hand shows its faces before its player presses
+            std::string faces;
+            for (int k = 1; k <= kHandPlaces; ++k)
+                for (Control c : { playerslot(k), cpuslot(k) })
+                    if (v.state(c).shown.kind == Picture::Kind::Face)
+                        faces += " " + c.name();
+            report.expect(faces.empty(), "faces show during the handover:" + faces);
+        } else if (handoverSeat >= 0) { // it ended by a press of that seat's own switch
+            const Moment acceptance = (handoverSeat == 0 ? way.settings : way.second->settings).acceptance;
+            report.expect(minds[std::size_t(handoverSeat)]->pressedWithin(handoverFrom - acceptance - 1ms, v.now()),
+                "the handover of seat " + std::to_string(handoverSeat) + " ended with no press of its own");
+            turnFrom = v.now();
+            handoverSeat = -1;
+        }
+    };
     view.onCall([&](const HeadlessView &v) {
+        // The menu is the scanning's of the seat whose presses count, the bottom player's where either's do.
+        const bool top = game.waits().seat() == 1;
+        const auto scantime = [&] { return top ? secondScan->scantime() : game.scantime(); };
         if (v.state(menuitem(1)).visible != menuShown) {
             menuShown = !menuShown;
-            report.expect(!menuShown || way.settings.longPressMenu, "the menu opened with the long-press menu off");
-            speedInMenu = game.scantime();
-        } else if (menuShown && game.scantime() != speedInMenu) {
-            speedInMenu = game.scantime();
+            report.expect(!menuShown || (top ? way.second->settings : way.settings).longPressMenu, "the menu opened with the long-press menu off");
+            speedInMenu = scantime();
+        } else if (menuShown && scantime() != speedInMenu) {
+            speedInMenu = scantime();
             ++tally.speedChanges;
         }
+        watchHandover(v);
+        if (v.state(Label4).caption == totalsShown.first && v.state(Label5).caption == totalsShown.second)
+            return; // compared in place: this runs at every yield
         const std::pair<std::string, std::string> shown { v.state(Label4).caption, v.state(Label5).caption };
-        if (shown == totalsShown)
-            return;
         totalsShown = shown;
         if (matchOver && shown == std::pair<std::string, std::string> { "0", "0" })
             return;
@@ -142,8 +209,29 @@ std::vector<std::string> playMatch(std::uint64_t seed, const WayToPlay &way, boo
             report.expect(shownResult[i] == dueResult[i], "after round " + std::to_string(rounds) + " result label " + std::to_string(i) + " is wrong");
         matchOver = rounds == 5;
     });
+    // Which seat's scanning runs the wait: the side to move's in a turn, the
+    // bottom player's where either may go on; a menu keeps the wait's.
+    int owner = 0;
+    bool either = true;
     SwitchUser user(view, game, [&](const Situation &s) -> std::optional<Moment> {
-        mind.look(s, view);
+        if (s.wait == Wait::Offer)
+            checkOffer(game, view, seating, s.seat, report);
+        if (!way.second) {
+            mind.look(s, view);
+            return std::nullopt;
+        }
+        if (s.wait != Wait::Menu) {
+            either = s.wait == Wait::Title || s.wait == Wait::RoundEnd || s.wait == Wait::MatchEnd;
+            owner = either ? 0 : s.seat;
+        }
+        WayUser &own = *minds[std::size_t(owner)], &other = *minds[std::size_t(1 - owner)];
+        if (!either)
+            other.outOfTurn(view);
+        else if (s.wait != Wait::Menu && s.deadline == Moment::max() && view.pendingEvents() == 0 && std::uniform_int_distribution<int>(0, 2)(wayRandom) == 0) {
+            other.goOn(view); // the top player goes on this time
+            return std::nullopt;
+        }
+        own.look(s, view);
         return std::nullopt;
     });
 
@@ -158,6 +246,27 @@ std::vector<std::string> playMatch(std::uint64_t seed, const WayToPlay &way, boo
         if (g.drew != kTrue && g.reset != kTrue && !pileBefore.empty())
             report.expect(playableOn(g.match.curcard, pileBefore), g.match.curcard.code() + " was played on " + pileBefore.code());
         pileBefore = g.match.curcard;
+        const int mover = view.state(Label3).backColour == kRed ? kComputer : kPlayer;
+        if (g.reset != kTrue && !handsBefore[0].empty()) {
+            checkMove(handsBefore, g, mover, report);
+            // A draw waits for the press of the side to move; the other's count for nothing.
+            if (g.drew == kTrue && (mover == kPlayer || way.second)) {
+                const std::size_t seat = mover == kPlayer ? 0 : 1;
+                const Moment acceptance = (seat == 0 ? way.settings : way.second->settings).acceptance;
+                report.expect(
+                    minds[seat]->pressedWithin(turnFrom - acceptance - 1ms, view.now()), "seat " + std::to_string(seat) + " drew with no press of its own");
+            }
+            if (way.narration) {
+                const std::string &line = view.state(NarrationLine).caption;
+                const std::string who = plate(mover == kPlayer ? 0 : 1) + " ";
+                report.expect(view.state(NarrationLine).visible && line.rfind(who + (g.drew == kTrue ? "drew" : "played"), 0) == 0,
+                    "the narration reads \"" + line + "\" after " + who + "moved");
+            }
+        }
+        report.expect(way.narration || view.state(NarrationLine).caption.empty(), "the narration line tells something with the narration off");
+        handsBefore = handsOf(g);
+        turnFrom = view.now();
+        checkHands(g, view, seating, report);
         checkTable(view, report);
         report.expect(g.match.gamecount >= 1 && g.match.gamecount <= 5, "gamecount is " + std::to_string(g.match.gamecount));
         if (matchOver) {
@@ -184,8 +293,12 @@ std::vector<std::string> playMatch(std::uint64_t seed, const WayToPlay &way, boo
     }
     report.expect(done, "the match did not end within a week of play");
     tally.checks += report.checks;
-    tally.presses += mind.presses();
-    tally.menus += mind.menusOpened();
+    for (const std::optional<WayUser> &m : minds)
+        if (m) {
+            tally.presses += m->presses();
+            tally.menus += m->menusOpened();
+            tally.outOfTurn += m->outOfTurnPresses();
+        }
     return report.failures;
 }
 
@@ -195,6 +308,7 @@ int main(int argc, char **argv)
 {
     const Options options = parse(argc, argv);
     std::array<Tally, kMethods> tallies {};
+    Tally twoPlayers; // the tables with a second player, counted in their bottom player's method too
     for (long m = 0; m < options.matches; ++m) {
         const std::uint64_t seed = options.seed + std::uint64_t(m);
         std::mt19937_64 wayRandom(seed * 104729 + 3);
@@ -202,11 +316,15 @@ int main(int argc, char **argv)
         if (options.verbose)
             std::cout << "way to play: " << way.describe() << "\n";
         Tally &tally = tallies[std::size_t(way.method)];
-        ++tally.matches;
-        const std::vector<std::string> failures = playMatch(seed, way, options.verbose, tally);
+        Tally match;
+        match.matches = 1;
+        const std::vector<std::string> failures = playMatch(seed, way, options.verbose, match);
+        match.failed = failures.empty() ? 0 : 1;
+        tally += match;
+        if (way.second)
+            twoPlayers += match;
         if (failures.empty())
             continue;
-        ++tally.failed;
         std::cout << "match with seed " << seed << " (" << way.describe() << ") failed (replay: wildcrest-soak --seed=" << seed << " --matches=1 --verbose):\n";
         for (std::size_t i = 0; i < failures.size() && i < 10; ++i)
             std::cout << "  " << failures[i] << "\n";
@@ -218,6 +336,9 @@ int main(int argc, char **argv)
         std::cout << "  " << methodName(Method(i)) << ": " << t.matches << " matches, " << t.turns << " turns, " << t.presses << " presses, " << t.menus
                   << " menus opened, " << t.speedChanges << " speed changes in them, " << t.checks << " invariant checks, " << t.failed << " failed\n";
     }
+    std::cout << "  two players: " << twoPlayers.matches << " matches, " << twoPlayers.turns << " turns, " << twoPlayers.handovers << " handovers, "
+              << twoPlayers.presses << " presses, " << twoPlayers.outOfTurn << " out of turn, " << twoPlayers.checks << " invariant checks, "
+              << twoPlayers.failed << " failed\n";
     std::cout << "soaked " << options.matches << " matches from seed " << options.seed << ": " << total.turns << " turns, " << total.presses << " presses, "
               << total.checks << " invariant checks\n";
     std::cout << (options.matches - total.failed) << " passed, " << total.failed << " failed\n";
