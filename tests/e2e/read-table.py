@@ -2,9 +2,10 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 """Reads the running game through AT-SPI, as a screen reader does.
 
-Usage: read-table.py WINDOW_ID
+Usage: read-table.py WINDOW_ID [PATTERN...]
 
-Finds the game among the desktop's applications, checks that the title
+With patterns, it only waits for each to name something on the screen.
+Without, it finds the game among the desktop's applications, checks that the title
 screen's lines can be read, presses the switch (xdotool) to deal, finds the
 names of the table's controls, and watches the focus follow the lifted card
 of the player's scan. Prints what it finds; exits 1 on the first thing
@@ -70,6 +71,20 @@ def expect(found, pattern, what):
             return name
     fail(f"no {what} ({pattern}) among {found}")
 
+
+if len(sys.argv) > 2:
+    # read-table.py WINDOW PATTERN...: waits up to 30 s for each pattern to
+    # name something on the screen, and prints what names them.
+    game = find_game()
+    deadline = time.time() + 30
+    while True:
+        found = names(showing(game))
+        if all(any(re.fullmatch(p, n) for n in found) for p in sys.argv[2:]) or time.time() > deadline:
+            break
+        time.sleep(0.3)
+    for pattern in sys.argv[2:]:
+        expect(found, pattern, "name")
+    sys.exit(0)
 
 game = find_game()
 time.sleep(1)
