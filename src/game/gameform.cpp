@@ -196,7 +196,7 @@ std::string GameForm::plateName(int column) const
 // Both hands show their backs until the player to move presses their own switch.
 void GameForm::handover(int column)
 {
-    const std::string line = fill(view_.words().translate("Prompts", "%1's turn: press when ready"), { narratedName(column) });
+    const std::string line = fill(view_.words().translate("Prompts", "%1's turn: press when ready"), { plateName(column) });
     view_.setCaption(Label18, line);
     view_.setVisible(Label18, true);
     scanOf(column).announce(line);

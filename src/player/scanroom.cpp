@@ -147,6 +147,9 @@ void ScanRoom::rest(SwitchWaits &waits)
     announce(sign);
     waitforswitch(waits);
     view_.setVisible(Label18, false);
+    // The scan starts again once a press can count: with a debounce longer than
+    // the passes before the next rest, it would otherwise rest before any could.
+    waits.pacingdelay(false, settings.debounce);
     waits.hitkey = kFalse;
 }
 

@@ -54,6 +54,12 @@ int TableNames::countShown(int first, int last) const
     return n;
 }
 
+// Players with names are told by them; the table's own words stand for "Player" and "Computer".
+bool TableNames::named() const
+{
+    return captionOf(Label2) != say(WILDCREST_TEXT("Table", "Player")) || captionOf(Label3) != say(WILDCREST_TEXT("Table", "Computer"));
+}
+
 std::string TableNames::say(const char *english) const
 {
     return words_.translate("Table", english);
@@ -67,7 +73,9 @@ std::string TableNames::cards(int n) const
 std::string TableNames::handName(Control c, int place, int count, bool players) const
 {
     const Picture card = shown(c);
-    const std::string owner = players ? say(WILDCREST_TEXT("Table", "Your hand")) : say(WILDCREST_TEXT("Table", "Computer's hand"));
+    const std::string owner = named() ? fill(words_.translate("Table", "%1's hand"), { captionOf(players ? Label2 : Label3) })
+        : players                     ? say(WILDCREST_TEXT("Table", "Your hand"))
+                                      : say(WILDCREST_TEXT("Table", "Computer's hand"));
     if (!showsCard(c))
         return fill(words_.translate("Table", "%1, empty place"), { owner });
     const std::string name = fill(words_.translate("Table", "%1, card %2 of %3"), { owner, std::to_string(place), std::to_string(count) });
@@ -81,9 +89,11 @@ std::string TableNames::nameOf(Control c) const
     if (c.kind == ControlKind::Image && c.number >= 23 && c.number <= 44)
         return handName(c, c.number - 22, countShown(23, 44), false);
     if (c == shape(3))
-        return fill(words_.translate("Table", "Your hand: %1"), { cards(countShown(1, 22)) });
+        return named() ? fill(words_.translate("Table", "%1's hand: %2"), { captionOf(Label2), cards(countShown(1, 22)) })
+                       : fill(words_.translate("Table", "Your hand: %1"), { cards(countShown(1, 22)) });
     if (c == shape(4))
-        return fill(words_.translate("Table", "Computer's hand: %1"), { cards(countShown(23, 44)) });
+        return named() ? fill(words_.translate("Table", "%1's hand: %2"), { captionOf(Label3), cards(countShown(23, 44)) })
+                       : fill(words_.translate("Table", "Computer's hand: %1"), { cards(countShown(23, 44)) });
     if (c == Image45) {
         const Card card = shown(c).card;
         if (offered_ == Image45 && !card.empty())
@@ -110,8 +120,7 @@ std::string TableNames::nameOf(Control c) const
         const std::string who = captionOf(c); // "Player", "Computer", or the player's name
         return it != turn_.end() && it->second ? fill(words_.translate("Table", "%1, to play"), { who }) : who;
     }
-    const bool named = captionOf(Label2) != say(WILDCREST_TEXT("Table", "Player")) || captionOf(Label3) != say(WILDCREST_TEXT("Table", "Computer"));
-    if ((c == Label4 || c == Label5) && named) {
+    if ((c == Label4 || c == Label5) && named()) {
         const bool bottom = c == Label4;
         return fill(words_.translate("Table", "%1 %2, %3 %4"),
             { captionOf(bottom ? Label2 : Label3),

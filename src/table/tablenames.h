@@ -40,6 +40,7 @@ private:
     int countShown(int first, int last) const;
     std::string handName(Control c, int place, int count, bool players) const;
     std::string cards(int n) const;
+    bool named() const;
     std::string say(const char *english) const;
 
     const Wording &words_;

@@ -247,6 +247,24 @@ TEST_F(ScanMethods, TheScanRestsAfterItsLoopsAndAPressStartsItAgain)
     EXPECT_NE(std::find(view.spoken().begin(), view.spoken().end(), "Press to see your cards again"), view.spoken().end());
 }
 
+// A debounce longer than the passes before a rest: the scan starts again only
+// once a press can count, or it would rest again before any could.
+TEST_F(ScanMethods, AfterARestTheScanWaitsOutTheDebounceBeforeItsPasses)
+{
+    scan.settings.scanLoops = 3;
+    scan.settings.scanTime = 500ms;
+    scan.settings.debounce = 1583ms;
+    game.load();
+    playersTurnOn5H();
+    setHand(kPlayer, { "9H", "2S" });
+    const Moment start = view.now();
+    view.pressAt(start + 10s); // after the rest: starts the scan again
+    view.pressAt(start + 11700ms); // past the debounce, within the scan's first pass
+    game.selection();
+    EXPECT_EQ(game.match.curcard, "9H");
+    EXPECT_LT(view.now(), start + 13s);
+}
+
 TEST_F(ScanMethods, PromptsSayWhatAPressWillDoOnlyWhenAsked)
 {
     playersTurnOn5H();

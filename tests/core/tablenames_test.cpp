@@ -87,4 +87,6 @@ TEST(TableNames, TheyFollowTheGame)
     names.caption(Label3, "Alex");
     EXPECT_EQ(names.nameOf(Label2), "Sam, to play");
     EXPECT_EQ(names.nameOf(Label5), "Alex 52, Sam 12");
+    EXPECT_EQ(names.nameOf(cpuslot(1)), "Alex's hand, card 1 of 6: queen of diamonds");
+    EXPECT_EQ(names.nameOf(shape(3)), "Sam's hand: 6 cards");
 }

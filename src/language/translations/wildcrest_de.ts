@@ -1071,6 +1071,14 @@
         <source>%1 %2, %3 %4</source>
         <translation>%1 %2, %3 %4</translation>
     </message>
+    <message>
+        <source>%1&apos;s hand</source>
+        <translation>Blatt von %1</translation>
+    </message>
+    <message>
+        <source>%1&apos;s hand: %2</source>
+        <translation>Blatt von %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>Usage</name>
