@@ -24,10 +24,18 @@ printf 'switch=key:Return\n' >"$players/Alex.conf"
 start_game two-players "$game" --player=Sam
 
 # What the names read through AT-SPI must say; fails with `what` if they do not.
+# A reader that could not reach the accessibility bus (a busy machine lets
+# AT-SPI's registration time out, and the reader ends by a signal) tries again.
 read_names() {
-  local what=$1
+  local what=$1 status
   shift
-  /usr/bin/python3 "$here/read-table.py" "$win" "$@" || fail "$what"
+  for _ in 1 2 3; do
+    /usr/bin/python3 "$here/read-table.py" "$win" "$@"
+    status=$?
+    [ "$status" -eq 0 ] && return
+    [ "$status" -lt 128 ] && break
+  done
+  fail "$what"
 }
 # Each place of a row (top edge y), left to right: B a back, F a face, . empty.
 # A place is averaged with its gap, and a lifted or lowered card still fills most of it.

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Joysticks and gamepads as switches: SDL's own joystick code, fed by SDL's
 // virtual joysticks, into the game on the headless view's virtual clock.
+#include "../common/wiring.h"
 #include "joystick/joystickswitch.h"
 #include "joystick/virtualjoystick.h"
 #include "switchstream.h"
@@ -14,15 +15,6 @@ using namespace wildcrest::testing;
 
 namespace
 {
-
-SwitchWiring wiredAs(bool mouse, bool joystick, SecondSwitch second)
-{
-    SwitchWiring wiring;
-    wiring.mouse = mouse;
-    wiring.joystick = joystick;
-    wiring.second = std::move(second);
-    return wiring;
-}
 
 using Presses = std::vector<std::pair<int, bool>>;
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What counts as which switch in the window (keys, the mouse, a second switch),
 // and the aids it gives the player: the frame round the offer and a cue.
+#include "../common/wiring.h"
 #include "table/qt/keyrepeat.h"
 #include "table/qt/offerframe.h"
 #include "testpictures.h"
@@ -18,15 +19,6 @@ using namespace std::chrono_literals;
 
 namespace
 {
-
-SwitchWiring wiredAs(bool mouse, bool joystick, SecondSwitch second)
-{
-    SwitchWiring wiring;
-    wiring.mouse = mouse;
-    wiring.joystick = joystick;
-    wiring.second = std::move(second);
-    return wiring;
-}
 
 class SwitchTest : public ViewTest
 {

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/qt/optionfields.h"
-#include "app/qt/playerfields.h"
-#include "app/qt/secondswitchfield.h"
+#include "app/qt/opponentfield.h"
+#include "app/qt/switchfield.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -207,9 +207,9 @@ std::unique_ptr<OptionField> makeOptionField(const OptionInfo &option, QWidget *
     case EditorKind::SecondsOrAuto:
         return std::make_unique<SecondsOrAutoField>(option, parent);
     case EditorKind::SecondSwitch:
-        return std::make_unique<SecondSwitchField>(parent);
+        return makeSecondSwitchField(parent);
     case EditorKind::PlayerSwitch:
-        return std::make_unique<PlayerSwitchField>(parent);
+        return makePlayerSwitchField(parent);
     case EditorKind::Opponent:
         return std::make_unique<OpponentField>(parent);
     }
