@@ -59,6 +59,8 @@ lowered() {
   done
 }
 pile() { region 344 280 71 96; }
+# Whether the pile is an eight, read through AT-SPI ("Pile: eight, hearts named").
+eight_on_pile() { /usr/bin/python3 "$here/read-table.py" "$win" "Pile: eight, [a-z]+ named" >/dev/null 2>&1; }
 # The handover to `plate`'s player: the line, their plate red, and both hands' backs.
 handover_to() {
   line_shown && red_plate "$1" && [ "$(count F "$(row $bottom)$(row $top)")" -eq 0 ] && [ "$(count B "$(row $bottom)")" -gt 0 ]
@@ -80,13 +82,17 @@ red_plate $alex_plate && fail "Alex's plate is red in Sam's turn"
 read_names "the line is not read" "Sam's turn: press when ready"
 echo "dealt: both hands' seven backs, Sam's plate red, \"Sam's turn: press when ready\""
 
-# Alex's key in Sam's handover changes nothing.
-table_now=$(region 8 32 905 593)
-xdotool key --window "$win" Return
-sleep 1.5
-shot
-[ "$(region 8 32 905 593)" = "$table_now" ] || fail "Return, Alex's key, changed the table in Sam's handover"
-echo "Return in Sam's handover changed nothing"
+# The other player's key in a handover changes nothing on the table.
+key_changes_nothing() {
+  local key=$1 handover=$2 table_now
+  table_now=$(region 8 32 905 593)
+  xdotool key --window "$win" "$key"
+  sleep 1.5
+  shot
+  [ "$(region 8 32 905 593)" = "$table_now" ] || fail "$key, the other player's key, changed the table in $handover"
+  echo "$key in $handover changed nothing"
+}
+key_changes_nothing Return "Sam's handover"
 
 xdotool key --window "$win" space
 sam_shown() { ! line_shown && [ "$(count F "$(row $bottom)")" -eq 7 ] && [ "$(count B "$(row $top)")" -eq 7 ]; }
@@ -117,7 +123,8 @@ play_turn() {
   handover_to "$next_plate" || fail "the turn did not pass with $key"
   local after
   after=$(count B "$(row "$hand")")
-  if [ "$after" -eq $((before - 1)) ] && [ "$(pile)" != "$pile_before" ]; then
+  # An eight that names the suit an eight on the pile named shows the same pile.
+  if [ "$after" -eq $((before - 1)) ] && { [ "$(pile)" != "$pile_before" ] || eight_on_pile; }; then
     echo played
   elif [ "$after" -eq $((before + 1)) ]; then
     echo drew
@@ -131,12 +138,7 @@ red_plate $sam_plate && fail "Sam's plate is still red in Alex's turn"
 read_names "the line is not read" "Alex's turn: press when ready"
 echo "Sam $did; Sam's hand turned to backs, Alex's plate red, \"Alex's turn: press when ready\""
 
-table_now=$(region 8 32 905 593)
-xdotool key --window "$win" space
-sleep 1.5
-shot
-[ "$(region 8 32 905 593)" = "$table_now" ] || fail "Space, Sam's key, changed the table in Alex's handover"
-echo "Space in Alex's handover changed nothing"
+key_changes_nothing space "Alex's handover"
 
 xdotool key --window "$win" Return
 alex_shown() { ! line_shown && [ "$(count F "$(row $top)")" -eq 7 ] && [ "$(count F "$(row $bottom)")" -eq 0 ]; }
