@@ -51,7 +51,7 @@ void GameForm::dealround()
 void GameForm::play(int column, const Move &move)
 {
     const bool player = column == kPlayer;
-    const Control card = player ? playerslot(move.place) : cpuslot(move.place);
+    const Control card = handslot(player, move.place);
     playcard(match, column, move.place, move.suit);
     view_.setPicture(card, Picture::empty());
     view_.setPicture(Image45, Picture::face(match.curcard));
@@ -70,7 +70,7 @@ void GameForm::redrawhand(int column)
 {
     packhand(match, column);
     if (match.hand[1][column].empty()) {
-        view_.setPicture(column == kPlayer ? playerslot(1) : cpuslot(1), Picture::empty());
+        view_.setPicture(handslot(column == kPlayer, 1), Picture::empty());
         roundend();
         return;
     }
@@ -83,7 +83,7 @@ void GameForm::showhand(int column)
     const bool player = column == kPlayer;
     for (int k = 1; k <= kHandPlaces; ++k) {
         const Card &card = match.hand[k][column];
-        view_.setPicture(player ? playerslot(k) : cpuslot(k), card.empty() ? Picture::empty() : faceUp_[column] ? Picture::face(card) : Picture::back());
+        view_.setPicture(handslot(player, k), card.empty() ? Picture::empty() : faceUp_[column] ? Picture::face(card) : Picture::back());
     }
 }
 
@@ -130,7 +130,7 @@ void GameForm::drawanimation(char direction)
     while (empty <= kHandPlaces && !match.hand[empty][column].empty())
         ++empty;
     const int k = empty > kHandPlaces ? kHandPlaces : std::max(empty - 1, 1);
-    const Control target = direction == 'D' ? playerslot(k) : cpuslot(k);
+    const Control target = handslot(direction == 'D', k);
 
     const Twips startLeft = view_.left(Image46);
     const Twips startTop = view_.top(Image46);
@@ -146,7 +146,7 @@ void GameForm::movetopile(char direction, int slot)
 {
     const bool fromPlayer = direction == 'U';
     const Control traveller = fromPlayer ? Image49 : Image48;
-    const Control from = fromPlayer ? playerslot(slot) : cpuslot(slot);
+    const Control from = handslot(fromPlayer, slot);
     if (fromPlayer) {
         view_.setPicture(Image45, Picture::moving());
         view_.setPicture(Image49, Picture::face(match.curcard));

@@ -25,7 +25,7 @@ Move HumanSide::move(const MatchState &match, int column)
     const Twips lift = bottom ? -kLift : kLift;
     std::vector<Offer> offers;
     for (int i : places) {
-        const Control card = bottom ? playerslot(i) : cpuslot(i);
+        const Control card = handslot(bottom, i);
         offers.push_back({ card,
             cardName(match.hand[i][column], view_.words()),
             [this, card, lift] { view_.setTop(card, view_.top(card) + lift); },

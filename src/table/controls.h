@@ -53,6 +53,11 @@ constexpr Control cpuslot(int k)
 {
     return image(22 + k);
 }
+// Place k of the bottom hand, or else of the top one.
+constexpr Control handslot(bool bottom, int k)
+{
+    return bottom ? playerslot(k) : cpuslot(k);
+}
 
 constexpr Control Image45 = image(45); // the top card of the discard pile
 constexpr Control Image46 = image(46); // the deck's front card; travels on a draw
