@@ -136,13 +136,28 @@ namespace
         };
     }
 
+    // What is kept for the therapist, and the rest offered when the player tires.
+    std::vector<OptionInfo> recordOptions()
+    {
+        return {
+            onOff("record",
+                &Settings::record,
+                WILDCREST_TEXT("Options", "every press and offer is kept on this computer, for the therapist's report (wildcrest --record)"),
+                { WILDCREST_TEXT("SettingsDialog", "Record:"), WILDCREST_TEXT("SettingsDialog", "Keep a record of switch use on this computer") }),
+            onOff("rest-offer",
+                &Settings::restOffer,
+                WILDCREST_TEXT("Options", "when the presses show the player tiring, a rest is offered until the next press"),
+                { WILDCREST_TEXT("SettingsDialog", "Rest:"), WILDCREST_TEXT("SettingsDialog", "Offer a rest when the player tires") }),
+        };
+    }
+
 } // namespace
 
 const std::vector<OptionInfo> &optionTable()
 {
     static const std::vector<OptionInfo> options = [] {
         std::vector<OptionInfo> rows;
-        for (auto stretch : { switchAndOfferOptions, tableLookOptions, scanAndMenuOptions, sharedTableOptions })
+        for (auto stretch : { switchAndOfferOptions, tableLookOptions, scanAndMenuOptions, sharedTableOptions, recordOptions })
             for (OptionInfo &row : stretch())
                 rows.push_back(std::move(row));
         for (OptionInfo &row : rows)

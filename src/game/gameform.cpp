@@ -286,6 +286,15 @@ void GameForm::roundend()
                          : fill(words.translate("Speech", "the round is over: you have %1, the computer %2"),
                              { std::to_string(match.playerscore), std::to_string(match.cpuscore) }));
     const bool over = matchover(match);
+    if (roundEnd_) {
+        RoundRow row;
+        row.when = view_.now();
+        row.round = match.gamecount - 1;
+        row.playerScore = match.playerscore;
+        row.opponentScore = match.cpuscore;
+        row.matchOver = over;
+        roundEnd_(row);
+    }
     waits_.turnTo(second_ ? SwitchWaits::kEitherSeat : 0); // with two players, either may go on
     if (!over)
         scan_.waitforpress(waits_, Await::NextRound);

@@ -6,6 +6,7 @@
 #include "game/narration.h"
 #include "player/humanside.h"
 #include "player/scanning.h"
+#include "record/switchrecord.h"
 #include "rules/matchstate.h"
 #include "rules/rules.h"
 #include "switch/switchwaits.h"
@@ -124,6 +125,12 @@ public:
         turnEnd_ = std::move(observer);
     }
 
+    // Told when a round has been scored: its number, the totals, and whether the match is over.
+    void onRoundEnd(std::function<void(const RoundRow &)> observer)
+    {
+        roundEnd_ = std::move(observer);
+    }
+
 private:
     // Plays with `scan`, or else with `own`, which it keeps.
     GameForm(TableView &view, RandomSource &random, std::unique_ptr<Scanning> own, Scanning *scan);
@@ -168,6 +175,7 @@ private:
     std::array<bool, 3> faceUp_ { false, true, false }; // by column: which hands show their faces
     Narration narration_;
     std::function<void(const GameForm &)> turnEnd_;
+    std::function<void(const RoundRow &)> roundEnd_;
 };
 
 } // namespace wildcrest

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "player/adaptivescan.h"
 
+#include "record/recordfigures.h"
+
 #include <algorithm>
 #include <vector>
 
@@ -21,9 +23,7 @@ void AdaptiveScan::endTurn()
     if (!fresh_)
         return;
     fresh_ = false;
-    std::vector<Moment> sorted(reactions_.begin(), reactions_.end());
-    std::sort(sorted.begin(), sorted.end());
-    const Moment median = sorted.size() % 2 ? sorted[sorted.size() / 2] : (sorted[sorted.size() / 2 - 1] + sorted[sorted.size() / 2]) / 2;
+    const Moment median = medianOf({ reactions_.begin(), reactions_.end() });
     const Moment target = std::clamp(median * 8 / 5, kShortest, kLongest);
     current_ = target >= current_ ? target : std::max(target, current_ * 9 / 10);
 }

@@ -42,7 +42,7 @@ public:
     virtual ~Scanning() = default;
 
     // Gives the switches the debounce and acceptance of this player.
-    virtual void tune(SwitchInput &switches) const = 0;
+    virtual void tune(SwitchInput &switches) = 0;
     // The length of one pacing delay for this player.
     virtual Moment scantime() const = 0;
     // Offers `offers` until one is taken and returns its index; it stays on show.

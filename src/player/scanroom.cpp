@@ -15,10 +15,26 @@ ScanRoom::ScanRoom(TableView &view, Settings settings)
 {
 }
 
-void ScanRoom::tune(SwitchInput &switches) const
+void ScanRoom::tune(SwitchInput &switches)
 {
     switches.retune(settings.debounce, settings.acceptance);
+    switches.onVerdict([this](int which, bool down, Verdict verdict, Moment at) { record.switched(which, down, verdict, at); });
 }
+
+namespace
+{
+    // What the record calls the offer of a control.
+    OfferKind kindOf(const Control &marked, bool menuOpen)
+    {
+        if (menuOpen)
+            return OfferKind::Menu;
+        if (marked == Image45)
+            return OfferKind::Suit;
+        if (marked.kind == ControlKind::Image)
+            return OfferKind::Card;
+        return OfferKind::Title;
+    }
+} // namespace
 
 Moment ScanRoom::scantime() const
 {
@@ -41,15 +57,32 @@ std::unique_ptr<ScanMethod> ScanRoom::method() const
 
 std::size_t ScanRoom::choose(SwitchWaits &waits, const std::vector<Offer> &offers)
 {
-    // The offers are the caller's: none of them is known once the choice is over.
+    if (!menuOpen_)
+        offerRest(waits);
+    // The offers are the caller's: none of them is known once the choice is
+    // over, and the menu's choice, made within another, gives it back after.
     struct Forget {
-        const Offer *&onShow;
+        ScanRoom &room;
+        const std::vector<Offer> *choice;
+        const Offer *lastShown;
+        int pass;
         ~Forget()
         {
-            onShow = nullptr;
+            room.onShow_ = nullptr;
+            room.choice_ = choice;
+            room.lastShown_ = lastShown;
+            room.pass_ = pass;
+            room.timedOut_ = false;
+            room.record.offerEnded();
         }
-    } forget { onShow_ };
-    return method()->choose(*this, waits, offers);
+    } forget { *this, choice_, lastShown_, pass_ };
+    choice_ = &offers;
+    lastShown_ = nullptr;
+    pass_ = 0;
+    timedOut_ = false;
+    const std::size_t taken = method()->choose(*this, waits, offers);
+    record.took(view_.now());
+    return taken;
 }
 
 // High contrast always frames the offer: it is that look's strongest mark.
@@ -60,6 +93,15 @@ bool ScanRoom::framesoffer() const
 
 void ScanRoom::present(const Offer &offer)
 {
+    int place = 0;
+    if (choice_ && &offer >= choice_->data() && &offer < choice_->data() + choice_->size()) {
+        place = int(&offer - choice_->data()) + 1;
+        if (place == 1 && lastShown_ != &offer)
+            ++pass_;
+    }
+    record.offered(view_.now(), kindOf(offer.marked, menuOpen_), offer.spoken, place, pass_, scantime(), timedOut_);
+    lastShown_ = &offer;
+    timedOut_ = false;
     onShow_ = &offer;
     offer.show();
     // A screen reader, when one listens, speaks what takes the focus.
@@ -119,6 +161,7 @@ bool ScanRoom::releasedBeforeMenu(SwitchWaits &waits)
     const Moment opens = view_.now() + settings.menuHold;
     while (waits.switches().down(which)) {
         if (view_.now() >= opens) {
+            record.menuOpened();
             openmenu(waits);
             return false;
         }
@@ -135,40 +178,60 @@ bool ScanRoom::hold(SwitchWaits &waits, int offer, const Offer &shown)
     const bool taken = await(waits, offerlength(offer));
     if (taken)
         adaptive.pressed(pressedAt_ - start, offer > 1);
+    timedOut_ = !taken;
     unmark();
     return taken;
 }
 
 void ScanRoom::rest(SwitchWaits &waits)
 {
-    const std::string sign = view_.words().translate("Prompts", "Press to see your cards again");
-    view_.setCaption(Label18, sign);
-    view_.setVisible(Label18, true);
-    announce(sign);
-    waitforswitch(waits);
-    view_.setVisible(Label18, false);
+    restuntilpress(waits, view_.words().translate("Prompts", "Press to see your cards again"));
+}
+
+void ScanRoom::offerRest(SwitchWaits &waits)
+{
+    if (!settings.restOffer || !record.tiring())
+        return;
+    restuntilpress(waits, view_.words().translate("Prompts", "Take a rest? Press to go on"));
+    record.rested();
+}
+
+void ScanRoom::restuntilpress(SwitchWaits &waits, const std::string &sign)
+{
+    waitwith(waits, sign, true, OfferKind::Wait);
     // The scan starts again once a press can count: with a debounce longer than
     // the passes before the next rest, it would otherwise rest before any could.
     waits.pacingdelay(false, settings.debounce);
     waits.hitkey = kFalse;
 }
 
-void ScanRoom::waitforpress(SwitchWaits &waits, Await what)
+void ScanRoom::waitwith(SwitchWaits &waits, const std::string &line, bool shown, OfferKind kind)
 {
-    const Wording &words = view_.words();
-    const std::string line = what == Await::Draw ? words.translate("Prompts", "Press to draw a card")
-        : what == Await::NextRound               ? words.translate("Prompts", "Press for the next round")
-        : what == Await::NewMatch                ? words.translate("Prompts", "Press for a new match")
-                                                 : std::string();
-    const bool prompt = settings.prompts && !line.empty();
-    if (prompt) {
+    if (shown) {
         view_.setCaption(Label18, line);
         view_.setVisible(Label18, true);
         announce(line);
     }
+    record.offered(view_.now(), kind, line, 0, 0, scantime());
     waitforswitch(waits);
-    if (prompt)
+    record.took(view_.now());
+    record.offerEnded();
+    if (shown)
         view_.setVisible(Label18, false);
+}
+
+void ScanRoom::waitforpress(SwitchWaits &waits, Await what)
+{
+    offerRest(waits);
+    const Wording &words = view_.words();
+    // The record names a wait with no line of its own by what it waits for.
+    const std::string line = what == Await::Draw ? words.translate("Prompts", "Press to draw a card")
+        : what == Await::NextRound               ? words.translate("Prompts", "Press for the next round")
+        : what == Await::NewMatch                ? words.translate("Prompts", "Press for a new match")
+        : what == Await::Title                   ? std::string("title")
+                                                 : std::string("turn");
+    const bool prompt = settings.prompts && (what == Await::Draw || what == Await::NextRound || what == Await::NewMatch);
+    waitwith(waits, line, prompt, what == Await::Title ? OfferKind::Title : OfferKind::Wait);
 }
 
 void ScanRoom::pause(SwitchWaits &waits)

@@ -4,6 +4,7 @@
 #include "player/adaptivescan.h"
 #include "player/scanmethod.h"
 #include "player/scanning.h"
+#include "record/sessionrecord.h"
 #include "settings/settings.h"
 #include "table/tableview.h"
 
@@ -26,8 +27,10 @@ public:
     // How the game is tuned for its player; set before the game's load.
     Settings settings;
     AdaptiveScan adaptive;
+    // What the player does with the switch, for the record and the rest offer.
+    SessionRecord record;
 
-    void tune(SwitchInput &switches) const override;
+    void tune(SwitchInput &switches) override;
     Moment scantime() const override;
     std::size_t choose(SwitchWaits &waits, const std::vector<Offer> &offers) override;
     void waitforpress(SwitchWaits &waits, Await what) override;
@@ -67,6 +70,12 @@ private:
     // hold, false when the menu opened (and has closed again).
     bool releasedBeforeMenu(SwitchWaits &waits);
     void openmenu(SwitchWaits &waits);
+    // With rest-offer on and the player tiring: a rest, until a press.
+    void offerRest(SwitchWaits &waits);
+    void restuntilpress(SwitchWaits &waits, const std::string &sign);
+    // Waits for a press, recorded as an offer of `kind` named `line`; the line
+    // is shown and said when `shown`.
+    void waitwith(SwitchWaits &waits, const std::string &line, bool shown, OfferKind kind);
     // Offers the items as menu entries, with the player's scanning, under the
     // question when there is one; returns the index taken.
     std::size_t menuchoice(SwitchWaits &waits, const std::vector<std::string> &items, const std::string &question = {});
@@ -75,6 +84,10 @@ private:
     const Offer *onShow_ = nullptr; // the offer present() put on show and marked, until unmarked
     Moment pressedAt_ {}; // when the last press that await saw came
     Moment speedShift_ { 0 }; // Slower and Faster in the menu, for this run
+    const std::vector<Offer> *choice_ = nullptr; // the offers of the choice being made
+    const Offer *lastShown_ = nullptr;
+    int pass_ = 0; // of the choice being made
+    bool timedOut_ = false; // the offer before ran out of time
 
     TableView &view_;
 };

@@ -41,6 +41,8 @@ struct Settings {
     std::string opponent = "computer"; // who plays the top hand: the computer, or a named player
     Hands hands = Hands::Handover; // with two players
     bool narration = false; // a line on the table says what just happened
+    bool record = false; // every press and offer kept on this computer, for the therapist's report
+    bool restOffer = false; // a rest is offered when the player tires
 
     // Which inputs are switches, as these settings say.
     SwitchWiring wiring() const

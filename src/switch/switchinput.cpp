@@ -16,6 +16,11 @@ void SwitchInput::onCounted(Counted counted)
     counted_ = std::move(counted);
 }
 
+void SwitchInput::onVerdict(Watcher watcher)
+{
+    watcher_ = std::move(watcher);
+}
+
 void SwitchInput::retune(std::chrono::milliseconds debounce, std::chrono::milliseconds acceptance)
 {
     filters_ = { SwitchFilter(debounce, acceptance), SwitchFilter(debounce, acceptance) };
@@ -42,6 +47,8 @@ Verdict SwitchInput::take(const SwitchEvent &e)
     down_[e.which == 2 ? 1 : 0] = e.pressed;
     unplugged_[e.which == 2 ? 1 : 0] = !e.pressed && e.unplugged;
     const Verdict v = e.pressed ? filter.press(e.when) : filter.release(e.when);
+    if (watcher_)
+        watcher_(e.which, e.pressed, v, e.when);
     tell(v, e.which, e.when);
     return v;
 }
@@ -57,8 +64,12 @@ std::optional<Moment> SwitchInput::acceptanceDue() const
 
 void SwitchInput::wake(Moment t)
 {
-    for (int which = 1; which <= 2; ++which)
-        tell(filterOf(which).held(t), which, t);
+    for (int which = 1; which <= 2; ++which) {
+        const Verdict v = filterOf(which).held(t);
+        if (watcher_ && v != Verdict::None)
+            watcher_(which, true, v, t);
+        tell(v, which, t);
+    }
 }
 
 } // namespace wildcrest

@@ -23,10 +23,14 @@ class SwitchInput
 {
 public:
     using Counted = std::function<void(int which, Moment when)>;
+    // Everything the filter made of the switch: each press and release with
+    // its verdict, and each held press as it comes due (down, at its moment).
+    using Watcher = std::function<void(int which, bool down, Verdict verdict, Moment when)>;
 
     explicit SwitchInput(std::chrono::milliseconds debounce = {}, std::chrono::milliseconds acceptance = {});
 
     void onCounted(Counted counted);
+    void onVerdict(Watcher watcher);
     // New debounce and acceptance times; forgets what was held and counted.
     void retune(std::chrono::milliseconds debounce, std::chrono::milliseconds acceptance);
     // Filters one event; returns the filter's verdict on it.
@@ -57,6 +61,7 @@ private:
 
     std::array<SwitchFilter, 2> filters_;
     Counted counted_;
+    Watcher watcher_;
     int lastCounted_ = 0;
     std::array<bool, 2> down_ {};
     std::array<bool, 2> unplugged_ {};

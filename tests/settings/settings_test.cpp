@@ -270,7 +270,9 @@ TEST_F(SettingsTest, EachOptionOnTheCommandLine)
         "--language=nl",
         "--switch=button:3",
         "--hands=open",
-        "--narration=on" });
+        "--narration=on",
+        "--record=on",
+        "--rest-offer=on" });
     EXPECT_EQ(line.then, CommandLine::Then::Play);
     EXPECT_EQ(texts(line.settings),
         (std::vector<std::string> { "scan-time=0.5",
@@ -297,7 +299,7 @@ TEST_F(SettingsTest, EachOptionOnTheCommandLine)
             "switch=button:3",
             "opponent=computer",
             "hands=open",
-            "narration=on" }));
+            "narration=on", "record=on", "rest-offer=on" }));
     EXPECT_TRUE(run({ "--scan-time=auto" }).settings.adaptiveScan);
     for (const std::string second : { "none", "enter", "right-click", "button:0", "key:F8", "key:Tab", "key:A" })
         EXPECT_EQ(settingText(run({ "--second-switch=" + second }).settings, "second-switch"), second);
