@@ -13,7 +13,8 @@ void SessionRecord::offered(Moment at, OfferKind kind, const std::string &item, 
     writeDone();
     if (place == 1) {
         if (pass > 1 && !pressedThisPass_) {
-            ++passesWithoutPress_;
+            if (++passesWithoutPress_ >= kNoPressPasses)
+                restDue_ = true;
             RecordRow row;
             row.kind = RowKind::Pass;
             row.when = at;
@@ -52,14 +53,21 @@ void SessionRecord::count(Press &press, Moment at)
     passesWithoutPress_ = 0;
     RecordRow &row = press.row;
     row.outcome = onShow_ ? Outcome::Moved : Outcome::OutOfTurn;
-    if (!onShow_)
+    if (!describe(row))
         return;
+    row.reaction = std::max(Moment {}, std::min(row.when, at) - onShow_->since);
+}
+
+bool SessionRecord::describe(RecordRow &row) const
+{
+    if (!onShow_)
+        return false;
     row.offer = onShow_->kind;
     row.item = onShow_->item;
     row.place = onShow_->place;
     row.pass = onShow_->pass;
     row.scanTime = onShow_->scanTime;
-    row.reaction = std::max(Moment {}, std::min(row.when, at) - onShow_->since);
+    return true;
 }
 
 void SessionRecord::took(Moment at)
@@ -88,11 +96,7 @@ void SessionRecord::took(Moment at)
         row.kind = RowKind::Take;
         row.when = at;
         row.outcome = Outcome::Taken;
-        row.offer = onShow_->kind;
-        row.item = onShow_->item;
-        row.place = onShow_->place;
-        row.pass = onShow_->pass;
-        row.scanTime = onShow_->scanTime;
+        describe(row);
         row.reaction = at - onShow_->since;
         write(row);
         noteTaken(row);
@@ -119,9 +123,8 @@ void SessionRecord::switched(int which, bool down, Verdict verdict, Moment at)
         press.row.when = at;
         press.row.which = which;
         press.row.outcome = Outcome::OutOfTurn;
-        if (onShow_)
-            press.row.scanTime = onShow_->scanTime;
         held = press;
+        describe(held->row);
     }
     if (!held)
         return; // a release of a press from before the record began
@@ -196,7 +199,7 @@ void SessionRecord::noteTaken(const RecordRow &row)
 
 bool SessionRecord::tiring() const
 {
-    if (passesWithoutPress_ >= kNoPressPasses)
+    if (restDue_)
         return true;
     if (taken_ < 2 * kWindow || takenSinceRest_ < kWindow)
         return false;
@@ -206,6 +209,7 @@ bool SessionRecord::tiring() const
 
 void SessionRecord::rested()
 {
+    restDue_ = false;
     passesWithoutPress_ = 0;
     takenSinceRest_ = 0;
     lastReactions_.clear();

@@ -79,6 +79,8 @@ private:
         bool decided = false; // taken, or the menu's: no later call changes it
     };
     void count(Press &press, Moment at);
+    // Fills in what is on show; false when nothing is.
+    bool describe(RecordRow &row) const;
     // Writes the presses let go whose outcome can no longer change.
     void writeDone();
     void write(const RecordRow &row);
@@ -91,6 +93,7 @@ private:
     std::vector<Press> done_; // let go, written once the scanning has had its say
     bool pressedThisPass_ = false;
     int passesWithoutPress_ = 0;
+    bool restDue_ = false; // passes in a row went by with no press, until a rest
     std::vector<Moment> firstReactions_;
     std::deque<Moment> lastReactions_;
     std::size_t taken_ = 0;

@@ -89,4 +89,22 @@ protected:
     }
 };
 
+// The player to move with 9H and KH playable, from t0 on: 9H is offered
+// first, KH two seconds later.
+class ScanFixture : public GameFixture
+{
+protected:
+    void startScan(std::chrono::milliseconds debounce, std::chrono::milliseconds acceptance)
+    {
+        scan.settings.debounce = debounce;
+        scan.settings.acceptance = acceptance;
+        game.load();
+        t0 = view.now();
+        playersTurnOn5H();
+        setHand(kPlayer, { "9H", "KH", "2S" });
+    }
+
+    Moment t0 {};
+};
+
 } // namespace wildcrest::testing
