@@ -331,6 +331,14 @@
         <source>a line on the table says what just happened</source>
         <translation>eine Zeile auf dem Tisch sagt, was gerade geschehen ist</translation>
     </message>
+    <message>
+        <source>every press and offer is kept on this computer, for the therapist&apos;s report (wildcrest --record)</source>
+        <translation>jeder Druck und jedes Angebot wird auf diesem Computer aufbewahrt, für den Bericht an die Therapeutin oder den Therapeuten (wildcrest --record)</translation>
+    </message>
+    <message>
+        <source>when the presses show the player tiring, a rest is offered until the next press</source>
+        <translation>wenn die Drücke zeigen, dass der Spieler müde wird, wird bis zum nächsten Druck eine Pause angeboten</translation>
+    </message>
 </context>
 <context>
     <name>Prompts</name>
@@ -353,6 +361,10 @@
     <message>
         <source>%1&apos;s turn: press when ready</source>
         <translation>%1 ist dran: drücken, wenn bereit</translation>
+    </message>
+    <message>
+        <source>Take a rest? Press to go on</source>
+        <translation>Eine Pause? Drücken, um weiterzuspielen</translation>
     </message>
 </context>
 <context>
@@ -740,6 +752,22 @@
     <message>
         <source>The computer</source>
         <translation>Der Computer</translation>
+    </message>
+    <message>
+        <source>Record:</source>
+        <translation>Aufzeichnung:</translation>
+    </message>
+    <message>
+        <source>Keep a record of switch use on this computer</source>
+        <translation>Die Nutzung des Tasters auf diesem Computer aufzeichnen</translation>
+    </message>
+    <message>
+        <source>Rest:</source>
+        <translation>Pause:</translation>
+    </message>
+    <message>
+        <source>Offer a rest when the player tires</source>
+        <translation>Eine Pause anbieten, wenn der Spieler müde wird</translation>
     </message>
 </context>
 <context>

@@ -331,6 +331,14 @@
         <source>a line on the table says what just happened</source>
         <translation>una línea en la mesa dice lo que acaba de pasar</translation>
     </message>
+    <message>
+        <source>every press and offer is kept on this computer, for the therapist&apos;s report (wildcrest --record)</source>
+        <translation>cada pulsación y cada oferta se guardan en este ordenador, para el informe del terapeuta (wildcrest --record)</translation>
+    </message>
+    <message>
+        <source>when the presses show the player tiring, a rest is offered until the next press</source>
+        <translation>cuando las pulsaciones muestran que el jugador se cansa, se ofrece un descanso hasta la siguiente pulsación</translation>
+    </message>
 </context>
 <context>
     <name>Prompts</name>
@@ -353,6 +361,10 @@
     <message>
         <source>%1&apos;s turn: press when ready</source>
         <translation>Le toca a %1: pulsa cuando estés listo</translation>
+    </message>
+    <message>
+        <source>Take a rest? Press to go on</source>
+        <translation>¿Un descanso? Pulsa para seguir</translation>
     </message>
 </context>
 <context>
@@ -740,6 +752,22 @@
     <message>
         <source>The computer</source>
         <translation>El ordenador</translation>
+    </message>
+    <message>
+        <source>Record:</source>
+        <translation>Registro:</translation>
+    </message>
+    <message>
+        <source>Keep a record of switch use on this computer</source>
+        <translation>Registrar el uso del pulsador en este ordenador</translation>
+    </message>
+    <message>
+        <source>Rest:</source>
+        <translation>Descanso:</translation>
+    </message>
+    <message>
+        <source>Offer a rest when the player tires</source>
+        <translation>Ofrecer un descanso cuando el jugador se cansa</translation>
     </message>
 </context>
 <context>

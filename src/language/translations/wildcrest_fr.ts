@@ -331,6 +331,14 @@
         <source>a line on the table says what just happened</source>
         <translation>une ligne sur la table dit ce qui vient de se passer</translation>
     </message>
+    <message>
+        <source>every press and offer is kept on this computer, for the therapist&apos;s report (wildcrest --record)</source>
+        <translation>chaque appui et chaque proposition sont conservés sur cet ordinateur, pour le rapport du thérapeute (wildcrest --record)</translation>
+    </message>
+    <message>
+        <source>when the presses show the player tiring, a rest is offered until the next press</source>
+        <translation>quand les appuis montrent que le joueur se fatigue, une pause est proposée jusqu&apos;au prochain appui</translation>
+    </message>
 </context>
 <context>
     <name>Prompts</name>
@@ -353,6 +361,10 @@
     <message>
         <source>%1&apos;s turn: press when ready</source>
         <translation>À %1 de jouer : appuie quand tu es prêt</translation>
+    </message>
+    <message>
+        <source>Take a rest? Press to go on</source>
+        <translation>Une pause ? Appuyez pour continuer</translation>
     </message>
 </context>
 <context>
@@ -740,6 +752,22 @@
     <message>
         <source>The computer</source>
         <translation>L&apos;ordinateur</translation>
+    </message>
+    <message>
+        <source>Record:</source>
+        <translation>Enregistrement :</translation>
+    </message>
+    <message>
+        <source>Keep a record of switch use on this computer</source>
+        <translation>Enregistrer l&apos;usage du contacteur sur cet ordinateur</translation>
+    </message>
+    <message>
+        <source>Rest:</source>
+        <translation>Pause :</translation>
+    </message>
+    <message>
+        <source>Offer a rest when the player tires</source>
+        <translation>Proposer une pause quand le joueur se fatigue</translation>
     </message>
 </context>
 <context>

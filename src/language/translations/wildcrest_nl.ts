@@ -331,6 +331,14 @@
         <source>a line on the table says what just happened</source>
         <translation>een regel op tafel zegt wat er net gebeurde</translation>
     </message>
+    <message>
+        <source>every press and offer is kept on this computer, for the therapist&apos;s report (wildcrest --record)</source>
+        <translation>elke druk en elk aanbod wordt op deze computer bewaard, voor het verslag van de therapeut (wildcrest --record)</translation>
+    </message>
+    <message>
+        <source>when the presses show the player tiring, a rest is offered until the next press</source>
+        <translation>als de drukken laten zien dat de speler moe wordt, wordt tot de volgende druk een pauze aangeboden</translation>
+    </message>
 </context>
 <context>
     <name>Prompts</name>
@@ -353,6 +361,10 @@
     <message>
         <source>%1&apos;s turn: press when ready</source>
         <translation>%1 is aan de beurt: druk als je klaar bent</translation>
+    </message>
+    <message>
+        <source>Take a rest? Press to go on</source>
+        <translation>Even rusten? Druk om verder te gaan</translation>
     </message>
 </context>
 <context>
@@ -740,6 +752,22 @@
     <message>
         <source>The computer</source>
         <translation>De computer</translation>
+    </message>
+    <message>
+        <source>Record:</source>
+        <translation>Vastleggen:</translation>
+    </message>
+    <message>
+        <source>Keep a record of switch use on this computer</source>
+        <translation>Het gebruik van de schakelaar op deze computer vastleggen</translation>
+    </message>
+    <message>
+        <source>Rest:</source>
+        <translation>Rust:</translation>
+    </message>
+    <message>
+        <source>Offer a rest when the player tires</source>
+        <translation>Een pauze aanbieden als de speler moe wordt</translation>
     </message>
 </context>
 <context>
