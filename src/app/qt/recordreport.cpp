@@ -254,13 +254,13 @@ void RecordReport::drawSessions()
     setAxes(errors_, tr("Session"), sessions, tr("% of right selections"), std::max(highestShare, 100 * kErrorLine), true);
 
     const SessionFigures whole = figuresOf(all);
-    const QString inForce = whole.scanTime.count() ? seconds(whole.scanTime) : tr("-");
-    suggestion_->setText(whole.suggestedScanTime ? tr("Suggested scan time: %1 s (mean reaction / %2, from %3 presses); in force: %4 s")
+    const QString inForce = whole.scanTime.count() ? tr("%1 s").arg(seconds(whole.scanTime)) : tr("not known");
+    suggestion_->setText(whole.suggestedScanTime ? tr("Suggested scan time: %1 s (mean reaction / %2, from %3 presses); in force: %4")
                                                        .arg(seconds(*whole.suggestedScanTime))
                                                        .arg(kScanRule)
                                                        .arg(whole.taken)
                                                        .arg(inForce)
-                                                 : tr("Suggested scan time: none yet (no offer taken in time by a press); in force: %1 s").arg(inForce));
+                                                 : tr("Suggested scan time: none yet (no offer taken in time by a press); in force: %1").arg(inForce));
     heading_->setText(tr("%1: %2 sessions from %3 to %4, %5 presses taken in time")
                           .arg(playerLabel(player_))
                           .arg(sessions_.size())
