@@ -2,7 +2,6 @@
 #include "app/qt/recordreport.h"
 #include "app/qt/playerrow.h"
 
-#include <QAreaSeries>
 #include <QChart>
 #include <QChartView>
 #include <QComboBox>
@@ -229,12 +228,21 @@ void RecordReport::drawSessions()
     const double sessions = double(rows_.size());
 
     reaction_->removeAllSeries();
-    auto *band = new QAreaSeries(line({}, high), line({}, low));
-    band->setName(tr("±1 SD"));
-    band->setColor(QColor(70, 130, 180, 70));
-    band->setBorderColor(QColor(70, 130, 180, 120));
-    reaction_->addSeries(band);
-    reaction_->addSeries(line(tr("Mean reaction (ms)"), mean));
+    // An error bar for each session: from one standard deviation below the mean to one above.
+    const QColor barColour(70, 130, 180);
+    for (std::size_t i = 0; i < low.size(); ++i) {
+        QLineSeries *bar = line(tr("±1 SD"), { low[i], high[i] });
+        bar->setColor(barColour);
+        bar->setPointsVisible(false);
+        bar->setPen(QPen(barColour, 2));
+        reaction_->addSeries(bar);
+        for (QLegendMarker *marker : reaction_->legend()->markers(bar))
+            marker->setVisible(i == 0);
+    }
+    QLineSeries *means = line(tr("Mean reaction (ms)"), mean);
+    means->setColor(QColor(200, 80, 30));
+    means->setMarkerSize(9);
+    reaction_->addSeries(means);
     setAxes(reaction_, tr("Session"), sessions, tr("ms"), highest, true);
 
     variation_->removeAllSeries();
@@ -261,11 +269,11 @@ void RecordReport::drawSessions()
                                                        .arg(whole.taken)
                                                        .arg(inForce)
                                                  : tr("Suggested scan time: none yet (no offer taken in time by a press); in force: %1").arg(inForce));
-    heading_->setText(tr("%1: %2 sessions from %3 to %4, %5 presses taken in time")
+    heading_->setText(tr("%1, from %2 to %3: sessions %4; presses taken in time %5")
                           .arg(playerLabel(player_))
-                          .arg(sessions_.size())
                           .arg(QLocale().toString(from_->date(), QLocale::ShortFormat))
                           .arg(QLocale().toString(to_->date(), QLocale::ShortFormat))
+                          .arg(sessions_.size())
                           .arg(whole.taken));
 }
 
