@@ -242,11 +242,8 @@ void SettingsDialog::deleteRecord()
     if (askSafely(this, title, question, { tr("Keep"), tr("Delete") }) != 1)
         return;
     RecordFile file(recordFilePath());
-    const int sessions = file.exists() ? file.forget(player()) : 0;
-    if (sessions < 0 || !file.problem().empty())
+    if (file.exists() && (file.forget(player()) < 0 || !file.problem().empty()))
         QMessageBox::warning(this, title, QString::fromStdString(file.problem()));
-    else
-        QMessageBox::information(this, title, tr("Deleted %n session(s) of %1.", nullptr, sessions).arg(playerLabel(player())));
 }
 
 void SettingsDialog::noteScreenRoom()
