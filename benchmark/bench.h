@@ -33,6 +33,8 @@ std::vector<double> walls(const std::vector<Stretch> &s);
 // CPU time as a share of the wall time, in per cent of one core.
 double cpuShare(const std::vector<Stretch> &s);
 bool within(const Spread &s, double target, double tolerance);
+// The report on a record of a million presses: how long it takes to open.
+void recordReportRows(std::vector<Row> &rows);
 
 // The rows measured in this process, on one window and one game.
 class Bench

@@ -77,9 +77,10 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # libqt6gui6, libqt6core6, libcanberra0 and libasound2 for sound, libsdl2-2.0-0 for joysticks, the C and
 # C++ runtimes); listed here
 # is what it needs at run time without linking it: Qt's window-system
-# plugins, the font of the window's text, and the bell it rings.
+# plugins, the font of the window's text, the bell it rings, and the SQLite
+# driver of the record of switch use.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-liberation, sound-theme-freedesktop")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-liberation, sound-theme-freedesktop, libqt6sql6-sqlite")
 # Without the first the game runs through XWayland on a Wayland desktop; the
 # second has Qt's own words (the settings dialog's Save and Cancel) in the
 # player's language.

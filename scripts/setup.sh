@@ -9,6 +9,7 @@ WILDCREST_BUILD=${WILDCREST_BUILD:-$WILDCREST_ROOT/build}
 wildcrest_packages=(
   cmake g++ make pkg-config
   qt6-base-dev libgl-dev qt6-wayland weston
+  libqt6sql6-sqlite qt6-charts-dev libqt6opengl6-dev
   qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation

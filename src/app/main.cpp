@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/qt/desktop.h"
+#include "app/qt/matchrecord.h"
 #include "app/qt/players.h"
+#include "app/qt/recordreport.h"
 #include "app/qt/settingsdialog.h"
 #include "app/qt/settingsfile.h"
 #include "app/seats.h"
@@ -22,8 +24,8 @@
 #include <cstdint>
 #include <cstdlib>
 #include <exception>
-#include <memory>
 #include <iostream>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -68,6 +70,10 @@ int main(int argc, char *argv[])
     CommandLine line = readCommandLine(args, std::cout, std::cerr);
     if (line.then == CommandLine::Then::Exit)
         return line.status;
+    if (line.then == CommandLine::Then::ExportRecord || line.then == CommandLine::Then::ForgetRecord) {
+        QCoreApplication app(argc, argv); // for the database driver, no display
+        return recordCommand(line, std::cout, std::cerr);
+    }
     if (const auto why = missingDesktop(args, [](const char *name) { return std::getenv(name); })) {
         std::cerr << *why;
         return 1;
@@ -95,6 +101,11 @@ int main(int argc, char *argv[])
         dialog.show();
         dialog.exec();
         return 0; // Cancel is an answer too, not a failure
+    }
+    if (line.then == CommandLine::Then::Report) {
+        RecordReport report(recordFilePath(), line.player);
+        report.show();
+        return app.exec();
     }
     // applicationDirPath resolves symbolic links: the pictures are found from the real executable.
     const std::string appdir = pictureFolder(QCoreApplication::applicationDirPath().toStdString());
@@ -136,6 +147,11 @@ int main(int argc, char *argv[])
             game.seatSecondPlayer(*secondScan, line.settings.hands == Hands::Handover);
         game.nameSides(line.player, line.opponent);
         game.narrate(line.settings.narration);
+        // Written and closed as this block is left, whichever way the game ends.
+        MatchRecord record(recordFilePath(), game);
+        record.keep(scan, line.settings, line.player);
+        if (secondScan)
+            record.keep(*secondScan, line.opponentSettings, line.opponent, true);
         if (chosenOnTitle)
             game.skipTitle();
         game.load();

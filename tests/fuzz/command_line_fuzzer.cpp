@@ -37,8 +37,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         // --help and --version say something on the output; a mistake says what on the error output.
         check((line.status == 0 && !out.str().empty()) || (line.status == 2 && err.str().find("wildcrest: ") == 0));
         break;
+    case CommandLine::Then::ExportRecord:
+        check(!line.exportFile.empty());
+        [[fallthrough]];
     case CommandLine::Then::Play:
     case CommandLine::Then::EditSettings:
+    case CommandLine::Then::Report:
+    case CommandLine::Then::ForgetRecord:
         check(line.status == 0 && err.str().empty());
         everyValueReadsBack(line.settings);
         break;

@@ -4,6 +4,7 @@
 #include "app/qt/settingsdialog.h"
 #include "app/qt/settingsfile.h"
 #include "app/qt/switchtryout.h"
+#include "record/store/recordstore.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -129,4 +130,28 @@ TEST(SettingsDialog, PlayersAreAddedSwitchedRenamedAndDeletedWithNothingUnsavedL
     EXPECT_EQ(onSam.choosePlayer("Sam"), "");
     EXPECT_EQ(onSam.settings().acceptance, std::chrono::milliseconds(200));
     qunsetenv("XDG_CONFIG_HOME");
+}
+
+TEST(SettingsDialog, TheRecordIsExplainedWhenTickedAndDeletedOnlyWhenAnsweredSo)
+{
+    QTemporaryDir home;
+    qputenv("XDG_DATA_HOME", home.path().toLocal8Bit());
+    RecordStore(recordFilePath()).startSession("Sam", "");
+    SettingsDialog dialog(settingsFilePath());
+    dialog.choosePlayer("Sam");
+    auto *note = dialog.findChild<QWidget *>("recordNote");
+    EXPECT_FALSE(note->isVisibleTo(&dialog));
+    static_cast<QCheckBox *>(dialog.editor("record"))->setChecked(true);
+    EXPECT_TRUE(note->isVisibleTo(&dialog));
+    const QString said = note->findChild<QLabel *>()->text();
+    EXPECT_TRUE(said.contains(recordFilePath()) && said.contains("never sent anywhere")) << said.toStdString();
+
+    const auto forget = [&] { dialog.findChild<QPushButton *>("forgetRecord")->click(); };
+    answer("Keep");
+    forget();
+    EXPECT_EQ(RecordFile(recordFilePath()).sessions("Sam").size(), 1u);
+    answer("Delete");
+    forget();
+    EXPECT_TRUE(RecordFile(recordFilePath()).sessions("Sam").empty());
+    qunsetenv("XDG_DATA_HOME");
 }

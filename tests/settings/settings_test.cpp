@@ -299,7 +299,9 @@ TEST_F(SettingsTest, EachOptionOnTheCommandLine)
             "switch=button:3",
             "opponent=computer",
             "hands=open",
-            "narration=on", "record=on", "rest-offer=on" }));
+            "narration=on",
+            "record=on",
+            "rest-offer=on" }));
     EXPECT_TRUE(run({ "--scan-time=auto" }).settings.adaptiveScan);
     for (const std::string second : { "none", "enter", "right-click", "button:0", "key:F8", "key:Tab", "key:A" })
         EXPECT_EQ(settingText(run({ "--second-switch=" + second }).settings, "second-switch"), second);
@@ -795,4 +797,19 @@ TEST(SeatWiring, EachSeatLeavesTheSwitchTheOtherNames)
     seats = seatWiring(sam, &alex);
     EXPECT_EQ(seats[0].others, std::vector<PlayerSwitch> { alex.playerSwitch });
     EXPECT_EQ(seats[1].others, std::vector<PlayerSwitch> { sam.playerSwitch });
+}
+
+TEST_F(PlayersTest, TheRecordsActionsAreToldFromTheRecordOption)
+{
+    EXPECT_EQ(run({ "--record" }).then, CommandLine::Then::Report);
+    const CommandLine on = run({ "--record=on" });
+    EXPECT_EQ(on.then, CommandLine::Then::Play);
+    EXPECT_TRUE(on.settings.record);
+    const CommandLine exported = run({ "--player=Sam", "--export-record=/tmp/sam.csv" });
+    EXPECT_EQ(exported.then, CommandLine::Then::ExportRecord);
+    EXPECT_EQ(exported.exportFile, "/tmp/sam.csv");
+    EXPECT_EQ(exported.player, "Sam");
+    EXPECT_EQ(run({ "--forget-record", "--player=Alex" }).then, CommandLine::Then::ForgetRecord);
+    expectRefused({ "--export-record" }, { "--export-record needs a file" });
+    expectRefused({ "--export-record=" }, { "--export-record needs a file" });
 }

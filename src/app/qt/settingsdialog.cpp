@@ -5,6 +5,7 @@
 #include "app/qt/optionfields.h"
 #include "app/qt/playerrow.h"
 #include "app/qt/players.h"
+#include "app/qt/recordreport.h"
 #include "app/qt/settingsfile.h"
 #include "app/qt/switchtryout.h"
 #include "language/qt/qtwording.h"
@@ -14,8 +15,10 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QFormLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -70,6 +73,7 @@ SettingsDialog::SettingsDialog(QString path, QWidget *parent)
     , problemsArea_(new QScrollArea(this))
 {
     addRows();
+    addRecordNote();
     noteScreenRoom();
     scroll_->setWidget(form_->parentWidget());
     scroll_->setWidgetResizable(true);
@@ -191,6 +195,57 @@ void SettingsDialog::addRows()
         row.field->onChange([this] { settingsChanged(); });
 }
 
+void SettingsDialog::addRecordNote()
+{
+    QWidget *box = editor("record");
+    if (!box)
+        return;
+    recordNote_ = new QWidget(box->parentWidget());
+    recordNote_->setObjectName("recordNote");
+    auto *text = new QLabel(tr("Kept: every press of the switch and every offer, each with its time; the scores of the rounds; the settings in "
+                               "force. Where: %1. It stays on this computer and is never sent anywhere. It can be deleted at any time, here or "
+                               "with wildcrest --forget-record.")
+                                .arg(recordFilePath().toHtmlEscaped()),
+        recordNote_);
+    text->setWordWrap(true);
+    text->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    auto *report = new QPushButton(tr("&Report…"), recordNote_);
+    report->setObjectName("recordReport");
+    auto *forget = new QPushButton(tr("Delete this player's record…"), recordNote_);
+    forget->setObjectName("forgetRecord");
+    auto *buttons = new QHBoxLayout;
+    buttons->addWidget(report);
+    buttons->addWidget(forget);
+    buttons->addStretch(1);
+    auto *layout = new QVBoxLayout(recordNote_);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(text);
+    layout->addLayout(buttons);
+    box->setAccessibleDescription(text->text());
+    connect(report, &QPushButton::clicked, this, [this] {
+        auto *window = new RecordReport(recordFilePath(), player(), this);
+        window->setWindowFlag(Qt::Window);
+        window->setAttribute(Qt::WA_DeleteOnClose);
+        window->show();
+    });
+    connect(forget, &QPushButton::clicked, this, [this] { deleteRecord(); });
+    int row = 0;
+    QFormLayout::ItemRole role {};
+    form_->getWidgetPosition(box, &row, &role);
+    form_->insertRow(row + 1, static_cast<QWidget *>(nullptr), recordNote_);
+}
+
+void SettingsDialog::deleteRecord()
+{
+    const QString title = tr("Delete a record");
+    const QString question = tr("Delete the record of switch use of %1 from this computer? It cannot be brought back.").arg(playerLabel(player()));
+    if (askSafely(this, title, question, { tr("Keep"), tr("Delete") }) != 1)
+        return;
+    RecordFile file(recordFilePath());
+    if (file.exists() && (file.forget(player()) < 0 || !file.problem().empty()))
+        QMessageBox::warning(this, title, QString::fromStdString(file.problem()));
+}
+
 void SettingsDialog::noteScreenRoom()
 {
     const QSize room = screen()->availableGeometry().size();
@@ -238,6 +293,8 @@ void SettingsDialog::settingsChanged()
     for (const Row &row : rows_)
         if (const std::string &by = row.option->editor.enabledBy; !by.empty())
             row.field->widget()->setEnabled(fieldOf(by)->text() != optionNamed(by)->editor.items.front().value);
+    if (recordNote_)
+        recordNote_->setVisible(fieldOf("record")->text() == "on");
     // The try-out follows what is on screen, saved or not; it starts afresh only when what it goes by changes.
     if (switchTuning(settings()) != switchTuning(tuned_))
         retuneTryOut();

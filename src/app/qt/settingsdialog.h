@@ -83,6 +83,9 @@ private:
         std::unique_ptr<OptionField> field;
     };
     void addRows();
+    // Under the record's check box: what is kept, where, and its buttons.
+    void addRecordNote();
+    void deleteRecord();
     // Under the table size, where the screen has no room for every one: the largest it has.
     void noteScreenRoom();
     // Every row at its natural height: the whole form, or as much as the screen has room for, the rest scrolled to.
@@ -111,6 +114,7 @@ private:
     QScrollArea *scroll_;
     QFormLayout *form_; // on the page the scroll area shows
     QLabel *problems_;
+    QWidget *recordNote_ = nullptr; // shown while the record is ticked
     QScrollArea *problemsArea_; // a long list scrolls, so the form keeps its room
     std::vector<Row> rows_;
     Settings tuned_; // what the try-out was last tuned for

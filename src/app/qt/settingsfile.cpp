@@ -253,6 +253,7 @@ std::string usageText(const Wording &words)
     text << words.translate("Usage",
         "Usage: wildcrest [--player=NAME] [--OPTION=VALUE]...\n"
         "       wildcrest --settings | --help | --version\n"
+        "       wildcrest [--player=NAME] --record | --export-record=FILE.csv | --forget-record\n"
         "\n"
         "A card game played with one switch: each choice is offered in turn and one\n"
         "press of any key, a click or any joystick button takes it. Esc ends the game.\n")
@@ -268,6 +269,12 @@ std::string usageText(const Wording &words)
          << "\n"
          << "  --settings\n"
          << "      " << words.translate("Usage", "open the settings dialog, which writes that file") << "\n"
+         << "  --record\n"
+         << "      " << words.translate("Usage", "open the report on the player's record of switch use (kept with record=on)") << "\n"
+         << "  --export-record=FILE.csv\n"
+         << "      " << words.translate("Usage", "write the player's record to FILE.csv, one line for each press and offer") << "\n"
+         << "  --forget-record\n"
+         << "      " << words.translate("Usage", "delete the player's record from this computer") << "\n"
          << "  --help\n"
          << "      " << words.translate("Usage", "show this text") << "\n"
          << "  --version\n"
@@ -314,6 +321,7 @@ namespace
     }
 
     const std::string kPlayerOption = "--player=";
+    const std::string kExportOption = "--export-record=";
 
     // The language to tell the usage in: the command line's, the player's file's, or the desktop's.
     QtWording usageWording(const std::vector<std::string> &args)
@@ -397,6 +405,23 @@ CommandLine readCommandLine(const std::vector<std::string> &args, std::ostream &
             line.then = CommandLine::Then::EditSettings;
             continue;
         }
+        if (arg == "--record") { // with a value, it is the option
+            line.then = CommandLine::Then::Report;
+            continue;
+        }
+        if (arg == "--forget-record") {
+            line.then = CommandLine::Then::ForgetRecord;
+            continue;
+        }
+        if (arg.rfind(kExportOption, 0) == 0) {
+            line.exportFile = arg.substr(kExportOption.size());
+            if (line.exportFile.empty())
+                return fail("--export-record needs a file: --export-record=FILE.csv");
+            line.then = CommandLine::Then::ExportRecord;
+            continue;
+        }
+        if (arg == "--export-record")
+            return fail("--export-record needs a file: --export-record=FILE.csv");
         if (arg.rfind(kPlayerOption, 0) == 0) {
             line.player = arg.substr(kPlayerOption.size());
             if (const std::string problem = playerProblem(line.player); !problem.empty())

@@ -47,13 +47,16 @@ std::string writeSettingsFile(const QString &path, const Settings &settings);
 
 // What the command line asks for.
 struct CommandLine {
-    enum class Then { Play, EditSettings, Exit };
+    // Report: the record's report window (--record); ExportRecord: its rows as
+    // CSV to `exportFile`; ForgetRecord: the player's record deleted.
+    enum class Then { Play, EditSettings, Report, ExportRecord, ForgetRecord, Exit };
     Then then = Then::Play;
     int status = 0; // the exit status, for Exit
     Settings settings;
     QString file; // the settings file read: the player's, or the one of the player with no name
     std::vector<SettingsProblem> fileProblems; // what it did not take, told on `err` as well
     std::string player; // --player's name; "" for the player with no name
+    std::string exportFile; // --export-record's file
     // The player of the top hand, when the settings name one rather than the computer.
     std::string opponent; // "" for the computer
     Settings opponentSettings; // read from their own file; its problems told on `err`
