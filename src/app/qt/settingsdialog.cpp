@@ -209,7 +209,7 @@ void SettingsDialog::addRecordNote()
         recordNote_);
     text->setWordWrap(true);
     text->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    auto *report = new QPushButton(tr("&Report…"), recordNote_);
+    auto *report = new QPushButton(tr("&View the record…"), recordNote_);
     report->setObjectName("recordReport");
     auto *forget = new QPushButton(tr("Delete this player's record…"), recordNote_);
     forget->setObjectName("forgetRecord");

@@ -368,6 +368,153 @@
     </message>
 </context>
 <context>
+    <name>RecordReport</name>
+    <message>
+        <source>Wildcrest: record of switch use</source>
+        <translation>Wildcrest: Aufzeichnung der Tasternutzung</translation>
+    </message>
+    <message>
+        <source>Reaction time per session: mean and ±1 SD</source>
+        <translation>Reaktionszeit je Sitzung: Mittelwert und ±1 SA</translation>
+    </message>
+    <message>
+        <source>Coefficient of variation per session</source>
+        <translation>Variationskoeffizient je Sitzung</translation>
+    </message>
+    <message>
+        <source>Late presses, passes with no press, ignored presses</source>
+        <translation>Späte Drücke, Durchläufe ohne Druck, ignorierte Drücke</translation>
+    </message>
+    <message>
+        <source>Fatigue curve: rolling median reaction in the session</source>
+        <translation>Ermüdungskurve: gleitender Median der Reaktion in der Sitzung</translation>
+    </message>
+    <message>
+        <source>&amp;Player:</source>
+        <translation>&amp;Spieler:</translation>
+    </message>
+    <message>
+        <source>&amp;From:</source>
+        <translation>&amp;Von:</translation>
+    </message>
+    <message>
+        <source>&amp;To:</source>
+        <translation>&amp;Bis:</translation>
+    </message>
+    <message>
+        <source>&amp;Session:</source>
+        <translation>S&amp;itzung:</translation>
+    </message>
+    <message>
+        <source>Export &amp;CSV…</source>
+        <translation>&amp;CSV exportieren…</translation>
+    </message>
+    <message>
+        <source>Save as P&amp;DF…</source>
+        <translation>Als P&amp;DF speichern…</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>±1 SD</source>
+        <translation>±1 SA</translation>
+    </message>
+    <message>
+        <source>Mean reaction (ms)</source>
+        <translation>Mittlere Reaktion (ms)</translation>
+    </message>
+    <message>
+        <source>Session</source>
+        <translation>Sitzung</translation>
+    </message>
+    <message>
+        <source>ms</source>
+        <translation>ms</translation>
+    </message>
+    <message>
+        <source>SD / mean</source>
+        <translation>SA / Mittelwert</translation>
+    </message>
+    <message>
+        <source>Coefficient of variation</source>
+        <translation>Variationskoeffizient</translation>
+    </message>
+    <message>
+        <source>Late</source>
+        <translation>Spät</translation>
+    </message>
+    <message>
+        <source>Passes with no press</source>
+        <translation>Durchläufe ohne Druck</translation>
+    </message>
+    <message>
+        <source>Ignored</source>
+        <translation>Ignoriert</translation>
+    </message>
+    <message>
+        <source>%1 % of right selections</source>
+        <translation>%1 % der richtigen Auswahlen</translation>
+    </message>
+    <message>
+        <source>% of right selections</source>
+        <translation>% der richtigen Auswahlen</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>not known</source>
+        <translation>unbekannt</translation>
+    </message>
+    <message>
+        <source>Suggested scan time: %1 s (mean reaction / %2, from %3 presses); in force: %4</source>
+        <translation>Vorgeschlagene Scanzeit: %1 s (mittlere Reaktion / %2, aus %3 Drücken); eingestellt: %4</translation>
+    </message>
+    <message>
+        <source>Suggested scan time: none yet (no offer taken in time by a press); in force: %1</source>
+        <translation>Vorgeschlagene Scanzeit: noch keine (kein Angebot rechtzeitig per Druck gewählt); eingestellt: %1</translation>
+    </message>
+    <message>
+        <source>%1, from %2 to %3: sessions %4; presses taken in time %5</source>
+        <translation>%1, vom %2 bis %3: Sitzungen %4; rechtzeitig gewählte Drücke %5</translation>
+    </message>
+    <message>
+        <source>Rolling median of 10 (ms)</source>
+        <translation>Gleitender Median von 10 (ms)</translation>
+    </message>
+    <message>
+        <source>Minutes into the session</source>
+        <translation>Minuten seit Beginn der Sitzung</translation>
+    </message>
+    <message>
+        <source>Export the record as CSV</source>
+        <translation>Die Aufzeichnung als CSV exportieren</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>CSV-Dateien (*.csv)</translation>
+    </message>
+    <message>
+        <source>Save the report as PDF</source>
+        <translation>Den Bericht als PDF speichern</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>PDF-Dateien (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Cannot write %1</source>
+        <translation>%1 kann nicht geschrieben werden</translation>
+    </message>
+</context>
+<context>
     <name>SettingsDialog</name>
     <message>
         <source> ms</source>
@@ -769,6 +916,26 @@
         <source>Offer a rest when the player tires</source>
         <translation>Eine Pause anbieten, wenn der Spieler müde wird</translation>
     </message>
+    <message>
+        <source>Kept: every press of the switch and every offer, each with its time; the scores of the rounds; the settings in force. Where: %1. It stays on this computer and is never sent anywhere. It can be deleted at any time, here or with wildcrest --forget-record.</source>
+        <translation>Aufgezeichnet werden: jeder Druck des Tasters und jedes Angebot, jeweils mit seiner Zeit; die Punkte der Runden; die eingestellten Werte. Wo: %1. Die Aufzeichnung bleibt auf diesem Computer und wird nirgendwohin gesendet. Sie kann jederzeit gelöscht werden, hier oder mit wildcrest --forget-record.</translation>
+    </message>
+    <message>
+        <source>Delete this player&apos;s record…</source>
+        <translation>Die Aufzeichnung dieses Spielers löschen…</translation>
+    </message>
+    <message>
+        <source>Delete a record</source>
+        <translation>Eine Aufzeichnung löschen</translation>
+    </message>
+    <message>
+        <source>Delete the record of switch use of %1 from this computer? It cannot be brought back.</source>
+        <translation>Die Aufzeichnung der Tasternutzung von %1 von diesem Computer löschen? Sie kann nicht wiederhergestellt werden.</translation>
+    </message>
+    <message>
+        <source>&amp;View the record…</source>
+        <translation>Au&amp;fzeichnung ansehen…</translation>
+    </message>
 </context>
 <context>
     <name>SettingsFile</name>
@@ -1133,23 +1300,30 @@ wobei die Befehlszeile Vorrang hat):</translation>
         <translation>zeigt die Version an</translation>
     </message>
     <message>
+        <source>play with the settings of the player NAME, kept in players/NAME.conf beside that file; with --settings, edit them</source>
+        <translation>spielt mit den Einstellungen des Spielers NAME, gespeichert in players/NAME.conf neben dieser Datei; mit --settings werden sie bearbeitet</translation>
+    </message>
+    <message>
         <source>Usage: wildcrest [--player=NAME] [--OPTION=VALUE]...
        wildcrest --settings | --help | --version
+       wildcrest [--player=NAME] --record | --export-record=FILE.csv | --forget-record
 
 A card game played with one switch: each choice is offered in turn and one
 press of any key, a click or any joystick button takes it. Esc ends the game.
 </source>
-        <translation>Aufruf: wildcrest [--player=NAME] [--OPTION=VALUE]...
-        wildcrest --settings | --help | --version
-
-Ein Kartenspiel, das mit einem einzigen Taster gespielt wird: Jede Wahl wird
-der Reihe nach angeboten, und ein Druck auf eine beliebige Taste, ein Klick
-oder eine beliebige Joystick-Taste wählt sie. Esc beendet das Spiel.
-</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>play with the settings of the player NAME, kept in players/NAME.conf beside that file; with --settings, edit them</source>
-        <translation>spielt mit den Einstellungen des Spielers NAME, gespeichert in players/NAME.conf neben dieser Datei; mit --settings werden sie bearbeitet</translation>
+        <source>open the report on the player&apos;s record of switch use (kept with record=on)</source>
+        <translation>öffnet den Bericht über die Aufzeichnung der Tasternutzung des Spielers (mit record=on aufgezeichnet)</translation>
+    </message>
+    <message>
+        <source>write the player&apos;s record to FILE.csv, one line for each press and offer</source>
+        <translation>schreibt die Aufzeichnung des Spielers in FILE.csv, eine Zeile je Druck und Angebot</translation>
+    </message>
+    <message>
+        <source>delete the player&apos;s record from this computer</source>
+        <translation>löscht die Aufzeichnung des Spielers von diesem Computer</translation>
     </message>
 </context>
 </TS>

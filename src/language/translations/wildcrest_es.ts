@@ -368,6 +368,153 @@
     </message>
 </context>
 <context>
+    <name>RecordReport</name>
+    <message>
+        <source>Wildcrest: record of switch use</source>
+        <translation>Wildcrest: registro del uso del pulsador</translation>
+    </message>
+    <message>
+        <source>Reaction time per session: mean and ±1 SD</source>
+        <translation>Tiempo de reacción por sesión: media y ±1 DE</translation>
+    </message>
+    <message>
+        <source>Coefficient of variation per session</source>
+        <translation>Coeficiente de variación por sesión</translation>
+    </message>
+    <message>
+        <source>Late presses, passes with no press, ignored presses</source>
+        <translation>Pulsaciones tardías, pasadas sin pulsación, pulsaciones ignoradas</translation>
+    </message>
+    <message>
+        <source>Fatigue curve: rolling median reaction in the session</source>
+        <translation>Curva de fatiga: mediana móvil de la reacción en la sesión</translation>
+    </message>
+    <message>
+        <source>&amp;Player:</source>
+        <translation>&amp;Jugador:</translation>
+    </message>
+    <message>
+        <source>&amp;From:</source>
+        <translation>D&amp;esde:</translation>
+    </message>
+    <message>
+        <source>&amp;To:</source>
+        <translation>&amp;Hasta:</translation>
+    </message>
+    <message>
+        <source>&amp;Session:</source>
+        <translation>&amp;Sesión:</translation>
+    </message>
+    <message>
+        <source>Export &amp;CSV…</source>
+        <translation>Exportar &amp;CSV…</translation>
+    </message>
+    <message>
+        <source>Save as P&amp;DF…</source>
+        <translation>Guardar como P&amp;DF…</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>±1 SD</source>
+        <translation>±1 DE</translation>
+    </message>
+    <message>
+        <source>Mean reaction (ms)</source>
+        <translation>Reacción media (ms)</translation>
+    </message>
+    <message>
+        <source>Session</source>
+        <translation>Sesión</translation>
+    </message>
+    <message>
+        <source>ms</source>
+        <translation>ms</translation>
+    </message>
+    <message>
+        <source>SD / mean</source>
+        <translation>DE / media</translation>
+    </message>
+    <message>
+        <source>Coefficient of variation</source>
+        <translation>Coeficiente de variación</translation>
+    </message>
+    <message>
+        <source>Late</source>
+        <translation>Tardías</translation>
+    </message>
+    <message>
+        <source>Passes with no press</source>
+        <translation>Pasadas sin pulsación</translation>
+    </message>
+    <message>
+        <source>Ignored</source>
+        <translation>Ignoradas</translation>
+    </message>
+    <message>
+        <source>%1 % of right selections</source>
+        <translation>%1 % de las elecciones correctas</translation>
+    </message>
+    <message>
+        <source>% of right selections</source>
+        <translation>% de las elecciones correctas</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>not known</source>
+        <translation>desconocido</translation>
+    </message>
+    <message>
+        <source>Suggested scan time: %1 s (mean reaction / %2, from %3 presses); in force: %4</source>
+        <translation>Tiempo de barrido sugerido: %1 s (reacción media / %2, de %3 pulsaciones); vigente: %4</translation>
+    </message>
+    <message>
+        <source>Suggested scan time: none yet (no offer taken in time by a press); in force: %1</source>
+        <translation>Tiempo de barrido sugerido: ninguno todavía (ninguna oferta elegida a tiempo con una pulsación); vigente: %1</translation>
+    </message>
+    <message>
+        <source>%1, from %2 to %3: sessions %4; presses taken in time %5</source>
+        <translation>%1, del %2 al %3: sesiones %4; pulsaciones a tiempo %5</translation>
+    </message>
+    <message>
+        <source>Rolling median of 10 (ms)</source>
+        <translation>Mediana móvil de 10 (ms)</translation>
+    </message>
+    <message>
+        <source>Minutes into the session</source>
+        <translation>Minutos desde el inicio de la sesión</translation>
+    </message>
+    <message>
+        <source>Export the record as CSV</source>
+        <translation>Exportar el registro como CSV</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>Archivos CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Save the report as PDF</source>
+        <translation>Guardar el informe como PDF</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>Archivos PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Cannot write %1</source>
+        <translation>No se puede escribir %1</translation>
+    </message>
+</context>
+<context>
     <name>SettingsDialog</name>
     <message>
         <source> ms</source>
@@ -769,6 +916,26 @@
         <source>Offer a rest when the player tires</source>
         <translation>Ofrecer un descanso cuando el jugador se cansa</translation>
     </message>
+    <message>
+        <source>Kept: every press of the switch and every offer, each with its time; the scores of the rounds; the settings in force. Where: %1. It stays on this computer and is never sent anywhere. It can be deleted at any time, here or with wildcrest --forget-record.</source>
+        <translation>Se guarda: cada pulsación del pulsador y cada oferta, con su hora; los puntos de las rondas; los ajustes vigentes. Dónde: %1. Se queda en este ordenador y nunca se envía a ningún sitio. Se puede borrar en cualquier momento, aquí o con wildcrest --forget-record.</translation>
+    </message>
+    <message>
+        <source>Delete this player&apos;s record…</source>
+        <translation>Borrar el registro de este jugador…</translation>
+    </message>
+    <message>
+        <source>Delete a record</source>
+        <translation>Borrar un registro</translation>
+    </message>
+    <message>
+        <source>Delete the record of switch use of %1 from this computer? It cannot be brought back.</source>
+        <translation>¿Borrar de este ordenador el registro del uso del pulsador de %1? No se podrá recuperar.</translation>
+    </message>
+    <message>
+        <source>&amp;View the record…</source>
+        <translation>Ver el registro…</translation>
+    </message>
 </context>
 <context>
     <name>SettingsFile</name>
@@ -1133,23 +1300,30 @@ la línea de comandos tiene prioridad):</translation>
         <translation>muestra la versión</translation>
     </message>
     <message>
+        <source>play with the settings of the player NAME, kept in players/NAME.conf beside that file; with --settings, edit them</source>
+        <translation>juega con los ajustes del jugador NAME, guardados en players/NAME.conf junto a ese archivo; con --settings, los edita</translation>
+    </message>
+    <message>
         <source>Usage: wildcrest [--player=NAME] [--OPTION=VALUE]...
        wildcrest --settings | --help | --version
+       wildcrest [--player=NAME] --record | --export-record=FILE.csv | --forget-record
 
 A card game played with one switch: each choice is offered in turn and one
 press of any key, a click or any joystick button takes it. Esc ends the game.
 </source>
-        <translation>Uso: wildcrest [--player=NAME] [--OPTION=VALUE]...
-     wildcrest --settings | --help | --version
-
-Un juego de cartas que se juega con un solo pulsador: las opciones se ofrecen
-una tras otra y basta pulsar cualquier tecla, hacer clic o pulsar cualquier
-botón de joystick para elegir una. Esc cierra el juego.
-</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>play with the settings of the player NAME, kept in players/NAME.conf beside that file; with --settings, edit them</source>
-        <translation>juega con los ajustes del jugador NAME, guardados en players/NAME.conf junto a ese archivo; con --settings, los edita</translation>
+        <source>open the report on the player&apos;s record of switch use (kept with record=on)</source>
+        <translation>abre el informe del registro del uso del pulsador del jugador (guardado con record=on)</translation>
+    </message>
+    <message>
+        <source>write the player&apos;s record to FILE.csv, one line for each press and offer</source>
+        <translation>escribe el registro del jugador en FILE.csv, una línea por pulsación y oferta</translation>
+    </message>
+    <message>
+        <source>delete the player&apos;s record from this computer</source>
+        <translation>borra el registro del jugador de este ordenador</translation>
     </message>
 </context>
 </TS>

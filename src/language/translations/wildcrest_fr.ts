@@ -368,6 +368,153 @@
     </message>
 </context>
 <context>
+    <name>RecordReport</name>
+    <message>
+        <source>Wildcrest: record of switch use</source>
+        <translation>Wildcrest : enregistrement de l&apos;usage du contacteur</translation>
+    </message>
+    <message>
+        <source>Reaction time per session: mean and ±1 SD</source>
+        <translation>Temps de réaction par séance : moyenne et ±1 écart type</translation>
+    </message>
+    <message>
+        <source>Coefficient of variation per session</source>
+        <translation>Coefficient de variation par séance</translation>
+    </message>
+    <message>
+        <source>Late presses, passes with no press, ignored presses</source>
+        <translation>Appuis tardifs, passages sans appui, appuis ignorés</translation>
+    </message>
+    <message>
+        <source>Fatigue curve: rolling median reaction in the session</source>
+        <translation>Courbe de fatigue : médiane glissante de la réaction pendant la séance</translation>
+    </message>
+    <message>
+        <source>&amp;Player:</source>
+        <translation>&amp;Joueur :</translation>
+    </message>
+    <message>
+        <source>&amp;From:</source>
+        <translation>D&amp;u :</translation>
+    </message>
+    <message>
+        <source>&amp;To:</source>
+        <translation>&amp;Au :</translation>
+    </message>
+    <message>
+        <source>&amp;Session:</source>
+        <translation>&amp;Séance :</translation>
+    </message>
+    <message>
+        <source>Export &amp;CSV…</source>
+        <translation>Exporter en &amp;CSV…</translation>
+    </message>
+    <message>
+        <source>Save as P&amp;DF…</source>
+        <translation>Enregistrer en P&amp;DF…</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation type="unfinished">%1 : %2</translation>
+    </message>
+    <message>
+        <source>±1 SD</source>
+        <translation>±1 écart type</translation>
+    </message>
+    <message>
+        <source>Mean reaction (ms)</source>
+        <translation>Réaction moyenne (ms)</translation>
+    </message>
+    <message>
+        <source>Session</source>
+        <translation>Séance</translation>
+    </message>
+    <message>
+        <source>ms</source>
+        <translation>ms</translation>
+    </message>
+    <message>
+        <source>SD / mean</source>
+        <translation>écart type / moyenne</translation>
+    </message>
+    <message>
+        <source>Coefficient of variation</source>
+        <translation>Coefficient de variation</translation>
+    </message>
+    <message>
+        <source>Late</source>
+        <translation>Tardifs</translation>
+    </message>
+    <message>
+        <source>Passes with no press</source>
+        <translation>Passages sans appui</translation>
+    </message>
+    <message>
+        <source>Ignored</source>
+        <translation>Ignorés</translation>
+    </message>
+    <message>
+        <source>%1 % of right selections</source>
+        <translation>%1 % des bons choix</translation>
+    </message>
+    <message>
+        <source>% of right selections</source>
+        <translation>% des bons choix</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>not known</source>
+        <translation>inconnu</translation>
+    </message>
+    <message>
+        <source>Suggested scan time: %1 s (mean reaction / %2, from %3 presses); in force: %4</source>
+        <translation>Temps de défilement suggéré : %1 s (réaction moyenne / %2, sur %3 appuis) ; en vigueur : %4</translation>
+    </message>
+    <message>
+        <source>Suggested scan time: none yet (no offer taken in time by a press); in force: %1</source>
+        <translation>Temps de défilement suggéré : aucun pour l&apos;instant (aucune proposition prise à temps par un appui) ; en vigueur : %1</translation>
+    </message>
+    <message>
+        <source>%1, from %2 to %3: sessions %4; presses taken in time %5</source>
+        <translation>%1, du %2 au %3 : séances %4 ; appuis pris à temps %5</translation>
+    </message>
+    <message>
+        <source>Rolling median of 10 (ms)</source>
+        <translation>Médiane glissante sur 10 (ms)</translation>
+    </message>
+    <message>
+        <source>Minutes into the session</source>
+        <translation>Minutes depuis le début de la séance</translation>
+    </message>
+    <message>
+        <source>Export the record as CSV</source>
+        <translation>Exporter l&apos;enregistrement en CSV</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>Fichiers CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Save the report as PDF</source>
+        <translation>Enregistrer le rapport en PDF</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>Fichiers PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Cannot write %1</source>
+        <translation>Impossible d&apos;écrire %1</translation>
+    </message>
+</context>
+<context>
     <name>SettingsDialog</name>
     <message>
         <source> ms</source>
@@ -769,6 +916,26 @@
         <source>Offer a rest when the player tires</source>
         <translation>Proposer une pause quand le joueur se fatigue</translation>
     </message>
+    <message>
+        <source>Kept: every press of the switch and every offer, each with its time; the scores of the rounds; the settings in force. Where: %1. It stays on this computer and is never sent anywhere. It can be deleted at any time, here or with wildcrest --forget-record.</source>
+        <translation>Conservé : chaque appui sur le contacteur et chaque proposition, avec son heure ; les scores des manches ; les paramètres en vigueur. Où : %1. Il reste sur cet ordinateur et n&apos;est jamais envoyé nulle part. Il peut être effacé à tout moment, ici ou avec wildcrest --forget-record.</translation>
+    </message>
+    <message>
+        <source>Delete this player&apos;s record…</source>
+        <translation>Effacer l&apos;enregistrement de ce joueur…</translation>
+    </message>
+    <message>
+        <source>Delete a record</source>
+        <translation>Effacer un enregistrement</translation>
+    </message>
+    <message>
+        <source>Delete the record of switch use of %1 from this computer? It cannot be brought back.</source>
+        <translation>Effacer de cet ordinateur l&apos;enregistrement de l&apos;usage du contacteur de %1 ? Il ne pourra pas être récupéré.</translation>
+    </message>
+    <message>
+        <source>&amp;View the record…</source>
+        <translation>Voir l&apos;enregistrement…</translation>
+    </message>
 </context>
 <context>
     <name>SettingsFile</name>
@@ -1133,23 +1300,30 @@ la ligne de commande ayant priorité) :</translation>
         <translation>affiche la version</translation>
     </message>
     <message>
+        <source>play with the settings of the player NAME, kept in players/NAME.conf beside that file; with --settings, edit them</source>
+        <translation>joue avec les paramètres du joueur NAME, gardés dans players/NAME.conf à côté de ce fichier ; avec --settings, les modifie</translation>
+    </message>
+    <message>
         <source>Usage: wildcrest [--player=NAME] [--OPTION=VALUE]...
        wildcrest --settings | --help | --version
+       wildcrest [--player=NAME] --record | --export-record=FILE.csv | --forget-record
 
 A card game played with one switch: each choice is offered in turn and one
 press of any key, a click or any joystick button takes it. Esc ends the game.
 </source>
-        <translation>Utilisation : wildcrest [--player=NAME] [--OPTION=VALUE]...
-              wildcrest --settings | --help | --version
-
-Un jeu de cartes qui se joue avec un seul contacteur : chaque choix est
-proposé à tour de rôle, et un appui sur une touche, un clic ou un bouton de
-joystick le prend. Échap quitte le jeu.
-</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>play with the settings of the player NAME, kept in players/NAME.conf beside that file; with --settings, edit them</source>
-        <translation>joue avec les paramètres du joueur NAME, gardés dans players/NAME.conf à côté de ce fichier ; avec --settings, les modifie</translation>
+        <source>open the report on the player&apos;s record of switch use (kept with record=on)</source>
+        <translation>ouvre le rapport sur l&apos;enregistrement de l&apos;usage du contacteur du joueur (conservé avec record=on)</translation>
+    </message>
+    <message>
+        <source>write the player&apos;s record to FILE.csv, one line for each press and offer</source>
+        <translation>écrit l&apos;enregistrement du joueur dans FILE.csv, une ligne par appui et par proposition</translation>
+    </message>
+    <message>
+        <source>delete the player&apos;s record from this computer</source>
+        <translation>efface l&apos;enregistrement du joueur de cet ordinateur</translation>
     </message>
 </context>
 </TS>

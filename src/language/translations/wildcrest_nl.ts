@@ -368,6 +368,153 @@
     </message>
 </context>
 <context>
+    <name>RecordReport</name>
+    <message>
+        <source>Wildcrest: record of switch use</source>
+        <translation>Wildcrest: vastlegging van het schakelaargebruik</translation>
+    </message>
+    <message>
+        <source>Reaction time per session: mean and ±1 SD</source>
+        <translation>Reactietijd per sessie: gemiddelde en ±1 SD</translation>
+    </message>
+    <message>
+        <source>Coefficient of variation per session</source>
+        <translation>Variatiecoëfficiënt per sessie</translation>
+    </message>
+    <message>
+        <source>Late presses, passes with no press, ignored presses</source>
+        <translation>Late drukken, rondes zonder druk, genegeerde drukken</translation>
+    </message>
+    <message>
+        <source>Fatigue curve: rolling median reaction in the session</source>
+        <translation>Vermoeidheidscurve: voortschrijdende mediaan van de reactie in de sessie</translation>
+    </message>
+    <message>
+        <source>&amp;Player:</source>
+        <translation>&amp;Speler:</translation>
+    </message>
+    <message>
+        <source>&amp;From:</source>
+        <translation>&amp;Van:</translation>
+    </message>
+    <message>
+        <source>&amp;To:</source>
+        <translation>&amp;Tot:</translation>
+    </message>
+    <message>
+        <source>&amp;Session:</source>
+        <translation>S&amp;essie:</translation>
+    </message>
+    <message>
+        <source>Export &amp;CSV…</source>
+        <translation>&amp;CSV exporteren…</translation>
+    </message>
+    <message>
+        <source>Save as P&amp;DF…</source>
+        <translation>Opslaan als P&amp;DF…</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Sluiten</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>±1 SD</source>
+        <translation>±1 SD</translation>
+    </message>
+    <message>
+        <source>Mean reaction (ms)</source>
+        <translation>Gemiddelde reactie (ms)</translation>
+    </message>
+    <message>
+        <source>Session</source>
+        <translation>Sessie</translation>
+    </message>
+    <message>
+        <source>ms</source>
+        <translation>ms</translation>
+    </message>
+    <message>
+        <source>SD / mean</source>
+        <translation>SD / gemiddelde</translation>
+    </message>
+    <message>
+        <source>Coefficient of variation</source>
+        <translation>Variatiecoëfficiënt</translation>
+    </message>
+    <message>
+        <source>Late</source>
+        <translation>Laat</translation>
+    </message>
+    <message>
+        <source>Passes with no press</source>
+        <translation>Rondes zonder druk</translation>
+    </message>
+    <message>
+        <source>Ignored</source>
+        <translation>Genegeerd</translation>
+    </message>
+    <message>
+        <source>%1 % of right selections</source>
+        <translation>%1 % van de juiste keuzes</translation>
+    </message>
+    <message>
+        <source>% of right selections</source>
+        <translation>% van de juiste keuzes</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>not known</source>
+        <translation>onbekend</translation>
+    </message>
+    <message>
+        <source>Suggested scan time: %1 s (mean reaction / %2, from %3 presses); in force: %4</source>
+        <translation>Voorgestelde scantijd: %1 s (gemiddelde reactie / %2, uit %3 drukken); ingesteld: %4</translation>
+    </message>
+    <message>
+        <source>Suggested scan time: none yet (no offer taken in time by a press); in force: %1</source>
+        <translation>Voorgestelde scantijd: nog geen (geen aanbod op tijd met een druk gekozen); ingesteld: %1</translation>
+    </message>
+    <message>
+        <source>%1, from %2 to %3: sessions %4; presses taken in time %5</source>
+        <translation>%1, van %2 tot %3: sessies %4; op tijd gekozen drukken %5</translation>
+    </message>
+    <message>
+        <source>Rolling median of 10 (ms)</source>
+        <translation>Voortschrijdende mediaan van 10 (ms)</translation>
+    </message>
+    <message>
+        <source>Minutes into the session</source>
+        <translation>Minuten sinds het begin van de sessie</translation>
+    </message>
+    <message>
+        <source>Export the record as CSV</source>
+        <translation>De vastlegging als CSV exporteren</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>CSV-bestanden (*.csv)</translation>
+    </message>
+    <message>
+        <source>Save the report as PDF</source>
+        <translation>Het verslag als PDF opslaan</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>PDF-bestanden (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Cannot write %1</source>
+        <translation>Kan %1 niet schrijven</translation>
+    </message>
+</context>
+<context>
     <name>SettingsDialog</name>
     <message>
         <source> ms</source>
@@ -769,6 +916,26 @@
         <source>Offer a rest when the player tires</source>
         <translation>Een pauze aanbieden als de speler moe wordt</translation>
     </message>
+    <message>
+        <source>Kept: every press of the switch and every offer, each with its time; the scores of the rounds; the settings in force. Where: %1. It stays on this computer and is never sent anywhere. It can be deleted at any time, here or with wildcrest --forget-record.</source>
+        <translation>Bewaard: elke druk op de schakelaar en elk aanbod, elk met zijn tijd; de scores van de rondes; de instellingen die gelden. Waar: %1. Het blijft op deze computer en wordt nooit ergens heen gestuurd. Het kan altijd worden verwijderd, hier of met wildcrest --forget-record.</translation>
+    </message>
+    <message>
+        <source>Delete this player&apos;s record…</source>
+        <translation>De vastlegging van deze speler verwijderen…</translation>
+    </message>
+    <message>
+        <source>Delete a record</source>
+        <translation>Een vastlegging verwijderen</translation>
+    </message>
+    <message>
+        <source>Delete the record of switch use of %1 from this computer? It cannot be brought back.</source>
+        <translation>De vastlegging van het schakelaargebruik van %1 van deze computer verwijderen? Ze kan niet worden teruggehaald.</translation>
+    </message>
+    <message>
+        <source>&amp;View the record…</source>
+        <translation>Vastlegging &amp;bekijken…</translation>
+    </message>
 </context>
 <context>
     <name>SettingsFile</name>
@@ -1133,23 +1300,30 @@ waarbij de opdrachtregel voorrang heeft):</translation>
         <translation>de versie tonen</translation>
     </message>
     <message>
+        <source>play with the settings of the player NAME, kept in players/NAME.conf beside that file; with --settings, edit them</source>
+        <translation>met de instellingen van speler NAME spelen, bewaard in players/NAME.conf naast dat bestand; met --settings ze bewerken</translation>
+    </message>
+    <message>
         <source>Usage: wildcrest [--player=NAME] [--OPTION=VALUE]...
        wildcrest --settings | --help | --version
+       wildcrest [--player=NAME] --record | --export-record=FILE.csv | --forget-record
 
 A card game played with one switch: each choice is offered in turn and one
 press of any key, a click or any joystick button takes it. Esc ends the game.
 </source>
-        <translation>Gebruik: wildcrest [--player=NAME] [--OPTION=VALUE]...
-         wildcrest --settings | --help | --version
-
-Een kaartspel dat je met één schakelaar speelt: elke keuze wordt om de beurt
-aangeboden en één druk op een toets, een klik of een joystickknop kiest hem.
-Esc beëindigt het spel.
-</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>play with the settings of the player NAME, kept in players/NAME.conf beside that file; with --settings, edit them</source>
-        <translation>met de instellingen van speler NAME spelen, bewaard in players/NAME.conf naast dat bestand; met --settings ze bewerken</translation>
+        <source>open the report on the player&apos;s record of switch use (kept with record=on)</source>
+        <translation>opent het verslag over de vastlegging van het schakelaargebruik van de speler (bewaard met record=on)</translation>
+    </message>
+    <message>
+        <source>write the player&apos;s record to FILE.csv, one line for each press and offer</source>
+        <translation>schrijft de vastlegging van de speler naar FILE.csv, één regel per druk en aanbod</translation>
+    </message>
+    <message>
+        <source>delete the player&apos;s record from this computer</source>
+        <translation>verwijdert de vastlegging van de speler van deze computer</translation>
     </message>
 </context>
 </TS>
