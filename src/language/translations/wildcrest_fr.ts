@@ -419,7 +419,7 @@
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished">%1 : %2</translation>
+        <translation>%1 : %2</translation>
     </message>
     <message>
         <source>±1 SD</source>
