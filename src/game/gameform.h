@@ -8,6 +8,8 @@
 #include "player/scanning.h"
 #include "rules/matchstate.h"
 #include "rules/rules.h"
+#include "save/matchkeeper.h"
+#include "save/savedmatch.h"
 #include "switch/switchwaits.h"
 #include "table/tableview.h"
 
@@ -15,6 +17,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 namespace wildcrest
@@ -118,6 +121,20 @@ public:
     void narrate(bool on);
     // The title's press has been made already (a player was chosen there).
     void skipTitle();
+    // The match is handed to `keeper` after every turn, and forgotten there
+    // when it ends or a new one is asked for.
+    void keepWith(MatchKeeper &keeper)
+    {
+        keeper_ = &keeper;
+    }
+    // The title's press has been made: the table is laid as `saved` left it
+    // (the shuffles' generator too), and the side it names moves first.
+    void resume(const SavedMatch &saved);
+    // The hand whose turn comes next: kPlayer or kComputer.
+    int tomove() const
+    {
+        return tomove_;
+    }
     // Told after every half of the turn loop, when the turn's card is on the record.
     void onTurnEnd(std::function<void(const GameForm &)> observer)
     {
@@ -127,6 +144,7 @@ public:
 private:
     // Plays with `scan`, or else with `own`, which it keeps.
     GameForm(TableView &view, RandomSource &random, std::unique_ptr<Scanning> own, Scanning *scan);
+    RandomSource &random_;
     TurnOutcome turn(int column);
     Side &side(int column);
     // Whether a player with a switch plays the hand of `column`.
@@ -146,6 +164,7 @@ private:
     void dealnext();
     void turnended();
     // The table (gametable.cpp).
+    void laytable(const SavedMatch &saved);
     void redrawhand(int column);
     void travel(Control traveller, Twips targetLeft, Twips targetTop);
     void showcounter();
@@ -168,6 +187,9 @@ private:
     std::array<bool, 3> faceUp_ { false, true, false }; // by column: which hands show their faces
     Narration narration_;
     std::function<void(const GameForm &)> turnEnd_;
+    MatchKeeper *keeper_ = nullptr;
+    std::optional<SavedMatch> resumed_;
+    int tomove_ = kPlayer;
 };
 
 } // namespace wildcrest

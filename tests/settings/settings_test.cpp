@@ -270,7 +270,8 @@ TEST_F(SettingsTest, EachOptionOnTheCommandLine)
         "--language=nl",
         "--switch=button:3",
         "--hands=open",
-        "--narration=on" });
+        "--narration=on",
+        "--resume=never" });
     EXPECT_EQ(line.then, CommandLine::Then::Play);
     EXPECT_EQ(texts(line.settings),
         (std::vector<std::string> { "scan-time=0.5",

@@ -266,6 +266,8 @@ std::string usageText(const Wording &words)
          << "      "
          << words.translate("Usage", "play with the settings of the player NAME, kept in players/NAME.conf beside that file; with --settings, edit them")
          << "\n"
+         << "  --new-match\n"
+         << "      " << words.translate("Usage", "start a new match, whatever match was saved at the last stop") << "\n"
          << "  --settings\n"
          << "      " << words.translate("Usage", "open the settings dialog, which writes that file") << "\n"
          << "  --help\n"
@@ -395,6 +397,10 @@ CommandLine readCommandLine(const std::vector<std::string> &args, std::ostream &
         }
         if (arg == "--settings") {
             line.then = CommandLine::Then::EditSettings;
+            continue;
+        }
+        if (arg == "--new-match") {
+            line.newMatch = true;
             continue;
         }
         if (arg.rfind(kPlayerOption, 0) == 0) {
