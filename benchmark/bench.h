@@ -18,6 +18,8 @@ struct Options {
     int presses = 200;
     bool match = true;
     bool onlyJoystick = false; // only the rows of the joystick
+    bool onlySave = false; // only the row of the save after a turn
+    int saves = 200;
     std::vector<double> scales { 1, 3 }; // a whole match at each table scale
 };
 
@@ -33,6 +35,8 @@ std::vector<double> walls(const std::vector<Stretch> &s);
 // CPU time as a share of the wall time, in per cent of one core.
 double cpuShare(const std::vector<Stretch> &s);
 bool within(const Spread &s, double target, double tolerance);
+// The save after a turn, `times` times, as the game writes it.
+void saveRows(std::vector<Row> &rows, int times);
 
 // The rows measured in this process, on one window and one game.
 class Bench
