@@ -298,7 +298,8 @@ TEST_F(SettingsTest, EachOptionOnTheCommandLine)
             "switch=button:3",
             "opponent=computer",
             "hands=open",
-            "narration=on" }));
+            "narration=on",
+            "resume=never" }));
     EXPECT_TRUE(run({ "--scan-time=auto" }).settings.adaptiveScan);
     for (const std::string second : { "none", "enter", "right-click", "button:0", "key:F8", "key:Tab", "key:A" })
         EXPECT_EQ(settingText(run({ "--second-switch=" + second }).settings, "second-switch"), second);
