@@ -30,6 +30,9 @@ bool startSavedMatch(GameForm &game, const SavedMatchStart &start, std::ostream 
             { std::filesystem::path(start.path).filename().string() });
         view.setCaption(label(11), line);
         game.scan().announce(line);
+        // Said until a press, even where the title's press was made already.
+        game.scan().waitforpress(game.waits(), Await::Title);
+        game.skipTitle();
         return false;
     }
     if (!found.saved)

@@ -22,7 +22,8 @@ struct SavedMatchStart {
 std::string goOnText(const SavedMatch &saved, const SavedMatchStart &start, const Wording &words);
 
 // Before game.activate(), with the title on show: a save that cannot be played
-// is moved aside and said, on `warnings` with its path and on the title; a
+// is moved aside and said, on `warnings` with its path and on the title until
+// a press; a
 // good one is gone on with at once (resume=always) or offered on the title with
 // the player's scanning, "Go on with the match: ..." first, then "New match".
 // Either answer is the title's press. Says whether the saved match goes on
