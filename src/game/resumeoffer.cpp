@@ -39,7 +39,14 @@ bool startSavedMatch(GameForm &game, const SavedMatchStart &start, std::ostream 
         return false;
     if (start.resume == Resume::Ask) {
         const std::vector<std::string> choices { goOnText(*found.saved, start, words), words.translate("Title", "New match") };
-        if (chooseplayer(view, game.scan(), game.waits(), choices) != 0) {
+        try {
+            if (chooseplayer(view, game.scan(), game.waits(), choices) != 0) {
+                game.skipTitle();
+                return false;
+            }
+        } catch (const NewMatchWanted &) { // the switch menu's "New match"
+            std::error_code error;
+            std::filesystem::remove(start.path, error);
             game.skipTitle();
             return false;
         }
