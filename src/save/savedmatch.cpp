@@ -248,6 +248,9 @@ namespace
             throw Unreadable { "something follows its end" };
         if (const std::string why = impossible(saved); !why.empty())
             throw Unreadable { "its table cannot be: " + why };
+        // One text for one match: no leading zeros, capitals or doubled spaces slip by.
+        if (saveText(saved) != text)
+            throw Unreadable { "it is not written as the game writes a save" };
         return saved;
     }
 
