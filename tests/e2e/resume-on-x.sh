@@ -14,8 +14,7 @@ if [ -z "${WILDCREST_OWN_BUS:-}" ]; then
 fi
 source "$here/bare-x.sh"
 export LANGUAGE=en QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
-export XDG_DATA_HOME="$work/data"
-save="$XDG_DATA_HOME/wildcrest/match.save"
+save="$work/data/wildcrest/match.save" # start_game's XDG_DATA_HOME
 # As bare-x.sh's, in one look at the strip above the hand rather than eleven.
 lifted() {
   convert "$work/last.png" -crop 880x1+24+402 +repage -depth 8 rgb:- 2>/dev/null | od -An -tu1 -v |
