@@ -131,7 +131,8 @@ void GameForm::gamestart()
     dealround();
 }
 
-// The player moves first in every round; then the sides take turns.
+// The player moves first in every round, then the sides take turns; a resumed
+// match starts with the side its save names.
 void GameForm::turnloop()
 {
     for (;;) {

@@ -144,7 +144,6 @@ public:
 private:
     // Plays with `scan`, or else with `own`, which it keeps.
     GameForm(TableView &view, RandomSource &random, std::unique_ptr<Scanning> own, Scanning *scan);
-    RandomSource &random_;
     TurnOutcome turn(int column);
     Side &side(int column);
     // Whether a player with a switch plays the hand of `column`.
@@ -172,6 +171,7 @@ private:
     void showmatchend();
     std::string roundcaption() const;
 
+    RandomSource &random_; // the shuffles' generator, whose state a save keeps
     std::unique_ptr<Scanning> ownScan_;
     TableView &view_;
     Scanning &scan_;
