@@ -18,6 +18,8 @@ struct Options {
     int presses = 200;
     bool match = true;
     bool onlyJoystick = false; // only the rows of the joystick
+    bool onlySave = false; // only the row of the save after a turn
+    int saves = 200;
     std::vector<double> scales { 1, 3 }; // a whole match at each table scale
 };
 
@@ -35,6 +37,8 @@ double cpuShare(const std::vector<Stretch> &s);
 bool within(const Spread &s, double target, double tolerance);
 // The report on a record of a million presses: how long it takes to open.
 void recordReportRows(std::vector<Row> &rows);
+// The save after a turn, `times` times, as the game writes it.
+void saveRows(std::vector<Row> &rows, int times);
 
 // The rows measured in this process, on one window and one game.
 class Bench

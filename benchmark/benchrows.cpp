@@ -41,8 +41,14 @@ std::vector<Row> Bench::run()
         return rows;
     }
 
+    if (options_.onlySave) {
+        saveRows(rows, options_.saves);
+        return rows;
+    }
+
     timingRows(rows);
     reactionRows(rows);
+    saveRows(rows, options_.saves);
     joystickRows(rows);
     startRows(self_, rows);
     if (options_.match)

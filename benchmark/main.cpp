@@ -4,7 +4,7 @@
 // press, the same for a joystick, memory through a match and start-up, at table
 // scales 1 and 3. Real clocks only, on the Qt window under the offscreen platform.
 //
-//     build/benchmark/wildcrest_bench [--delays=5] [--presses=200] [--no-match] [--scales=1,3] [--joystick-only]
+//     build/benchmark/wildcrest_bench [--delays=5] [--presses=200] [--no-match] [--scales=1,3] [--joystick-only] [--save-only]
 #include "app/options.h"
 #include "bench.h"
 #include "match.h"
@@ -51,10 +51,12 @@ Options parse(int argc, char *argv[])
             o.match = false;
         else if (a == "--joystick-only")
             o.onlyJoystick = true;
+        else if (a == "--save-only")
+            o.onlySave = true;
         else if (a.rfind("--scales=", 0) == 0 && parseScales(a.substr(9), o.scales))
             ;
         else {
-            std::cerr << "usage: wildcrest_bench [--delays=N] [--presses=N] [--no-match] [--scales=1,3] [--joystick-only]\n";
+            std::cerr << "usage: wildcrest_bench [--delays=N] [--presses=N] [--no-match] [--scales=1,3] [--joystick-only] [--save-only]\n";
             std::exit(2);
         }
     }

@@ -14,7 +14,7 @@ wildcrest_install
 game=$WILDCREST_BUILD/game/wildcrest
 [ -x "$game" ] || wildcrest_build
 docs=$WILDCREST_ROOT/docs
-unset XDG_CONFIG_HOME # the game plays with no settings of this machine
+unset XDG_CONFIG_HOME XDG_DATA_HOME # the game plays with no settings and no saved match of this machine
 mkdir -p "$docs"
 work=$(mktemp -d)
 xvfb_pid="" game_pid=""
@@ -33,7 +33,7 @@ start() {
   xvfb_pid=$!
   for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
   export DISPLAY=":$(head -1 "$work/display")"
-  export XDG_CONFIG_HOME=${XDG_CONFIG_HOME-$work/config}
+  export XDG_CONFIG_HOME=${XDG_CONFIG_HOME-$work/config} XDG_DATA_HOME=$work/data
   "$game" "$@" >"$work/game.log" 2>&1 &
   game_pid=$!
   win=""

@@ -9,9 +9,11 @@
 #include "cards/random.h"
 #include "computer/strategy.h"
 #include "game/gameform.h"
+#include "game/resumeoffer.h"
 #include "language/qt/qtwording.h"
 #include "player/playerchoice.h"
 #include "player/scanroom.h"
+#include "save/savefile.h"
 #include "table/qt/picturefolder.h"
 #include "table/qt/qttableview.h"
 
@@ -154,8 +156,22 @@ int main(int argc, char *argv[])
             record.keep(*secondScan, line.opponentSettings, line.opponent, true);
         if (chosenOnTitle)
             game.skipTitle();
+        // The match is kept after every turn for these players, and offered at the next start.
+        SavedMatchStart start;
+        start.path = savePath(line.player, line.opponent, [](const char *name) -> const char * { return std::getenv(name); });
+        start.resume = line.settings.resume;
+        start.newMatch = line.newMatch;
+        start.bottom = line.player;
+        start.top = line.opponent;
+        SavedMatch shape;
+        shape.computer = line.settings.computer;
+        shape.scanMethod = line.settings.scanMethod;
+        shape.opponent = line.opponent.empty() ? "computer" : line.opponent;
+        FileKeeper keeper(start.path, shape, std::cerr);
+        game.keepWith(keeper);
         game.load();
         showInFront(view);
+        startSavedMatch(game, start, std::cerr);
         game.activate();
     } catch (const GameEnded &) {
         return 0;

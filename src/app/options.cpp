@@ -133,6 +133,14 @@ namespace
                 &Settings::narration,
                 WILDCREST_TEXT("Options", "a line on the table says what just happened"),
                 { WILDCREST_TEXT("SettingsDialog", "Narration:"), WILDCREST_TEXT("SettingsDialog", "Say what just happened") }),
+            choice<Resume>("resume",
+                &Settings::resume,
+                { { "ask", Resume::Ask, WILDCREST_TEXT("SettingsDialog", "Ask on the title") },
+                    { "always", Resume::Always, WILDCREST_TEXT("SettingsDialog", "Always go on with it") },
+                    { "never", Resume::Never, WILDCREST_TEXT("SettingsDialog", "Never: a new match each time") } },
+                WILDCREST_TEXT(
+                    "Options", "a match left unfinished is saved after every turn; at the next start: ask on the title, always go on with it, or never"),
+                { WILDCREST_TEXT("SettingsDialog", "Unfinished &match:") }),
         };
     }
 

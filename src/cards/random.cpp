@@ -61,6 +61,18 @@ void ClockFoldedRandom::reseed(std::uint64_t clockReading)
         state_[1] = 1;
 }
 
+RandomSource::State ClockFoldedRandom::state() const
+{
+    return state_;
+}
+
+void ClockFoldedRandom::restore(const State &state)
+{
+    state_ = state;
+    if (state_[0] == 0 && state_[1] == 0)
+        state_[1] = 1;
+}
+
 ListedRandom::ListedRandom(std::deque<std::int32_t> results, std::uint64_t seed)
     : results_(std::move(results))
     , rest_(seed)
@@ -81,6 +93,17 @@ std::int32_t ListedRandom::rand(std::int32_t low, std::int32_t high)
 void ListedRandom::reseed(std::uint64_t clockReading)
 {
     rest_.reseed(clockReading);
+}
+
+RandomSource::State ListedRandom::state() const
+{
+    return rest_.state();
+}
+
+void ListedRandom::restore(const State &state)
+{
+    results_.clear();
+    rest_.restore(state);
 }
 
 } // namespace wildcrest

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <deque>
 
@@ -18,6 +19,11 @@ public:
     // A uniform integer from low to high inclusive.
     virtual std::int32_t rand(std::int32_t low, std::int32_t high) = 0;
     virtual void reseed(std::uint64_t clockReading) = 0;
+    // The running state, as a saved match keeps it, and that state taken back:
+    // a source restored to a state draws on as it drew from there.
+    using State = std::array<std::uint64_t, 2>;
+    virtual State state() const = 0;
+    virtual void restore(const State &state) = 0;
 };
 
 // Scales a uniform u in [0, 1) to low..high: floor(u * n) + low, n = high - low + 1.
@@ -30,10 +36,12 @@ public:
     explicit ClockFoldedRandom(std::uint64_t seed = 0);
     std::int32_t rand(std::int32_t low, std::int32_t high) override;
     void reseed(std::uint64_t clockReading) override;
+    State state() const override;
+    void restore(const State &state) override;
     float unit();
 
 private:
-    std::uint64_t state_[2];
+    State state_;
 };
 
 // Gives back a listed sequence of results in call order (a replayed game), then
@@ -44,6 +52,9 @@ public:
     explicit ListedRandom(std::deque<std::int32_t> results, std::uint64_t seed = 0);
     std::int32_t rand(std::int32_t low, std::int32_t high) override;
     void reseed(std::uint64_t clockReading) override;
+    // The seeded generator's state: the listed results are a replay's, not kept.
+    State state() const override;
+    void restore(const State &state) override;
 
 private:
     std::deque<std::int32_t> results_;

@@ -31,6 +31,10 @@ public:
     {
         strategy_ = std::move(strategy);
     }
+    Strategy &strategy()
+    {
+        return *strategy_;
+    }
 
 private:
     Scanning &pacing_;

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "computer/strategy.h"
 
+#include <sstream>
+
 #include "rules/rules.h"
 
 #include <algorithm>
@@ -145,6 +147,30 @@ namespace
                     named = s;
             pile_ = Card('8', suitAt(named));
             return suitAt(named);
+        }
+        // "0100 8H 5 2": the suits the other side lacks (H, D, S, C as suitAt
+        // counts them), the pile as this side left it, the other's cards, the round.
+        std::string memory() const override
+        {
+            std::string lacks;
+            for (bool lack : lacks_)
+                lacks += lack ? '1' : '0';
+            return lacks + ' ' + (pile_.empty() ? "-" : pile_.code()) + ' ' + std::to_string(otherLeft_) + ' ' + std::to_string(round_);
+        }
+        bool recall(const std::string &memory) override
+        {
+            std::istringstream in(memory);
+            std::string lacks, pile;
+            int left = -1, round = -1;
+            if (!(in >> lacks >> pile >> left >> round) || !in.eof() || lacks.size() != 4 || lacks.find_first_not_of("01") != std::string::npos
+                || (pile != "-" && !Card::fromCode(pile)) || left < 0 || left > kDeckSize || round < 0 || round > 5)
+                return false;
+            for (std::size_t s = 0; s < 4; ++s)
+                lacks_[s] = lacks[s] == '1';
+            pile_ = pile == "-" ? Card {} : *Card::fromCode(pile);
+            otherLeft_ = left;
+            round_ = round;
+            return true;
         }
 
     private:

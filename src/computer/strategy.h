@@ -21,6 +21,17 @@ public:
     virtual ~Strategy() = default;
     virtual int choose(const MatchState &match, int column) = 0;
     virtual char suit(const MatchState &match, int column) = 0;
+    // What it remembers of the match, as words on one line ("" for nothing),
+    // so that a saved match goes on as it would have; and that taken back,
+    // false for words it cannot take.
+    virtual std::string memory() const
+    {
+        return {};
+    }
+    virtual bool recall(const std::string &memory)
+    {
+        return memory.empty();
+    }
 };
 
 // The levels by name, easiest first: "gentle", "standard" (the computer's own

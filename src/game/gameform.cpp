@@ -23,7 +23,8 @@ GameForm::GameForm(TableView &view, RandomSource &random)
 }
 
 GameForm::GameForm(TableView &view, RandomSource &random, std::unique_ptr<Scanning> own, Scanning *scan)
-    : ownScan_(std::move(own))
+    : random_(random)
+    , ownScan_(std::move(own))
     , view_(view)
     , scan_(scan ? *scan : *ownScan_)
     , waits_(view)
@@ -57,6 +58,12 @@ void GameForm::narrate(bool on)
 
 void GameForm::skipTitle()
 {
+    skipTitle_ = true;
+}
+
+void GameForm::resume(const SavedMatch &saved)
+{
+    resumed_ = saved;
     skipTitle_ = true;
 }
 
@@ -115,17 +122,22 @@ void GameForm::gamestart()
         scan_.waitforpress(waits_, Await::Title);
     }
     view_.setVisible(Frame1, false);
+    if (resumed_) {
+        laytable(*resumed_);
+        resumed_.reset();
+        return;
+    }
     newdeck();
     dealround();
 }
 
+// The player moves first in every round, then the sides take turns; a resumed
+// match starts with the side its save names.
 void GameForm::turnloop()
 {
     for (;;) {
         try {
-            if (!half(kPlayer))
-                continue;
-            half(kComputer);
+            half(tomove_);
         } catch (const NewMatchWanted &) {
             newmatch();
         }
@@ -150,6 +162,7 @@ bool GameForm::half(int side)
     if (human && handover_)
         handover(side);
     const TurnOutcome outcome = turn(side);
+    tomove_ = player && outcome != TurnOutcome::RoundEnded ? kComputer : kPlayer;
     if (outcome == TurnOutcome::RoundEnded) {
         turnended();
         return false;
@@ -302,6 +315,8 @@ void GameForm::roundend()
     match.hand = {};
 
     if (over) {
+        if (keeper_)
+            keeper_->forget(); // a finished match is not offered again
         showmatchend();
         const int winner = match.playerscore < match.cpuscore ? kPlayer : match.cpuscore < match.playerscore ? kComputer : 0;
         scan_.announce(winner == 0  ? words.translate("Speech", "the match is a tie")
@@ -324,10 +339,19 @@ void GameForm::dealnext()
     reset = kTrue;
 }
 
+// A new match just dealt has nothing to keep yet: its save went when the last one ended.
 void GameForm::turnended()
 {
     if (turnEnd_)
         turnEnd_(*this);
+    if (!keeper_ || (reset == kTrue && match.gamecount == 1))
+        return;
+    SavedMatch turn;
+    turn.match = match;
+    turn.tomove = tomove_;
+    turn.random = random_.state();
+    turn.memory = computer_.strategy().memory();
+    keeper_->keep(turn);
 }
 
 } // namespace wildcrest

@@ -9,6 +9,8 @@
 #include "record/switchrecord.h"
 #include "rules/matchstate.h"
 #include "rules/rules.h"
+#include "save/matchkeeper.h"
+#include "save/savedmatch.h"
 #include "switch/switchwaits.h"
 #include "table/tableview.h"
 
@@ -16,6 +18,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 namespace wildcrest
@@ -119,6 +122,20 @@ public:
     void narrate(bool on);
     // The title's press has been made already (a player was chosen there).
     void skipTitle();
+    // The match is handed to `keeper` after every turn, and forgotten there
+    // when it ends or a new one is asked for.
+    void keepWith(MatchKeeper &keeper)
+    {
+        keeper_ = &keeper;
+    }
+    // The title's press has been made: the table is laid as `saved` left it
+    // (the shuffles' generator too), and the side it names moves first.
+    void resume(const SavedMatch &saved);
+    // The hand whose turn comes next: kPlayer or kComputer.
+    int tomove() const
+    {
+        return tomove_;
+    }
     // Told after every half of the turn loop, when the turn's card is on the record.
     void onTurnEnd(std::function<void(const GameForm &)> observer)
     {
@@ -153,6 +170,7 @@ private:
     void dealnext();
     void turnended();
     // The table (gametable.cpp).
+    void laytable(const SavedMatch &saved);
     void redrawhand(int column);
     void travel(Control traveller, Twips targetLeft, Twips targetTop);
     void showcounter();
@@ -160,6 +178,7 @@ private:
     void showmatchend();
     std::string roundcaption() const;
 
+    RandomSource &random_; // the shuffles' generator, whose state a save keeps
     std::unique_ptr<Scanning> ownScan_;
     TableView &view_;
     Scanning &scan_;
@@ -176,6 +195,9 @@ private:
     Narration narration_;
     std::function<void(const GameForm &)> turnEnd_;
     std::function<void(const RoundRow &)> roundEnd_;
+    MatchKeeper *keeper_ = nullptr;
+    std::optional<SavedMatch> resumed_;
+    int tomove_ = kPlayer;
 };
 
 } // namespace wildcrest

@@ -214,7 +214,30 @@ void GameForm::newmatch()
     match.backdeck = {};
     match.hand = {};
     clearmatch();
+    if (keeper_)
+        keeper_->forget();
+    tomove_ = kPlayer;
     dealnext();
+}
+
+// The table as a saved match left it between two turns: the hands in their
+// places, the pile, the counter, the totals and the round.
+void GameForm::laytable(const SavedMatch &saved)
+{
+    match = saved.match;
+    random_.restore(saved.random);
+    tomove_ = saved.tomove;
+    computer_.playBy(makeStrategy(saved.computer));
+    computer_.strategy().recall(saved.memory); // taken when the save was read
+    faceUp_[kPlayer] = !handover_;
+    faceUp_[kComputer] = second_ && !handover_;
+    showhand(kPlayer);
+    showhand(kComputer);
+    view_.setPicture(Image45, Picture::face(match.curcard));
+    view_.setCaption(Label1, roundcaption());
+    view_.setCaption(Label4, std::to_string(match.playerscore));
+    view_.setCaption(Label5, std::to_string(match.cpuscore));
+    showcounter();
 }
 
 } // namespace wildcrest

@@ -13,8 +13,9 @@ namespace wildcrest
 {
 
 // On the title screen, where it says "[Press any key to start]", the players'
-// names are offered one by one with `scan`; returns the index of the name
-// taken, which stays on the title until the game deals.
+// names (or any other choices: the saved match's "Go on" and "New match") are
+// offered one by one with `scan`; returns the index of the name taken, which
+// stays on the title until the game deals.
 //
 //     SwitchWaits waits(view);
 //     ScanRoom scan(view, firstPlayersSettings);

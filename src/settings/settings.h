@@ -14,6 +14,8 @@ namespace wildcrest
 enum class Highlight { Lift, LiftAndFrame };
 // With two players at the table: both hands show their backs between turns, or both stay face up.
 enum class Hands { Handover, Open };
+// A match saved at the last stop: offered on the title, gone on with, or left for a new one.
+enum class Resume { Ask, Always, Never };
 
 // How the switch and the scan are tuned for one player, by the person who sets
 // up the computer. The defaults are the game as it always plays.
@@ -43,6 +45,7 @@ struct Settings {
     bool narration = false; // a line on the table says what just happened
     bool record = false; // every press and offer kept on this computer, for the therapist's report
     bool restOffer = false; // a rest is offered when the player tires
+    Resume resume = Resume::Ask; // what becomes of a match saved at the last stop
 
     // Which inputs are switches, as these settings say.
     SwitchWiring wiring() const

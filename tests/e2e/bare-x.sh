@@ -52,8 +52,9 @@ start_game() {
   failshot="wildcrest-e2e-$1-fail.png"
   shift
   unset QT_QPA_PLATFORM
-  # No settings file of the machine's: only what the test gives.
-  export XDG_CONFIG_HOME="$work/config"
+  # No settings file of the machine's: only what the test gives; and no saved
+  # match of the machine's, nor one left there for the next test.
+  export XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data"
   for attempt in 1 2 3; do
     start_xvfb
     "$@" >"$work/game.log" 2>&1 &

@@ -21,7 +21,7 @@ fail() {
   exit 1
 }
 
-export XDG_RUNTIME_DIR=$work XDG_CONFIG_HOME=$work/config
+export XDG_RUNTIME_DIR=$work XDG_CONFIG_HOME=$work/config XDG_DATA_HOME=$work/data
 unset DISPLAY
 weston --backend=headless-backend.so --socket=wildcrest-test --idle-time=0 --no-config >"$work/weston.log" 2>&1 &
 weston_pid=$!

@@ -271,6 +271,7 @@ TEST_F(SettingsTest, EachOptionOnTheCommandLine)
         "--switch=button:3",
         "--hands=open",
         "--narration=on",
+        "--resume=never",
         "--record=on",
         "--rest-offer=on" });
     EXPECT_EQ(line.then, CommandLine::Then::Play);
@@ -300,6 +301,7 @@ TEST_F(SettingsTest, EachOptionOnTheCommandLine)
             "opponent=computer",
             "hands=open",
             "narration=on",
+            "resume=never",
             "record=on",
             "rest-offer=on" }));
     EXPECT_TRUE(run({ "--scan-time=auto" }).settings.adaptiveScan);

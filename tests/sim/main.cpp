@@ -5,6 +5,7 @@
 #include "switchuser.h"
 
 #include "computer/strategy.h"
+#include "save/savefile.h"
 #include "settings/speeds.h"
 
 #include <algorithm>
@@ -30,13 +31,75 @@ struct Options {
     std::string scriptFile;
     std::string computer = "standard";
     std::string player; // a player who presses as a strategy of that level would play
+    std::string keep; // a folder: the save after every turn N goes to turn-N.save there
+    std::string resume; // a save to go on from, its turns numbered on from turnsBefore
+    long turnsBefore = 0;
+    bool clockless = false; // the shuffles take no clock readings
+};
+
+// The seeded generator alone: a match stopped and resumed on another virtual
+// clock shuffles as it would have without the stop.
+class Clockless : public RandomSource
+{
+public:
+    explicit Clockless(std::uint64_t seed)
+        : inner_(seed)
+    {
+    }
+    std::int32_t rand(std::int32_t low, std::int32_t high) override
+    {
+        return inner_.rand(low, high);
+    }
+    void reseed(std::uint64_t) override
+    {
+    }
+    State state() const override
+    {
+        return inner_.state();
+    }
+    void restore(const State &state) override
+    {
+        inner_.restore(state);
+    }
+
+private:
+    ClockFoldedRandom inner_;
+};
+
+// Every turn's save in a file of its own.
+class TurnSaves : public MatchKeeper
+{
+public:
+    TurnSaves(std::string folder, const long &turn, std::string computer)
+        : folder_(std::move(folder))
+        , turn_(turn)
+        , computer_(std::move(computer))
+    {
+    }
+    void keep(const SavedMatch &turn) override
+    {
+        saved_ = turn;
+        saved_.computer = computer_;
+        if (const std::string problem = writeWhole(folder_ + "/turn-" + std::to_string(turn_) + ".save", saveText(saved_)); !problem.empty())
+            throw std::runtime_error(problem);
+    }
+    void forget() override
+    {
+    }
+
+private:
+    std::string folder_;
+    const long &turn_;
+    std::string computer_;
+    SavedMatch saved_;
 };
 
 [[noreturn]] void usage(const std::string &problem)
 {
     std::cerr << "wildcrest-sim: " << problem << "\n"
               << "usage: wildcrest-sim [--seed=N] [--matches=N] [--rand=FILE] [--script=FILE]\n"
-              << "                     [--computer=LEVEL] [--player-strategy=LEVEL]   LEVEL: gentle, standard or clever\n";
+              << "                     [--computer=LEVEL] [--player-strategy=LEVEL]   LEVEL: gentle, standard or clever\n"
+              << "                     [--keep=FOLDER] [--resume=SAVE --turns-before=N] [--clockless]\n";
     std::exit(2);
 }
 
@@ -66,6 +129,14 @@ Options parse(int argc, char **argv)
                 o.computer = level(value("--computer"));
             else if (!value("--player-strategy").empty())
                 o.player = level(value("--player-strategy"));
+            else if (!value("--keep").empty())
+                o.keep = value("--keep");
+            else if (!value("--resume").empty())
+                o.resume = value("--resume");
+            else if (!value("--turns-before").empty())
+                o.turnsBefore = std::stol(value("--turns-before"));
+            else if (arg == "--clockless")
+                o.clockless = true;
             else
                 usage("unknown option " + arg);
         } catch (const std::logic_error &) {
@@ -167,9 +238,19 @@ int main(int argc, char **argv)
 
     HeadlessView view;
     view.setTimeLimit(std::chrono::hours(24) * std::max(1L, options.matches)); // a day of play for each match at the most
-    ListedRandom random(rolls, options.seed);
+    ListedRandom listed(rolls, options.seed);
+    Clockless clockless(options.seed);
+    RandomSource &random = options.clockless ? static_cast<RandomSource &>(clockless) : listed;
     GameForm game(view, random);
-    game.computer().playBy(makeStrategy(options.computer));
+    std::string computer = options.computer;
+    game.computer().playBy(makeStrategy(computer));
+    if (!options.resume.empty()) {
+        const FoundSave found = findSave(options.resume, std::chrono::system_clock::now());
+        if (!found.saved)
+            usage(found.message.empty() ? "no save " + options.resume : found.message);
+        game.resume(*found.saved); // at its level, with its memory
+        computer = found.saved->computer;
+    }
     const std::unique_ptr<Strategy> playerStrategy = makeStrategy(options.player);
     std::mt19937_64 rng(options.seed);
     const Policy policy = !options.scriptFile.empty() ? scripted(script, view) : playerStrategy ? playingBy(*playerStrategy, game) : randomPlayer(rng);
@@ -180,8 +261,11 @@ int main(int argc, char **argv)
         return policy(s);
     });
 
-    long turn = 0;
+    long turn = options.turnsBefore;
     long matches = 0;
+    std::optional<TurnSaves> saves;
+    if (!options.keep.empty())
+        game.keepWith(saves.emplace(options.keep, turn, computer));
     game.onTurnEnd([&](const GameForm &g) {
         user.turnEnded();
         std::cout << stateJson(g, view, ++turn) << "\n";

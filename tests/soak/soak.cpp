@@ -7,6 +7,8 @@
 // table in four seats a second player with a switch at the top hand, with a
 // simulated user of their own; each user also presses out of turn. A failing
 // match prints the seed that replays it; the figures are given per method.
+// Some matches are stopped at a turn drawn from their seed and resumed from
+// the save that turn left, in a game started afresh, under the same checks.
 #include "invariants.h"
 #include "statejson.h"
 #include "switchuser.h"
@@ -15,6 +17,7 @@
 #include "computer/strategy.h"
 
 #include "player/scanroom.h"
+#include "save/matchkeeper.h"
 #include "settings/speeds.h"
 #include "table/layout.h"
 
@@ -70,6 +73,7 @@ struct Tally {
     long outOfTurn = 0;
     long handovers = 0;
     long failed = 0;
+    long resumed = 0;
 
     Tally &operator+=(const Tally &t)
     {
@@ -82,6 +86,7 @@ struct Tally {
         outOfTurn += t.outOfTurn;
         handovers += t.handovers;
         failed += t.failed;
+        resumed += t.resumed;
         return *this;
     }
 };
@@ -95,8 +100,38 @@ int penalties(const HeadlessView &view, Control (*slot)(int))
     return points;
 }
 
-// Plays one whole match and the deal of the next; returns the broken invariants.
-std::vector<std::string> playMatch(std::uint64_t seed, const WayToPlay &way, bool verbose, Tally &tally)
+// The last turn's save, read back from its text as a start would read it.
+class LastSave : public MatchKeeper
+{
+public:
+    void keep(const SavedMatch &turn) override
+    {
+        SavedMatch at = turn;
+        at.computer = level;
+        const SaveReading reading = readSave(saveText(at));
+        saved = reading.saved;
+        problem = reading.problem;
+    }
+    void forget() override
+    {
+        saved.reset();
+    }
+    std::string level; // the computer's
+    std::optional<SavedMatch> saved;
+    std::string problem;
+};
+
+// Where one run of a match starts and stops: from the deal or from a save,
+// and at the end of the match or of turn `stopAfter`, its save then in `kept`.
+struct Stretch {
+    const SavedMatch *from = nullptr;
+    long stopAfter = 0; // 0: play to the match's end
+    LastSave kept;
+};
+
+// Plays one whole match and the deal of the next (or the stretch of it that
+// `stretch` names); returns the broken invariants.
+std::vector<std::string> playMatch(std::uint64_t seed, const WayToPlay &way, bool verbose, Tally &tally, Stretch &stretch)
 {
     std::mt19937_64 wayRandom(seed * 15485863 + 5); // who goes on where either may
     HeadlessView view;
@@ -129,6 +164,17 @@ std::vector<std::string> playMatch(std::uint64_t seed, const WayToPlay &way, boo
 
     int expectedPlayer = 0, expectedComputer = 0, rounds = 0;
     bool matchOver = false, done = false;
+    stretch.kept.level = way.computer;
+    game.keepWith(stretch.kept);
+    // A resumed match: the totals so far, shown once the table is laid.
+    bool laid = true;
+    if (stretch.from) {
+        game.resume(*stretch.from);
+        expectedPlayer = stretch.from->match.playerscore;
+        expectedComputer = stretch.from->match.cpuscore;
+        rounds = stretch.from->match.gamecount - 1;
+        laid = false;
+    }
     Card pileBefore; // the pile's card when the turn began
     HandCards handsBefore; // and the hands
     // A round is scored when the totals change; at the next yield both hands
@@ -192,6 +238,11 @@ std::vector<std::string> playMatch(std::uint64_t seed, const WayToPlay &way, boo
             ++tally.speedChanges;
         }
         watchHandover(v);
+        if (!laid) {
+            laid = !v.state(Frame1).visible;
+            totalsShown = { v.state(Label4).caption, v.state(Label5).caption };
+            return;
+        }
         if (v.state(Label4).caption == totalsShown.first && v.state(Label5).caption == totalsShown.second)
             return; // compared in place: this runs at every yield
         const std::pair<std::string, std::string> shown { v.state(Label4).caption, v.state(Label5).caption };
@@ -280,6 +331,8 @@ std::vector<std::string> playMatch(std::uint64_t seed, const WayToPlay &way, boo
                 "totals " + std::to_string(g.match.playerscore) + "/" + std::to_string(g.match.cpuscore) + " against rounds' penalties "
                     + std::to_string(expectedPlayer) + "/" + std::to_string(expectedComputer));
         }
+        if (stretch.stopAfter == tally.turns)
+            view.closeAt(view.now()); // the turn is kept as the loop goes on
         if (failedBefore == 0 && !report.failures.empty()) // the whole table, once, where things first went wrong
             report.failures.push_back("after turn " + std::to_string(tally.turns) + ":\n" + g.match.snapshot());
     });
@@ -290,6 +343,10 @@ std::vector<std::string> playMatch(std::uint64_t seed, const WayToPlay &way, boo
     } catch (const GameEnded &) {
     } catch (const std::exception &e) {
         report.expect(false, std::string("the game threw: ") + e.what());
+    }
+    if (stretch.stopAfter > 0 && !done) {
+        report.expect(stretch.kept.saved.has_value(), "turn " + std::to_string(stretch.stopAfter) + " left no save: " + stretch.kept.problem);
+        return report.failures;
     }
     report.expect(done, "the match did not end within a week of play");
     tally.checks += report.checks;
@@ -318,7 +375,18 @@ int main(int argc, char **argv)
         Tally &tally = tallies[std::size_t(way.method)];
         Tally match;
         match.matches = 1;
-        const std::vector<std::string> failures = playMatch(seed, way, options.verbose, match);
+        // One match in five is stopped after a turn drawn from its seed and resumed.
+        std::mt19937_64 stopRandom(seed * 7 + 1);
+        Stretch first;
+        if (std::uniform_int_distribution<int>(0, 4)(stopRandom) == 0)
+            first.stopAfter = std::uniform_int_distribution<long>(1, 150)(stopRandom);
+        std::vector<std::string> failures = playMatch(seed, way, options.verbose, match, first);
+        if (first.stopAfter > 0 && failures.empty() && first.kept.saved) {
+            Stretch rest;
+            rest.from = &*first.kept.saved;
+            ++match.resumed;
+            failures = playMatch(seed + 1000003, way, options.verbose, match, rest);
+        }
         match.failed = failures.empty() ? 0 : 1;
         tally += match;
         if (way.second)
@@ -340,7 +408,7 @@ int main(int argc, char **argv)
               << twoPlayers.presses << " presses, " << twoPlayers.outOfTurn << " out of turn, " << twoPlayers.checks << " invariant checks, "
               << twoPlayers.failed << " failed\n";
     std::cout << "soaked " << options.matches << " matches from seed " << options.seed << ": " << total.turns << " turns, " << total.presses << " presses, "
-              << total.checks << " invariant checks\n";
+              << total.checks << " invariant checks, " << total.resumed << " matches resumed from a save\n";
     std::cout << (options.matches - total.failed) << " passed, " << total.failed << " failed\n";
     return total.failed == 0 ? 0 : 1;
 }

@@ -267,6 +267,8 @@ std::string usageText(const Wording &words)
          << "      "
          << words.translate("Usage", "play with the settings of the player NAME, kept in players/NAME.conf beside that file; with --settings, edit them")
          << "\n"
+         << "  --new-match\n"
+         << "      " << words.translate("Usage", "start a new match, whatever match was saved at the last stop") << "\n"
          << "  --settings\n"
          << "      " << words.translate("Usage", "open the settings dialog, which writes that file") << "\n"
          << "  --record\n"
@@ -422,6 +424,10 @@ CommandLine readCommandLine(const std::vector<std::string> &args, std::ostream &
         }
         if (arg == "--export-record")
             return fail("--export-record needs a file: --export-record=FILE.csv");
+        if (arg == "--new-match") {
+            line.newMatch = true;
+            continue;
+        }
         if (arg.rfind(kPlayerOption, 0) == 0) {
             line.player = arg.substr(kPlayerOption.size());
             if (const std::string problem = playerProblem(line.player); !problem.empty())

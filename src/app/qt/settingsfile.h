@@ -63,6 +63,8 @@ struct CommandLine {
     // Two or more named players and no --player: the title offers their names,
     // and the command line is read again with --player=NAME added.
     bool choosePlayer = false;
+    // --new-match: a saved match is neither offered nor gone on with.
+    bool newMatch = false;
 };
 
 // Reads the settings file (the player's own with --player=NAME), then the

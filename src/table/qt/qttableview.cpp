@@ -11,6 +11,7 @@
 #include "table/qt/qtswitches.h"
 
 #include <QCoreApplication>
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QIcon>
 #include <QLabel>
@@ -233,6 +234,20 @@ void QtTableView::setTop(Control c, Twips y)
         placeOfferFrame();
 }
 
+// The title's line offers the players' names and the saved match ("Go on with
+// the match: round 3 of 5, ...") as well as its invitation: a text too wide to
+// stand on one line between the fans of eights is drawn smaller.
+void QtTableView::fitBetweenFans(QLabel *line) const
+{
+    constexpr Twips kBetweenFans = 9300;
+    QFont font = tableFont(specOf(label(11)).font, look_.scale);
+    const int room = toPixels(kBetweenFans);
+    const int wide = QFontMetrics(font).horizontalAdvance(line->text());
+    if (wide > room)
+        font.setPixelSize(std::max(1, font.pixelSize() * room / wide));
+    line->setFont(font);
+}
+
 void QtTableView::setCaption(Control c, const std::string &text)
 {
     auto *label = qobject_cast<QLabel *>(placed(c).widget);
@@ -241,6 +256,8 @@ void QtTableView::setCaption(Control c, const std::string &text)
     captions_[c] = text;
     const bool marked = look_.contrast == Contrast::High && turnMarked_.count(c);
     label->setText((marked ? kTurnMark : QString()) + QString::fromStdString(text));
+    if (c == wildcrest::label(11))
+        fitBetweenFans(label);
     names_.caption(c, text);
     nameControls();
     announced(c);

@@ -19,6 +19,8 @@
 #include <set>
 #include <string>
 
+class QLabel;
+
 namespace wildcrest
 {
 
@@ -126,6 +128,7 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    void fitBetweenFans(QLabel *line) const;
     struct Placed {
         QWidget *widget;
         ControlKind kind;
