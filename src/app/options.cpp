@@ -140,7 +140,7 @@ namespace
                     { "never", Resume::Never, WILDCREST_TEXT("SettingsDialog", "Never: a new match each time") } },
                 WILDCREST_TEXT(
                     "Options", "a match left unfinished is saved after every turn; at the next start: ask on the title, always go on with it, or never"),
-                { WILDCREST_TEXT("SettingsDialog", "Unfinished &match:") }),
+                { WILDCREST_TEXT("SettingsDialog", "Unfinished match:") }),
         };
     }
 

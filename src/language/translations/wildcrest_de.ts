@@ -339,6 +339,10 @@
         <source>when the presses show the player tiring, a rest is offered until the next press</source>
         <translation>wenn die Drücke zeigen, dass der Spieler müde wird, wird bis zum nächsten Druck eine Pause angeboten</translation>
     </message>
+    <message>
+        <source>a match left unfinished is saved after every turn; at the next start: ask on the title, always go on with it, or never</source>
+        <translation>eine nicht beendete Partie wird nach jedem Zug gespeichert; beim nächsten Start: auf dem Titelbild fragen, immer fortsetzen oder nie</translation>
+    </message>
 </context>
 <context>
     <name>Prompts</name>
@@ -936,6 +940,22 @@
         <source>&amp;View the record…</source>
         <translation>Au&amp;fzeichnung ansehen…</translation>
     </message>
+    <message>
+        <source>Ask on the title</source>
+        <translation>Auf dem Titelbild fragen</translation>
+    </message>
+    <message>
+        <source>Always go on with it</source>
+        <translation>Immer fortsetzen</translation>
+    </message>
+    <message>
+        <source>Never: a new match each time</source>
+        <translation>Nie: jedes Mal eine neue Partie</translation>
+    </message>
+    <message>
+        <source>Unfinished match:</source>
+        <translation>Nicht beendete Partie:</translation>
+    </message>
 </context>
 <context>
     <name>SettingsFile</name>
@@ -1276,6 +1296,29 @@
     </message>
 </context>
 <context>
+    <name>Title</name>
+    <message>
+        <source>you</source>
+        <translation>du</translation>
+    </message>
+    <message>
+        <source>computer</source>
+        <translation>Computer</translation>
+    </message>
+    <message>
+        <source>Go on with the match: round %1 of 5, %2 %3, %4 %5</source>
+        <translation>Die Partie fortsetzen: Runde %1 von 5, %2 %3, %4 %5</translation>
+    </message>
+    <message>
+        <source>The saved match %1 could not be played and is put aside. [Press any key to start]</source>
+        <translation>Die gespeicherte Partie %1 konnte nicht gespielt werden und wurde beiseitegelegt. [Drück eine beliebige Taste zum Starten]</translation>
+    </message>
+    <message>
+        <source>New match</source>
+        <translation>Neue Partie</translation>
+    </message>
+</context>
+<context>
     <name>Usage</name>
     <message>
         <source>Options (also read from %1,
@@ -1311,7 +1354,14 @@ wobei die Befehlszeile Vorrang hat):</translation>
 A card game played with one switch: each choice is offered in turn and one
 press of any key, a click or any joystick button takes it. Esc ends the game.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Aufruf: wildcrest [--player=NAME] [--OPTION=VALUE]...
+        wildcrest --settings | --help | --version
+        wildcrest [--player=NAME] --record | --export-record=FILE.csv | --forget-record
+
+Ein Kartenspiel, das mit einem einzigen Taster gespielt wird: Jede Wahl wird
+der Reihe nach angeboten, und ein Druck auf eine beliebige Taste, ein Klick
+oder eine beliebige Joystick-Taste wählt sie. Esc beendet das Spiel.
+</translation>
     </message>
     <message>
         <source>open the report on the player&apos;s record of switch use (kept with record=on)</source>
@@ -1324,6 +1374,10 @@ press of any key, a click or any joystick button takes it. Esc ends the game.
     <message>
         <source>delete the player&apos;s record from this computer</source>
         <translation>löscht die Aufzeichnung des Spielers von diesem Computer</translation>
+    </message>
+    <message>
+        <source>start a new match, whatever match was saved at the last stop</source>
+        <translation>beginnt eine neue Partie, gleich welche Partie beim letzten Mal gespeichert wurde</translation>
     </message>
 </context>
 </TS>

@@ -339,6 +339,10 @@
         <source>when the presses show the player tiring, a rest is offered until the next press</source>
         <translation>cuando las pulsaciones muestran que el jugador se cansa, se ofrece un descanso hasta la siguiente pulsación</translation>
     </message>
+    <message>
+        <source>a match left unfinished is saved after every turn; at the next start: ask on the title, always go on with it, or never</source>
+        <translation>una partida sin terminar se guarda tras cada turno; al siguiente inicio: preguntar en la portada, seguir siempre con ella o nunca</translation>
+    </message>
 </context>
 <context>
     <name>Prompts</name>
@@ -936,6 +940,22 @@
         <source>&amp;View the record…</source>
         <translation>Ver el registro…</translation>
     </message>
+    <message>
+        <source>Ask on the title</source>
+        <translation>Preguntar en la portada</translation>
+    </message>
+    <message>
+        <source>Always go on with it</source>
+        <translation>Seguir siempre con ella</translation>
+    </message>
+    <message>
+        <source>Never: a new match each time</source>
+        <translation>Nunca: una partida nueva cada vez</translation>
+    </message>
+    <message>
+        <source>Unfinished match:</source>
+        <translation>Partida sin terminar:</translation>
+    </message>
 </context>
 <context>
     <name>SettingsFile</name>
@@ -1276,6 +1296,29 @@
     </message>
 </context>
 <context>
+    <name>Title</name>
+    <message>
+        <source>you</source>
+        <translation>tú</translation>
+    </message>
+    <message>
+        <source>computer</source>
+        <translation>ordenador</translation>
+    </message>
+    <message>
+        <source>Go on with the match: round %1 of 5, %2 %3, %4 %5</source>
+        <translation>Seguir con la partida: ronda %1 de 5, %2 %3, %4 %5</translation>
+    </message>
+    <message>
+        <source>The saved match %1 could not be played and is put aside. [Press any key to start]</source>
+        <translation>La partida guardada %1 no se ha podido jugar y se ha apartado. [Pulsa cualquier tecla para empezar]</translation>
+    </message>
+    <message>
+        <source>New match</source>
+        <translation>Nueva partida</translation>
+    </message>
+</context>
+<context>
     <name>Usage</name>
     <message>
         <source>Options (also read from %1,
@@ -1311,7 +1354,14 @@ la línea de comandos tiene prioridad):</translation>
 A card game played with one switch: each choice is offered in turn and one
 press of any key, a click or any joystick button takes it. Esc ends the game.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Uso: wildcrest [--player=NAME] [--OPTION=VALUE]...
+     wildcrest --settings | --help | --version
+     wildcrest [--player=NAME] --record | --export-record=FILE.csv | --forget-record
+
+Un juego de cartas que se juega con un solo pulsador: las opciones se ofrecen
+una tras otra y basta pulsar cualquier tecla, hacer clic o pulsar cualquier
+botón de joystick para elegir una. Esc cierra el juego.
+</translation>
     </message>
     <message>
         <source>open the report on the player&apos;s record of switch use (kept with record=on)</source>
@@ -1324,6 +1374,10 @@ press of any key, a click or any joystick button takes it. Esc ends the game.
     <message>
         <source>delete the player&apos;s record from this computer</source>
         <translation>borra el registro del jugador de este ordenador</translation>
+    </message>
+    <message>
+        <source>start a new match, whatever match was saved at the last stop</source>
+        <translation>empieza una partida nueva, sea cual sea la partida guardada la última vez</translation>
     </message>
 </context>
 </TS>

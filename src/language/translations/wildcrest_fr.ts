@@ -339,6 +339,10 @@
         <source>when the presses show the player tiring, a rest is offered until the next press</source>
         <translation>quand les appuis montrent que le joueur se fatigue, une pause est proposée jusqu&apos;au prochain appui</translation>
     </message>
+    <message>
+        <source>a match left unfinished is saved after every turn; at the next start: ask on the title, always go on with it, or never</source>
+        <translation>une partie inachevée est enregistrée après chaque tour ; au prochain lancement : demander sur l&apos;écran titre, toujours la reprendre, ou jamais</translation>
+    </message>
 </context>
 <context>
     <name>Prompts</name>
@@ -936,6 +940,22 @@
         <source>&amp;View the record…</source>
         <translation>Voir l&apos;enregistrement…</translation>
     </message>
+    <message>
+        <source>Ask on the title</source>
+        <translation>Demander sur l&apos;écran titre</translation>
+    </message>
+    <message>
+        <source>Always go on with it</source>
+        <translation>Toujours la reprendre</translation>
+    </message>
+    <message>
+        <source>Never: a new match each time</source>
+        <translation>Jamais : une nouvelle partie à chaque fois</translation>
+    </message>
+    <message>
+        <source>Unfinished match:</source>
+        <translation>Partie inachevée :</translation>
+    </message>
 </context>
 <context>
     <name>SettingsFile</name>
@@ -1276,6 +1296,29 @@
     </message>
 </context>
 <context>
+    <name>Title</name>
+    <message>
+        <source>you</source>
+        <translation>toi</translation>
+    </message>
+    <message>
+        <source>computer</source>
+        <translation>ordinateur</translation>
+    </message>
+    <message>
+        <source>Go on with the match: round %1 of 5, %2 %3, %4 %5</source>
+        <translation>Reprendre la partie : manche %1 sur 5, %2 %3, %4 %5</translation>
+    </message>
+    <message>
+        <source>The saved match %1 could not be played and is put aside. [Press any key to start]</source>
+        <translation>La partie enregistrée %1 n&apos;a pas pu être jouée et a été mise de côté. [Appuie sur une touche pour jouer]</translation>
+    </message>
+    <message>
+        <source>New match</source>
+        <translation>Nouvelle partie</translation>
+    </message>
+</context>
+<context>
     <name>Usage</name>
     <message>
         <source>Options (also read from %1,
@@ -1311,7 +1354,14 @@ la ligne de commande ayant priorité) :</translation>
 A card game played with one switch: each choice is offered in turn and one
 press of any key, a click or any joystick button takes it. Esc ends the game.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Utilisation : wildcrest [--player=NAME] [--OPTION=VALUE]...
+              wildcrest --settings | --help | --version
+              wildcrest [--player=NAME] --record | --export-record=FILE.csv | --forget-record
+
+Un jeu de cartes qui se joue avec un seul contacteur : chaque choix est
+proposé à tour de rôle, et un appui sur une touche, un clic ou un bouton de
+joystick le prend. Échap quitte le jeu.
+</translation>
     </message>
     <message>
         <source>open the report on the player&apos;s record of switch use (kept with record=on)</source>
@@ -1324,6 +1374,10 @@ press of any key, a click or any joystick button takes it. Esc ends the game.
     <message>
         <source>delete the player&apos;s record from this computer</source>
         <translation>efface l&apos;enregistrement du joueur de cet ordinateur</translation>
+    </message>
+    <message>
+        <source>start a new match, whatever match was saved at the last stop</source>
+        <translation>commence une nouvelle partie, quelle que soit la partie enregistrée au dernier arrêt</translation>
     </message>
 </context>
 </TS>

@@ -339,6 +339,10 @@
         <source>when the presses show the player tiring, a rest is offered until the next press</source>
         <translation>als de drukken laten zien dat de speler moe wordt, wordt tot de volgende druk een pauze aangeboden</translation>
     </message>
+    <message>
+        <source>a match left unfinished is saved after every turn; at the next start: ask on the title, always go on with it, or never</source>
+        <translation>een niet afgemaakte partij wordt na elke beurt bewaard; bij de volgende start: op het titelscherm vragen, altijd verdergaan of nooit</translation>
+    </message>
 </context>
 <context>
     <name>Prompts</name>
@@ -936,6 +940,22 @@
         <source>&amp;View the record…</source>
         <translation>Vastlegging &amp;bekijken…</translation>
     </message>
+    <message>
+        <source>Ask on the title</source>
+        <translation>Op het titelscherm vragen</translation>
+    </message>
+    <message>
+        <source>Always go on with it</source>
+        <translation>Altijd verdergaan</translation>
+    </message>
+    <message>
+        <source>Never: a new match each time</source>
+        <translation>Nooit: elke keer een nieuwe partij</translation>
+    </message>
+    <message>
+        <source>Unfinished match:</source>
+        <translation>Niet afgemaakte partij:</translation>
+    </message>
 </context>
 <context>
     <name>SettingsFile</name>
@@ -1276,6 +1296,29 @@
     </message>
 </context>
 <context>
+    <name>Title</name>
+    <message>
+        <source>you</source>
+        <translation>jij</translation>
+    </message>
+    <message>
+        <source>computer</source>
+        <translation>computer</translation>
+    </message>
+    <message>
+        <source>Go on with the match: round %1 of 5, %2 %3, %4 %5</source>
+        <translation>Verder met de partij: ronde %1 van 5, %2 %3, %4 %5</translation>
+    </message>
+    <message>
+        <source>The saved match %1 could not be played and is put aside. [Press any key to start]</source>
+        <translation>De bewaarde partij %1 kon niet worden gespeeld en is apart gezet. [Druk op een toets om te beginnen]</translation>
+    </message>
+    <message>
+        <source>New match</source>
+        <translation>Nieuwe partij</translation>
+    </message>
+</context>
+<context>
     <name>Usage</name>
     <message>
         <source>Options (also read from %1,
@@ -1311,7 +1354,14 @@ waarbij de opdrachtregel voorrang heeft):</translation>
 A card game played with one switch: each choice is offered in turn and one
 press of any key, a click or any joystick button takes it. Esc ends the game.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Gebruik: wildcrest [--player=NAME] [--OPTION=VALUE]...
+         wildcrest --settings | --help | --version
+         wildcrest [--player=NAME] --record | --export-record=FILE.csv | --forget-record
+
+Een kaartspel dat je met één schakelaar speelt: elke keuze wordt om de beurt
+aangeboden en één druk op een toets, een klik of een joystickknop kiest hem.
+Esc beëindigt het spel.
+</translation>
     </message>
     <message>
         <source>open the report on the player&apos;s record of switch use (kept with record=on)</source>
@@ -1324,6 +1374,10 @@ press of any key, a click or any joystick button takes it. Esc ends the game.
     <message>
         <source>delete the player&apos;s record from this computer</source>
         <translation>verwijdert de vastlegging van de speler van deze computer</translation>
+    </message>
+    <message>
+        <source>start a new match, whatever match was saved at the last stop</source>
+        <translation>begint een nieuwe partij, welke partij er de vorige keer ook bewaard werd</translation>
     </message>
 </context>
 </TS>
