@@ -116,6 +116,7 @@ void ScanRoom::present(const Offer &offer)
 void ScanRoom::unmark()
 {
     onShow_ = nullptr;
+    record.offerWithdrawn();
     view_.focusOffer(std::nullopt);
     if (framesoffer())
         view_.markOffer(std::nullopt);

@@ -39,6 +39,12 @@ void SessionRecord::offered(Moment at, OfferKind kind, const std::string &item, 
     write(row);
 }
 
+void SessionRecord::offerWithdrawn()
+{
+    if (onShow_)
+        onShow_->withdrawn = true;
+}
+
 void SessionRecord::offerEnded()
 {
     writeDone();
@@ -48,7 +54,7 @@ void SessionRecord::offerEnded()
 void SessionRecord::count(Press &press, Moment at)
 {
     press.counted = true;
-    press.offer = offers_;
+    press.offer = onShow_ && onShow_->withdrawn ? kBetweenOffers : offers_;
     pressedThisPass_ = true;
     passesWithoutPress_ = 0;
     RecordRow &row = press.row;
@@ -77,7 +83,7 @@ void SessionRecord::took(Moment at)
     // The latest press that counted while this offer was on show, held or let go, took it.
     Press *taker = nullptr;
     const auto mayTake = [&](const Press &press) {
-        return press.counted && !press.decided && press.offer == offers_ && (!taker || press.row.when > taker->row.when);
+        return press.counted && !press.decided && (press.offer == offers_ || press.offer == kBetweenOffers) && (!taker || press.row.when > taker->row.when);
     };
     for (auto &held : held_)
         if (held && mayTake(*held))
@@ -87,6 +93,10 @@ void SessionRecord::took(Moment at)
             taker = &press;
     if (taker) {
         RecordRow &row = taker->row;
+        if (taker->offer == kBetweenOffers) {
+            describe(row); // the offer the game took it for
+            row.reaction = std::max(Moment {}, row.when - onShow_->since);
+        }
         const bool late = onShow_->afterTimeOut && row.reaction && *row.reaction < onShow_->scanTime / 4;
         row.outcome = late ? Outcome::Late : Outcome::Taken;
         taker->decided = true;

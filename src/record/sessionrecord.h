@@ -44,6 +44,9 @@ public:
     // The scanning: an offer is put on show; `afterTimeOut` when the offer
     // before it in this choice ran out of time (a press now may be late).
     void offered(Moment at, OfferKind kind, const std::string &item, int place, int pass, Moment scanTime, bool afterTimeOut = false);
+    // The offer on show is taken off the table; a press before the next one is
+    // on show is that one's.
+    void offerWithdrawn();
     // The offer on show (or the wait) is over, taken or not.
     void offerEnded();
     // What is on show has been taken, at `at`: by the press just counted, or
@@ -71,11 +74,12 @@ private:
         Moment since {};
         Moment scanTime {};
         bool afterTimeOut = false;
+        bool withdrawn = false; // taken off, the next not yet on show
     };
     struct Press {
         RecordRow row;
         bool counted = false;
-        int offer = 0; // the offer on show when it counted
+        int offer = 0; // the offer on show when it counted, or kBetweenOffers
         bool decided = false; // taken, or the menu's: no later call changes it
     };
     void count(Press &press, Moment at);
@@ -85,6 +89,8 @@ private:
     void writeDone();
     void write(const RecordRow &row);
     void noteTaken(const RecordRow &row);
+
+    static constexpr int kBetweenOffers = -1;
 
     RecordSink *sink_ = nullptr;
     std::optional<OnShow> onShow_;

@@ -55,7 +55,8 @@ namespace
 
 // Three turns with a scan time of 2 s: a pass goes by untouched and then a
 // press (with a bounce) takes the nine; a press 100 ms into the king takes it
-// late; a press 1.3 s into the first offer takes it.
+// late; a press 1.3 s into the first offer takes it; a press as the nine
+// goes takes the king, late.
 TEST_F(RecordTest, RowsSayWhatTheScriptedPressesDid)
 {
     scan.record.sendTo(&kept);
@@ -71,6 +72,11 @@ TEST_F(RecordTest, RowsSayWhatTheScriptedPressesDid)
     nextTurn({ "QH", "2S" }, t2);
     view.holdAt(t2 + 1300ms, 30ms);
     view.holdAt(t2 + 1350ms, 300ms); // a bounce, and a long one: ignored, whatever its hold
+    game.selection();
+    Moment t3 {};
+    view.setYieldCost(10ms); // the table takes time to draw between two offers
+    nextTurn({ "9H", "KH" }, t3);
+    view.holdAt(t3 + 2005ms, 40ms); // after the nine went, before the king came: the king's, late
     game.selection();
     game.waits().pacingdelay(false, 1s); // the last bounce comes and goes
     scan.record.flush(view.now());
@@ -99,11 +105,20 @@ TEST_F(RecordTest, RowsSayWhatTheScriptedPressesDid)
             + at(t2 + 1300ms)
             + " reaction 1300 held 30\n"
               "press debounced  0/0 +"
-            + at(t2 + 1350ms) + " held 300\n");
+            + at(t2 + 1350ms)
+            + " held 300\n"
+              "offer shown nine of hearts 1/1 +"
+            + at(t3)
+            + "\n"
+              "offer shown king of hearts 2/1 +"
+            + at(t3 + 2010ms)
+            + "\n"
+              "press late king of hearts 2/1 +"
+            + at(t3 + 2005ms) + " reaction 0 held 40\n");
 
     const SessionFigures figures = figuresOf(kept.rows);
     EXPECT_EQ(figures.taken, 2u);
-    EXPECT_EQ(figures.late, 1u);
+    EXPECT_EQ(figures.late, 2u);
     EXPECT_EQ(figures.noPressPasses, 1u);
     EXPECT_EQ(figures.ignored, 2u);
     EXPECT_DOUBLE_EQ(figures.meanReactionMs, 1050);

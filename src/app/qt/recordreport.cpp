@@ -47,7 +47,7 @@ namespace
         return series;
     }
 
-    // Axes from 0 to a little above the highest value, sessions numbered from 1.
+    // Axes from 0 to a round value above the highest, sessions numbered from 1.
     void setAxes(QChart *chart, const QString &x, double xHigh, const QString &y, double yHigh, bool wholeX)
     {
         for (QAbstractAxis *axis : chart->axes())
@@ -64,6 +64,7 @@ namespace
         auto *up = new QValueAxis;
         up->setTitleText(y);
         up->setRange(0, yHigh > 0 ? yHigh * 1.1 : 1);
+        up->applyNiceNumbers(); // ticks at round values: 0, 500, 1000 ms rather than 369.9
         chart->addAxis(across, Qt::AlignBottom);
         chart->addAxis(up, Qt::AlignLeft);
         for (QAbstractSeries *series : chart->series()) {
