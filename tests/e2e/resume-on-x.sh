@@ -9,9 +9,7 @@ set -uo pipefail
 
 game=${1:?usage: resume-on-x.sh path/to/wildcrest}
 here=$(cd "$(dirname "$0")" && pwd)
-if [ -z "${WILDCREST_OWN_BUS:-}" ]; then
-  exec env WILDCREST_OWN_BUS=1 dbus-run-session -- "$0" "$@"
-fi
+source "$here/own-bus.sh"
 source "$here/bare-x.sh"
 export LANGUAGE=en QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 save="$work/data/wildcrest/match.save" # start_game's XDG_DATA_HOME

@@ -8,10 +8,7 @@ set -uo pipefail
 
 game=${1:?usage: screen-reader-on-x.sh path/to/wildcrest}
 here=$(cd "$(dirname "$0")" && pwd)
-# A session bus of our own, so the registry and the game find each other and nothing else.
-if [ -z "${WILDCREST_OWN_BUS:-}" ]; then
-  exec env WILDCREST_OWN_BUS=1 dbus-run-session -- "$0" "$@"
-fi
+source "$here/own-bus.sh"
 source "$here/bare-x.sh"
 # Qt talks to AT-SPI once a screen reader is said to be running; there is none here.
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1

@@ -11,10 +11,7 @@ set -uo pipefail
 
 game=${1:?usage: two-players-on-x.sh path/to/wildcrest}
 here=$(cd "$(dirname "$0")" && pwd)
-# A session bus of our own for the AT-SPI registry, as screen-reader-on-x.sh has.
-if [ -z "${WILDCREST_OWN_BUS:-}" ]; then
-  exec env WILDCREST_OWN_BUS=1 dbus-run-session -- "$0" "$@"
-fi
+source "$here/own-bus.sh"
 source "$here/bare-x.sh"
 export LANGUAGE=en QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 players="$work/config/wildcrest/players"
