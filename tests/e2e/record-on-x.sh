@@ -85,7 +85,7 @@ head -1 "$csv" | grep -q '^player,session,time,' || fail "the CSV has no header:
 # A press that lands just after the card before moved on is kept as late; it played the card all the same.
 mapfile -t taken < <(awk -F, '$5 == "press" && ($6 == "taken" || $6 == "late") && $7 == "card" { print $8 }' "$csv")
 echo "taken in the CSV: ${taken[*]}"
-[ "${#taken[@]}" -eq "${#played[@]}" ] || fail "${#played[@]} cards played, ${#taken[@]} taken presses in the CSV"
+[ "${#taken[@]}" -eq "${#played[@]}" ] || { grep ",press," "$csv"; fail "${#played[@]} cards played, ${#taken[@]} taken presses in the CSV"; }
 for i in "${!played[@]}"; do
   # An eight on the pile is read with the suit its player named.
   case "${played[$i]}" in

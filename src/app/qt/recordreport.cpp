@@ -189,11 +189,11 @@ void RecordReport::reload()
     const std::int64_t to = QDateTime(to_->date().addDays(1), QTime(0, 0)).toMSecsSinceEpoch() - 1;
     sessions_ = file_.sessions(player_, from, to);
     rows_.clear();
+    starts_.assign(1, 0);
     for (const SessionInfo &session : sessions_) {
-        std::vector<RecordRow> rows;
-        for (StoredRow &stored : file_.rows(session.id))
-            rows.push_back(std::move(stored.row));
-        rows_.push_back(std::move(rows));
+        for (StoredRow &stored : file_.rows(session.id, false))
+            rows_.push_back(std::move(stored.row));
+        starts_.push_back(rows_.size());
     }
     drawSessions();
     const QSignalBlocker quiet(session_);
@@ -208,10 +208,8 @@ void RecordReport::drawSessions()
 {
     std::vector<QPointF> mean, low, high, variation, late, noPress, ignored;
     double highest = 0, highestShare = 0, highestVariation = 0;
-    std::vector<RecordRow> all;
-    for (std::size_t i = 0; i < rows_.size(); ++i) {
-        const SessionFigures f = figuresOf(rows_[i]);
-        all.insert(all.end(), rows_[i].begin(), rows_[i].end());
+    for (std::size_t i = 0; i < sessions_.size(); ++i) {
+        const SessionFigures f = figuresOf(sessionRows(i));
         const double x = double(i + 1);
         late.emplace_back(x, 100 * f.lateShare);
         noPress.emplace_back(x, 100 * f.noPressShare);
@@ -226,7 +224,7 @@ void RecordReport::drawSessions()
         highest = std::max(highest, f.meanReactionMs + f.sdReactionMs);
         highestVariation = std::max(highestVariation, f.variation);
     }
-    const double sessions = double(rows_.size());
+    const double sessions = double(sessions_.size());
 
     reaction_->removeAllSeries();
     // An error bar for each session: from one standard deviation below the mean to one above.
@@ -262,7 +260,7 @@ void RecordReport::drawSessions()
     errors_->addSeries(limit);
     setAxes(errors_, tr("Session"), sessions, tr("% of right selections"), std::max(highestShare, 100 * kErrorLine), true);
 
-    const SessionFigures whole = figuresOf(all);
+    const SessionFigures whole = figuresOf(rows_);
     const QString inForce = whole.scanTime.count() ? tr("%1 s").arg(seconds(whole.scanTime)) : tr("not known");
     suggestion_->setText(whole.suggestedScanTime ? tr("Suggested scan time: %1 s (mean reaction / %2, from %3 presses); in force: %4")
                                                        .arg(seconds(*whole.suggestedScanTime))
@@ -278,15 +276,21 @@ void RecordReport::drawSessions()
                           .arg(whole.taken));
 }
 
+std::vector<RecordRow> RecordReport::sessionRows(std::size_t session) const
+{
+    return std::vector<RecordRow>(rows_.begin() + std::ptrdiff_t(starts_[session]), rows_.begin() + std::ptrdiff_t(starts_[session + 1]));
+}
+
 void RecordReport::drawFatigue()
 {
     fatigue_->removeAllSeries();
     const int chosen = session_->currentIndex();
     std::vector<QPointF> points;
     double highest = 0, longest = 0;
-    if (chosen >= 0 && chosen < int(rows_.size()) && !rows_[chosen].empty()) {
-        const Moment start = rows_[chosen].front().when;
-        for (const auto &[when, median] : fatigueCurve(rows_[chosen])) {
+    const std::vector<RecordRow> rows = chosen >= 0 && chosen < int(sessions_.size()) ? sessionRows(chosen) : std::vector<RecordRow> {};
+    if (!rows.empty()) {
+        const Moment start = rows.front().when;
+        for (const auto &[when, median] : fatigueCurve(rows)) {
             const double minutes = double((when - start).count()) / 60e6;
             const double ms = double(median.count()) / 1000;
             points.emplace_back(minutes, ms);

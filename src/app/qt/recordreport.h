@@ -57,7 +57,9 @@ private:
     RecordFile file_;
     std::string player_;
     std::vector<SessionInfo> sessions_;
-    std::vector<std::vector<RecordRow>> rows_; // of each session
+    std::vector<RecordRow> rows_; // of every session shown, one after another
+    std::vector<std::size_t> starts_; // where each session's rows start in rows_, and their end
+    std::vector<RecordRow> sessionRows(std::size_t session) const;
     QComboBox *players_;
     QDateEdit *from_;
     QDateEdit *to_;

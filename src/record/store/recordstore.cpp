@@ -88,6 +88,31 @@ namespace
         return v ? QVariant(*v) : QVariant(QMetaType::fromType<qint64>());
     }
 
+    // A name read back as its value, the last one remembered: rows in a row mostly repeat it.
+    template <typename T> class NameReader
+    {
+    public:
+        NameReader(std::optional<T> (*named)(const std::string &), T otherwise)
+            : named_(named)
+            , value_(otherwise)
+            , otherwise_(otherwise)
+        {
+        }
+        T operator()(const QString &name)
+        {
+            if (name != last_) {
+                last_ = name;
+                value_ = named_(name.toStdString()).value_or(otherwise_);
+            }
+            return value_;
+        }
+
+    private:
+        std::optional<T> (*named_)(const std::string &);
+        QString last_;
+        T value_, otherwise_;
+    };
+
 } // namespace
 
 // The writing thread's side: its connection, and the store's sessions by their ids in the file.
@@ -422,26 +447,32 @@ std::vector<SessionInfo> RecordFile::sessions(const std::string &player, std::in
     return out;
 }
 
-std::vector<StoredRow> RecordFile::rows(std::int64_t session)
+std::vector<StoredRow> RecordFile::rows(std::int64_t session, bool items)
 {
     std::vector<StoredRow> out;
     if (!open())
         return out;
     QSqlQuery query(QSqlDatabase::database(connection_, false));
     query.setForwardOnly(true);
-    query.prepare("SELECT at, moment, kind, outcome, offer, item, place, pass, reaction, held, scan_time, switch FROM rows WHERE session = ? ORDER BY rowid");
+    query.prepare(
+        QString("SELECT at, moment, kind, outcome, offer, %1, place, pass, reaction, held, scan_time, switch FROM rows WHERE session = ? ORDER BY rowid")
+            .arg(items ? "item" : "''"));
     query.addBindValue(qint64(session));
     query.exec();
+    NameReader<RowKind> kind(rowKindNamed, RowKind::Offer);
+    NameReader<Outcome> outcome(outcomeNamed, Outcome::Shown);
+    NameReader<OfferKind> offer(offerKindNamed, OfferKind::None);
     while (query.next()) {
         StoredRow s;
         s.session = session;
         s.at = query.value(0).toLongLong();
         RecordRow &r = s.row;
         r.when = Moment(query.value(1).toLongLong());
-        r.kind = rowKindNamed(query.value(2).toString().toStdString()).value_or(RowKind::Offer);
-        r.outcome = outcomeNamed(query.value(3).toString().toStdString()).value_or(Outcome::Shown);
-        r.offer = offerKindNamed(query.value(4).toString().toStdString()).value_or(OfferKind::None);
-        r.item = query.value(5).toString().toStdString();
+        r.kind = kind(query.value(2).toString());
+        r.outcome = outcome(query.value(3).toString());
+        r.offer = offer(query.value(4).toString());
+        if (items)
+            r.item = query.value(5).toString().toStdString();
         r.place = query.value(6).toInt();
         r.pass = query.value(7).toInt();
         if (!query.value(8).isNull())

@@ -162,7 +162,8 @@ public:
     std::vector<std::string> players();
     // The player's sessions that started from `from` up to `to` (wall ms), oldest first.
     std::vector<SessionInfo> sessions(const std::string &player, std::int64_t from = 0, std::int64_t to = INT64_MAX);
-    std::vector<StoredRow> rows(std::int64_t session);
+    // `items`: with what was on offer, as speech says it (the figures need it not).
+    std::vector<StoredRow> rows(std::int64_t session, bool items = true);
     std::vector<RoundRow> rounds(std::int64_t session);
     // Deletes the player's sessions with their rows and rounds; returns how many sessions.
     int forget(const std::string &player);
