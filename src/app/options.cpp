@@ -59,6 +59,17 @@ namespace
                 &Settings::speech,
                 WILDCREST_TEXT("Options", "offered cards and suits, the computer's plays and the results are spoken"),
                 { WILDCREST_TEXT("SettingsDialog", "S&peech:"), WILDCREST_TEXT("SettingsDialog", "Speak offers, plays and results") }),
+            enabledBy("speech",
+                onOff("speech-pacing",
+                    &Settings::speechPacing,
+                    WILDCREST_TEXT("Options", "with speech, an offer's time starts only once its name has been spoken to the end"),
+                    { WILDCREST_TEXT("SettingsDialog", "Speech pacing:"), WILDCREST_TEXT("SettingsDialog", "Wait for each name to be spoken") })),
+            choice<bool>("time-left",
+                &Settings::timeLeftBar,
+                { { "off", false, WILDCREST_TEXT("SettingsDialog", "Not shown") },
+                    { "bar", true, WILDCREST_TEXT("SettingsDialog", "A bar under the offer that empties") } },
+                WILDCREST_TEXT("Options", "bar: a bar under the card, suit or menu item on offer empties over the time it is offered"),
+                { WILDCREST_TEXT("SettingsDialog", "Time left:") }),
         };
     }
 

@@ -116,6 +116,7 @@ void ScanRoom::present(const Offer &offer)
 void ScanRoom::unmark()
 {
     onShow_ = nullptr;
+    timer_.stop();
     record.offerWithdrawn();
     view_.focusOffer(std::nullopt);
     if (framesoffer())
@@ -134,9 +135,25 @@ void ScanRoom::waitforswitch(SwitchWaits &waits)
     await(waits, Moment::max());
 }
 
-bool ScanRoom::await(SwitchWaits &waits, Moment length)
+void ScanRoom::timeOffer(Moment length, std::optional<Control> timed)
 {
-    Moment deadline = length == Moment::max() ? length : view_.now() + length;
+    if (!timed && onShow_)
+        timed = onShow_->marked;
+    const bool paced = settings.speech && settings.speechPacing;
+    timer_.start(view_.now(), length, paced ? unheardSince_ : std::nullopt, settings.timeLeftBar ? timed : std::nullopt);
+    unheardSince_.reset();
+}
+
+Moment ScanRoom::offerEnds()
+{
+    return timer_.ends();
+}
+
+bool ScanRoom::await(SwitchWaits &waits, Moment length, std::optional<Control> timed)
+{
+    const bool timedOffer = length != Moment::max();
+    if (timedOffer)
+        timeOffer(length, timed);
     view_.yield();
     for (;;) {
         if (waits.hitkey == kTrue) {
@@ -147,9 +164,11 @@ bool ScanRoom::await(SwitchWaits &waits, Moment length)
             if (releasedBeforeMenu(waits))
                 return true;
             waits.hitkey = kFalse;
-            if (deadline != Moment::max())
-                deadline += view_.now() - pressed;
+            if (timedOffer)
+                timer_.extend(view_.now() - pressed);
         }
+        // Asked again at every wake: the end of the spoken name moves it.
+        const Moment deadline = timedOffer ? timer_.ends() : Moment::max();
         if (view_.now() >= deadline)
             return false;
         waits.sleepuntil(deadline);
@@ -175,10 +194,10 @@ bool ScanRoom::releasedBeforeMenu(SwitchWaits &waits)
 bool ScanRoom::hold(SwitchWaits &waits, int offer, const Offer &shown)
 {
     present(shown);
-    const Moment start = view_.now();
     const bool taken = await(waits, offerlength(offer));
+    // Timed from when the scan time began to run: with speech pacing, the end of the name.
     if (taken)
-        adaptive.pressed(pressedAt_ - start, offer > 1);
+        adaptive.pressed(pressedAt_ - std::min(pressedAt_, timer_.runsFrom()), offer > 1);
     timedOut_ = !taken;
     unmark();
     return taken;
@@ -242,8 +261,10 @@ void ScanRoom::pause(SwitchWaits &waits)
 
 void ScanRoom::announce(const std::string &text)
 {
-    if (settings.speech)
-        view_.say(text);
+    if (!settings.speech)
+        return;
+    view_.say(text);
+    unheardSince_ = view_.now();
 }
 
 void ScanRoom::endTurn()

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "player/adaptivescan.h"
+#include "player/offertimer.h"
 #include "player/scanmethod.h"
 #include "player/scanning.h"
 #include "record/sessionrecord.h"
@@ -52,7 +53,12 @@ public:
     // whether one came. With the long-press menu, a press is complete only
     // when the switch comes up before the menu's hold; held that long, it opens
     // the menu instead, counts for nothing, and the time it took is not counted.
-    bool await(SwitchWaits &waits, Moment length);
+    bool await(SwitchWaits &waits, Moment length, std::optional<Control> timed = std::nullopt);
+    // Starts the time of the offer on show (or of `timed`): `length` from now,
+    // or, with speech pacing, from when the name just said has been heard.
+    void timeOffer(Moment length, std::optional<Control> timed = std::nullopt);
+    // When that offer runs out, as known now.
+    Moment offerEnds();
     // How long offer number `offer` of a choice is held.
     Moment offerlength(int offer) const;
     // Holds offer number `offer` for its time; says whether a press took it.
@@ -88,8 +94,10 @@ private:
     const Offer *lastShown_ = nullptr;
     int pass_ = 0; // of the choice being made
     bool timedOut_ = false; // the offer before ran out of time
+    std::optional<Moment> unheardSince_; // a name handed to speech, whose end the next offer's time waits for
 
     TableView &view_;
+    OfferTimer timer_ { view_ };
 };
 
 } // namespace wildcrest

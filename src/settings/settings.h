@@ -31,6 +31,8 @@ struct Settings {
     Highlight highlight = Highlight::Lift;
     bool soundCue = false; // a short sound at each new offer
     bool speech = false; // offers and plays are spoken
+    bool speechPacing = true; // with speech, an offer's time starts once its name has been spoken
+    bool timeLeftBar = false; // a bar under the offer empties over its time
     TableLook look; // the table's size, the cards' style and the contrast
     std::string scanMethod = "auto"; // a name of the scanning methods' registry
     int scanLoops = 0; // passes without a press before the scan rests; 0: never

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "switch/switchevent.h"
 #include "table/controls.h"
 
 #include <optional>
@@ -35,6 +36,20 @@ public:
     virtual void say(const std::string &text)
     {
         (void)text;
+    }
+    // When the text last given to say() was heard to its end, as the speech
+    // server reports it; nothing while it is still being spoken. A view that
+    // reports ends wakes the game's waits when one comes; one that speaks
+    // nothing answers at once with a moment long past.
+    virtual std::optional<Moment> spokenToEnd() const
+    {
+        return Moment { 0 };
+    }
+    // The time left on the offer `c`: full until `runsFrom`, empty at `ends`;
+    // told again when either changes, and with nothing once nothing is on offer.
+    virtual void showTimeLeft(std::optional<Control> c, Moment runsFrom, Moment ends)
+    {
+        (void)c, (void)runsFrom, (void)ends;
     }
 };
 

@@ -213,3 +213,47 @@ TEST(AdaptiveScan, GrowsAtOnceAndShrinksByATenthATurn)
     }
     EXPECT_EQ(late.current(), AdaptiveScan::kLongest);
 }
+
+// With speech paced, an offer's scan time starts when its name has been heard
+// to the end: here 1.5 s after it was handed over, or, from a speech server
+// that never tells, at the latest 3 s after. A press while the name is still
+// spoken takes what it names, and the bar of the time left is full until the
+// name ends and empty when the offer does.
+TEST_F(Aids, SpeechPacedOffersWaitForTheirNameAndShowTheTimeLeft)
+{
+    for (const std::optional<Moment> speaking : { std::optional<Moment>(1500ms), std::optional<Moment>() }) {
+        SCOPED_TRACE(speaking ? "heard after 1.5 s" : "never heard");
+        playersTurnOn5H();
+        scan.settings.speech = true;
+        scan.settings.scanTime = 1000ms;
+        scan.settings.timeLeftBar = true;
+        view.setSpeechLength(speaking);
+        const Moment perOffer = (speaking ? *speaking : OfferTimer::kSpeechBound) + 1000ms;
+        setHand(kPlayer, { "9H", "KH", "QH" });
+        std::vector<Moment> said;
+        std::vector<HeadlessView::TimeLeft> bars;
+        const std::size_t before = view.spoken().size();
+        view.onWait([&](HeadlessView &v, Moment) {
+            if (v.spoken().size() - before > said.size()) {
+                said.push_back(v.now());
+                bars.emplace_back();
+            }
+            if (v.timeLeft() && !bars.empty())
+                bars.back() = *v.timeLeft(); // as last known on this offer
+        });
+        const Moment start = view.now();
+        // Four offers go by (the nine, the king, the queen, the nine); the press
+        // comes 1 s into the king's name, as it is spoken, for the king.
+        view.pressAt(start + 4 * perOffer + 1000ms);
+        game.selection();
+        EXPECT_EQ(game.match.curcard, "KH");
+        ASSERT_EQ(said.size(), 5u);
+        for (std::size_t k = 1; k < said.size(); ++k)
+            EXPECT_EQ(said[k] - said[k - 1], perOffer) << "offer " << k;
+        EXPECT_EQ(bars[1].on, playerslot(2));
+        EXPECT_EQ(bars[1].runsFrom, said[1] + perOffer - 1000ms);
+        EXPECT_EQ(bars[1].ends, said[1] + perOffer);
+        EXPECT_FALSE(view.timeLeft());
+        view.onWait(nullptr);
+    }
+}

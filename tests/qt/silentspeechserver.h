@@ -12,12 +12,16 @@
 #include <unistd.h>
 
 #include <atomic>
+#include <chrono>
+#include <condition_variable>
+#include <optional>
 #include <cstring>
 #include <mutex>
 #include <string>
 #include <strings.h>
 #include <thread>
 #include <vector>
+#include <deque>
 
 namespace wildcrest::testing
 {
@@ -25,7 +29,9 @@ namespace wildcrest::testing
 // Points speech-dispatcher's clients (SPEECHD_ADDRESS) at a socket for as long as
 // it lives: one where nobody listens, one that takes the connection and then
 // never says a word, or one that answers every command as the server does and
-// keeps the lines it was sent.
+// keeps the lines it was sent; that one may also report the end of each text
+// some time after it was queued, as the server does when asked to (notification
+// on), and a cancel of the texts not yet ended.
 class SpeechServerAddress
 {
 public:
@@ -41,6 +47,13 @@ public:
             ::shutdown(client, SHUT_RDWR);
         if (answering_.joinable())
             answering_.join();
+        {
+            std::lock_guard lock(mutex_);
+            stopping_ = true;
+        }
+        due_.notify_all();
+        if (reporting_.joinable())
+            reporting_.join();
         if (listener_ >= 0)
             ::close(listener_);
         if (saved_.isNull())
@@ -61,10 +74,13 @@ public:
     }
 
     // Answers one client: "OK" to each command, and to the text after SPEAK
-    // the queued message's number.
-    void listenAndAnswer()
+    // the queued message's number; with `endsAfter`, each message is reported
+    // ended that long after it was queued, unless cancelled first.
+    void listenAndAnswer(std::optional<std::chrono::milliseconds> endsAfter = std::nullopt)
     {
         listen();
+        if (endsAfter)
+            reporting_ = std::thread([this, after = *endsAfter] { reportEnds(after); });
         answering_ = std::thread([this] {
             const int client = ::accept(listener_, nullptr, nullptr);
             if (client < 0)
@@ -82,16 +98,50 @@ public:
                         std::lock_guard lock(mutex_);
                         lines_.push_back(line);
                     }
-                    const char *answer = text && line == "."       ? (text = false, "225-1\r\n225 OK MESSAGE QUEUED\r\n")
-                        : text                                     ? nullptr
-                        : ::strcasecmp(line.c_str(), "SPEAK") == 0 ? (text = true, "230 OK RECEIVING DATA\r\n")
-                                                                   : "200 OK\r\n";
-                    if (answer && ::write(client, answer, std::strlen(answer)) < 0)
+                    std::string answer;
+                    if (text && line == ".") {
+                        text = false;
+                        const int id = ++messages_;
+                        answer = "225-" + std::to_string(id) + "\r\n225 OK MESSAGE QUEUED\r\n";
+                        std::lock_guard lock(mutex_);
+                        queued_.emplace_back(std::chrono::steady_clock::now(), id);
+                        queuedAt_.push_back(queued_.back().first);
+                        due_.notify_all();
+                    } else if (!text && ::strcasecmp(line.c_str(), "SPEAK") == 0) {
+                        text = true;
+                        answer = "230 OK RECEIVING DATA\r\n";
+                    } else if (!text) {
+                        answer = "200 OK\r\n";
+                        if (::strncasecmp(line.c_str(), "CANCEL", 6) == 0) {
+                            std::lock_guard lock(mutex_);
+                            for (const auto &[at, id] : queued_)
+                                answer += event(703, id, "CANCELED");
+                            queued_.clear();
+                        }
+                    }
+                    if (!answer.empty() && !send(answer))
                         break;
                 }
             }
+            {
+                std::lock_guard lock(writing_);
+                client_ = -1;
+            }
             ::close(client);
         });
+    }
+
+    // The messages the client has had queued so far.
+    int messages() const
+    {
+        return messages_;
+    }
+
+    // When each message was queued, in order.
+    std::vector<std::chrono::steady_clock::time_point> queuedAt() const
+    {
+        std::lock_guard lock(mutex_);
+        return queuedAt_;
     }
 
     // The lines the client has sent so far.
@@ -102,6 +152,34 @@ public:
     }
 
 private:
+    static std::string event(int code, int id, const char *what)
+    {
+        const std::string c = std::to_string(code);
+        return c + "-" + std::to_string(id) + "\r\n" + c + "-1\r\n" + c + " " + what + "\r\n";
+    }
+    bool send(const std::string &text)
+    {
+        std::lock_guard lock(writing_);
+        return client_ >= 0 && ::write(client_, text.data(), text.size()) == ssize_t(text.size());
+    }
+    void reportEnds(std::chrono::milliseconds after)
+    {
+        std::unique_lock lock(mutex_);
+        while (!stopping_) {
+            if (queued_.empty()) {
+                due_.wait(lock);
+                continue;
+            }
+            const auto [queuedAt, id] = queued_.front();
+            if (due_.wait_until(lock, queuedAt + after) == std::cv_status::timeout && !queued_.empty() && queued_.front().second == id) {
+                queued_.pop_front();
+                lock.unlock();
+                send(event(702, id, "END"));
+                lock.lock();
+            }
+        }
+    }
+
     void listen()
     {
         const std::string path = dir_.path().toStdString() + "/speechd.sock";
@@ -122,7 +200,14 @@ private:
     std::thread answering_;
     std::atomic<int> client_ { -1 };
     mutable std::mutex mutex_;
+    std::mutex writing_;
     std::vector<std::string> lines_;
+    std::atomic<int> messages_ { 0 };
+    std::deque<std::pair<std::chrono::steady_clock::time_point, int>> queued_;
+    std::condition_variable due_;
+    std::vector<std::chrono::steady_clock::time_point> queuedAt_;
+    bool stopping_ = false;
+    std::thread reporting_;
 };
 
 } // namespace wildcrest::testing

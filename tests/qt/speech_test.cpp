@@ -3,9 +3,19 @@
 // library's own allocations are told apart from ours by a full unwind. Servers
 // that are missing, silent or slow never hold the game up.
 #include "silentspeechserver.h"
+#include "cards/random.h"
+#include "game/gameform.h"
+#include "player/scanroom.h"
+#include "table/qt/qttableview.h"
 #include "table/qt/speech.h"
+#include "table/qt/timeleftbar.h"
+
+#include <QTimer>
 
 #include <algorithm>
+#include <array>
+#include <atomic>
+#include <thread>
 #include <chrono>
 #include <string>
 #include <strings.h>
@@ -91,4 +101,66 @@ TEST_F(SpeechServerTest, TheTextsAreSpokenInTheGamesLanguage)
     EXPECT_LT(at("SET SELF LANGUAGE de"), at("SPEAK"));
     EXPECT_LT(at("Herz-Sieben"), at("Farbe wünschen: Pik"));
     EXPECT_LT(at("Farbe wünschen: Pik"), std::ptrdiff_t(lines.size()));
+}
+
+// A server that tells when each text has been spoken: the last text handed over
+// is heard 1.5 s after it was queued, and the wait it ends is woken; a text cut
+// short by the next one never counts as heard.
+TEST_F(SpeechServerTest, TheEndOfTheLastTextIsHeardAsTheServerReportsIt)
+{
+    server.listenAndAnswer(1500ms);
+    std::atomic<int> wakes { 0 };
+    Speech speech;
+    speech.onHeard([&] { ++wakes; });
+    speech.say("seven of hearts");
+    speech.say("eight of clubs"); // replaces the seven, queued or not
+    const auto handed = Clock::now();
+    EXPECT_FALSE(speech.heardToEnd());
+    while (!speech.heardToEnd() && Clock::now() - handed < 5s)
+        std::this_thread::sleep_for(5ms);
+    ASSERT_TRUE(speech.heardToEnd());
+    const auto heard = Clock::time_point(*speech.heardToEnd());
+    EXPECT_GE(heard - handed, 1450ms);
+    EXPECT_LT(heard - handed, 1600ms);
+    EXPECT_EQ(wakes, 1);
+    speech.say("name a suit: hearts");
+    EXPECT_FALSE(speech.heardToEnd());
+}
+
+// The window with speech paced by that server: each card is offered for its
+// name's 1.5 s and then the scan time of 1 s, and the bar of the time left
+// stays full while the name is spoken and empties over the scan time.
+TEST_F(SpeechServerTest, InTheWindowEachOfferLastsItsNameAndThenTheScanTime)
+{
+    server.listenAndAnswer(1500ms);
+    QtTableView view(WILDCREST_GAME_DIR);
+    ClockFoldedRandom random(1);
+    ScanRoom scan(view);
+    scan.settings.speech = true;
+    scan.settings.scanTime = 1000ms;
+    scan.settings.timeLeftBar = true;
+    GameForm game(view, random, scan);
+    game.load();
+    view.show();
+    game.match.curcard = "5H";
+    for (int i = 1; i <= kHandPlaces; ++i)
+        game.match.hand[i][kPlayer] = i <= 3 ? std::array<Card, 3> { "9H", "KH", "QH" }[i - 1] : Card {};
+    const int before = server.messages();
+    std::vector<double> barLeft;
+    const auto look = [&] { barLeft.push_back(view.timeLeftBar()->isVisible() ? view.timeLeftBar()->left() : -1); };
+    QTimer::singleShot(750, look); // the nine's name is spoken
+    QTimer::singleShot(2000, look); // halfway through its scan time
+    QTimer::singleShot(8500, [&] { view.closeWindow(); });
+    EXPECT_THROW(game.selection(), GameEnded);
+
+    const auto queued = server.queuedAt();
+    ASSERT_GE(queued.size(), std::size_t(before) + 4);
+    for (std::size_t k = before + 1; k < queued.size(); ++k) {
+        const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(queued[k] - queued[k - 1]).count();
+        EXPECT_NEAR(ms, 2500, 50) << "offer " << k - before;
+    }
+    ASSERT_EQ(barLeft.size(), 2u);
+    EXPECT_EQ(barLeft[0], 1);
+    EXPECT_GT(barLeft[1], 0.2);
+    EXPECT_LT(barLeft[1], 0.8);
 }

@@ -34,7 +34,7 @@ namespace
             std::size_t on = 0;
             int shown = 1;
             room.present(offers[on]);
-            Moment deadline = waits.loop().now() + room.offerlength(shown);
+            room.timeOffer(room.offerlength(shown));
             for (;;) {
                 if (waits.switches().unplugged(held)) {
                     room.withdraw(offers[on]);
@@ -44,13 +44,13 @@ namespace
                     room.unmark();
                     return on;
                 }
-                if (waits.loop().now() >= deadline) {
+                if (waits.loop().now() >= room.offerEnds()) {
                     room.withdraw(offers[on]);
                     on = (on + 1) % offers.size();
                     room.present(offers[on]);
-                    deadline = waits.loop().now() + room.offerlength(++shown);
+                    room.timeOffer(room.offerlength(++shown));
                 }
-                waits.sleepuntil(deadline);
+                waits.sleepuntil(room.offerEnds());
             }
         }
     };

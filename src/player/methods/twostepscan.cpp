@@ -35,7 +35,7 @@ namespace
             room.view().markOffer(offer.marked); // the frame always, whatever the highlight
             room.announce(offer.spoken);
             waits.hitkey = 0;
-            const bool again = room.await(waits, room.scantime());
+            const bool again = room.await(waits, room.scantime(), offer.marked);
             room.view().markOffer(std::nullopt);
             room.unmark();
             return again;

@@ -142,6 +142,37 @@ void HeadlessView::cue()
 void HeadlessView::say(const std::string &text)
 {
     spoken_.push_back(text);
+    heard_.reset();
+    const std::size_t said = spoken_.size();
+    if (!speechLength_)
+        return; // never heard to the end: a server that does not report it
+    if (speechLength_->count() == 0)
+        heard_ = now_;
+    else
+        at(now_ + *speechLength_, [this, said] {
+            if (spoken_.size() == said)
+                heard_ = now_;
+        });
+}
+
+std::optional<Moment> HeadlessView::spokenToEnd() const
+{
+    return heard_;
+}
+
+void HeadlessView::setSpeechLength(std::optional<Moment> length)
+{
+    speechLength_ = length;
+}
+
+void HeadlessView::showTimeLeft(std::optional<Control> c, Moment runsFrom, Moment ends)
+{
+    timeLeft_ = c ? std::optional<TimeLeft>(TimeLeft { *c, runsFrom, ends }) : std::nullopt;
+}
+
+std::optional<HeadlessView::TimeLeft> HeadlessView::timeLeft() const
+{
+    return timeLeft_;
 }
 
 std::optional<Control> HeadlessView::offerMark() const

@@ -5,6 +5,7 @@
 
 #include <functional>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -108,6 +109,18 @@ public:
         words_ = &words;
     }
     std::optional<Control> offerMark() const;
+    // Each text said is heard to its end this long after it was given, as a
+    // speech server reports it (0, the default: at once); nothing: never.
+    void setSpeechLength(std::optional<Moment> length);
+    std::optional<Moment> spokenToEnd() const override;
+    // The time left shown on the offer: on what, full until, empty at.
+    struct TimeLeft {
+        Control on;
+        Moment runsFrom;
+        Moment ends;
+    };
+    void showTimeLeft(std::optional<Control> c, Moment runsFrom, Moment ends) override;
+    std::optional<TimeLeft> timeLeft() const;
     int cues() const;
     const std::vector<std::string> &spoken() const;
     void yield() override;
@@ -149,6 +162,9 @@ private:
     std::optional<Control> offerMark_;
     int cues_ = 0;
     std::vector<std::string> spoken_;
+    std::optional<Moment> speechLength_ { Moment { 0 } };
+    std::optional<Moment> heard_ { Moment { 0 } };
+    std::optional<TimeLeft> timeLeft_;
     const Wording *words_ = &englishWording();
     std::function<void(const HeadlessView &)> callObserver_;
     long endAtCall_ = -1;

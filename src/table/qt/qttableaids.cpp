@@ -5,6 +5,7 @@
 
 #include "table/qt/controlwidgets.h"
 #include "table/qt/offerframe.h"
+#include "table/qt/timeleftbar.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
@@ -87,14 +88,43 @@ void QtTableView::nameControls()
     }
 }
 
+namespace
+{
+    // What of a control's widget is marked: a picture's drawn area, or all of it.
+    QRect markedArea(const QWidget *target)
+    {
+        const auto *picture = dynamic_cast<const PictureWidget *>(target);
+        return picture ? picture->pictureArea() : target->rect();
+    }
+} // namespace
+
 void QtTableView::placeOfferFrame()
 {
     if (offered_ && !placed(*offered_).widget->isHidden()) {
         const QWidget *target = placed(*offered_).widget;
-        const auto *picture = dynamic_cast<const PictureWidget *>(target);
-        offerFrame_->frame(target, picture ? picture->pictureArea() : target->rect());
+        offerFrame_->frame(target, markedArea(target));
     } else
         offerFrame_->hide();
+    if (timed_ && !placed(*timed_).widget->isHidden()) {
+        const QWidget *target = placed(*timed_).widget;
+        timeLeft_->follow(target, markedArea(target));
+    } else
+        timeLeft_->hide();
+}
+
+void QtTableView::showTimeLeft(std::optional<Control> c, Moment runsFrom, Moment ends)
+{
+    timed_ = c;
+    if (c && !placed(*c).widget->isHidden()) {
+        const QWidget *target = placed(*c).widget;
+        timeLeft_->run(target, markedArea(target), runsFrom, ends);
+    } else
+        timeLeft_->hide();
+}
+
+std::optional<Moment> QtTableView::spokenToEnd() const
+{
+    return speech_.heardToEnd();
 }
 
 void QtTableView::cue()

@@ -9,6 +9,7 @@
 #include "table/qt/offerframe.h"
 #include "table/qt/picturefile.h"
 #include "table/qt/qtswitches.h"
+#include "table/qt/timeleftbar.h"
 
 #include <QCoreApplication>
 #include <QFontMetrics>
@@ -47,6 +48,12 @@ QtTableView::QtTableView(std::string pictureDir, const TableLook &look, const Wo
     , names_(words)
 {
     speech_.setLanguage(words.language());
+    // The end of a spoken name may be what the game waits for: it wakes the wait.
+    speech_.onHeard([] {
+        if (QCoreApplication *app = QCoreApplication::instance())
+            QMetaObject::invokeMethod(
+                app, [] {}, Qt::QueuedConnection);
+    });
     // On a screen of twice the density each table pixel is two of the screen's:
     // the pictures drawn for that, not ours enlarged by Qt.
     pictureScale_ = pictureScaleFor(look_.scale * devicePixelRatioF());
@@ -63,6 +70,10 @@ QtTableView::QtTableView(std::string pictureDir, const TableLook &look, const Wo
         offerFrame_ = new OfferFrame(this, int(std::lround(OfferFrame::kRing * 1.5 * look_.scale)), OfferFrame::kInner, OfferFrame::kOuter);
     else
         offerFrame_ = new OfferFrame(this, int(std::lround(OfferFrame::kRing * look_.scale)));
+    // The frame's colours, the light one meeting the table as the frame's does.
+    const bool dark = look_.contrast == Contrast::High;
+    timeLeft_ = new TimeLeftBar(
+        this, int(std::lround(8 * look_.scale)), dark ? OfferFrame::kInner : OfferFrame::kOuter, dark ? OfferFrame::kOuter : OfferFrame::kInner);
     nameControls();
 
     wakeTimer_.setSingleShot(true);
@@ -202,7 +213,7 @@ void QtTableView::setPicture(Control c, const Picture &shown)
 void QtTableView::setVisible(Control c, bool visible)
 {
     placed(c).widget->setVisible(visible);
-    if (offered_ == c)
+    if (offered_ == c || timed_ == c)
         placeOfferFrame();
 }
 
@@ -221,7 +232,7 @@ void QtTableView::setLeft(Control c, Twips x)
     Placed &p = placed(c);
     p.left = x;
     moveToTwips(p);
-    if (offered_ == c)
+    if (offered_ == c || timed_ == c)
         placeOfferFrame();
 }
 
@@ -230,7 +241,7 @@ void QtTableView::setTop(Control c, Twips y)
     Placed &p = placed(c);
     p.top = y;
     moveToTwips(p);
-    if (offered_ == c)
+    if (offered_ == c || timed_ == c)
         placeOfferFrame();
 }
 

@@ -26,6 +26,7 @@ namespace wildcrest
 
 class JoystickSwitch;
 class OfferFrame;
+class TimeLeftBar;
 class QtSwitches;
 namespace pictures
 {
@@ -73,6 +74,8 @@ public:
     void focusOffer(std::optional<Control> c) override;
     void cue() override;
     void say(const std::string &text) override;
+    std::optional<Moment> spokenToEnd() const override;
+    void showTimeLeft(std::optional<Control> c, Moment runsFrom, Moment ends) override;
     const Wording &words() const override
     {
         return words_;
@@ -111,6 +114,11 @@ public:
     QWidget *widgetOf(Control c) const;
     // The frame round the offered control; hidden while nothing is offered.
     QWidget *offerFrame() const;
+    // The bar of the time left on the offer; hidden without one.
+    TimeLeftBar *timeLeftBar() const
+    {
+        return timeLeft_;
+    }
     bool closed() const
     {
         return closed_;
@@ -170,6 +178,8 @@ private:
     std::unique_ptr<QtSwitches> switches_; // keys, clicks and joysticks, caught before any widget sees them
     OfferFrame *offerFrame_ = nullptr;
     std::optional<Control> offered_;
+    TimeLeftBar *timeLeft_ = nullptr;
+    std::optional<Control> timed_; // the control whose time left is shown
     bool closed_ = false;
     bool autoRedraw_ = false;
     bool keyPreview_ = false;
