@@ -134,6 +134,24 @@ void Bench::cpuRows(std::vector<Row> &rows, const std::vector<Stretch> &oursIdle
         ratioText(literalHeld, oursHeld),
         "< 2 %",
         oursHeld < 2 });
+
+    // A card offered for 10 s with the bar of the time left emptying under it, and without.
+    progress("CPU during a card offered 10 s, with the time-left bar and without");
+    const auto heldOffer = [this](bool bar) {
+        const Control card = playerslot(1);
+        view_.setTop(card, view_.top(card) - kLift);
+        const Moment start = view_.now();
+        window_.showTimeLeft(bar ? std::optional<Control>(card) : std::nullopt, start, start + std::chrono::seconds(10));
+        game_.waits().hitkey = kFalse;
+        const Stretch s = measure([&] { game_.waits().pacingdelay(true, std::chrono::seconds(10)); });
+        window_.showTimeLeft(std::nullopt, {}, {});
+        view_.setTop(card, view_.top(card) + kLift);
+        return cpuShare({ s });
+    };
+    const double withBar = heldOffer(true);
+    const double withoutBar = heldOffer(false);
+    rows.push_back({ "CPU, card offered 10 s, no bar (% of a core)", fixed(withoutBar, 2), "-", "", "< 2 %", withoutBar < 2 });
+    rows.push_back({ "CPU, card offered 10 s, time-left bar (% of a core)", fixed(withBar, 2), "-", "", "< 2 %", withBar < 2 });
 }
 
 // A key press to the card played.
