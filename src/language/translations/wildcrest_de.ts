@@ -343,6 +343,14 @@
         <source>a match left unfinished is saved after every turn; at the next start: ask on the title, always go on with it, or never</source>
         <translation>eine nicht beendete Partie wird nach jedem Zug gespeichert; beim nächsten Start: auf dem Titelbild fragen, immer fortsetzen oder nie</translation>
     </message>
+    <message>
+        <source>with speech, an offer&apos;s time starts only once its name has been spoken to the end</source>
+        <translation>mit Sprachausgabe beginnt die Zeit eines Angebots erst, wenn sein Name zu Ende gesprochen ist</translation>
+    </message>
+    <message>
+        <source>bar: a bar under the card, suit or menu item on offer empties over the time it is offered</source>
+        <translation>bar: ein Balken unter der angebotenen Karte, Farbe oder Menüzeile leert sich über die Zeit des Angebots</translation>
+    </message>
 </context>
 <context>
     <name>Prompts</name>
@@ -955,6 +963,26 @@
     <message>
         <source>Unfinished match:</source>
         <translation>Nicht beendete Partie:</translation>
+    </message>
+    <message>
+        <source>Speech pacing:</source>
+        <translation>Sprechtempo:</translation>
+    </message>
+    <message>
+        <source>Wait for each name to be spoken</source>
+        <translation>Warten, bis jeder Name gesprochen ist</translation>
+    </message>
+    <message>
+        <source>Not shown</source>
+        <translation>Nicht gezeigt</translation>
+    </message>
+    <message>
+        <source>A bar under the offer that empties</source>
+        <translation>Ein Balken unter dem Angebot, der sich leert</translation>
+    </message>
+    <message>
+        <source>Time left:</source>
+        <translation>Restzeit:</translation>
     </message>
 </context>
 <context>

@@ -343,6 +343,14 @@
         <source>a match left unfinished is saved after every turn; at the next start: ask on the title, always go on with it, or never</source>
         <translation>una partida sin terminar se guarda tras cada turno; al siguiente inicio: preguntar en la portada, seguir siempre con ella o nunca</translation>
     </message>
+    <message>
+        <source>with speech, an offer&apos;s time starts only once its name has been spoken to the end</source>
+        <translation>con voz, el tiempo de una oferta empieza solo cuando su nombre se ha dicho entero</translation>
+    </message>
+    <message>
+        <source>bar: a bar under the card, suit or menu item on offer empties over the time it is offered</source>
+        <translation>bar: una barra bajo la carta, el palo o la opción de menú ofrecida se vacía durante el tiempo de la oferta</translation>
+    </message>
 </context>
 <context>
     <name>Prompts</name>
@@ -955,6 +963,26 @@
     <message>
         <source>Unfinished match:</source>
         <translation>Partida sin terminar:</translation>
+    </message>
+    <message>
+        <source>Speech pacing:</source>
+        <translation>Ritmo de la voz:</translation>
+    </message>
+    <message>
+        <source>Wait for each name to be spoken</source>
+        <translation>Esperar a que se diga cada nombre</translation>
+    </message>
+    <message>
+        <source>Not shown</source>
+        <translation>No se muestra</translation>
+    </message>
+    <message>
+        <source>A bar under the offer that empties</source>
+        <translation>Una barra bajo la oferta que se vacía</translation>
+    </message>
+    <message>
+        <source>Time left:</source>
+        <translation>Tiempo restante:</translation>
     </message>
 </context>
 <context>

@@ -343,6 +343,14 @@
         <source>a match left unfinished is saved after every turn; at the next start: ask on the title, always go on with it, or never</source>
         <translation>une partie inachevée est enregistrée après chaque tour ; au prochain lancement : demander sur l&apos;écran titre, toujours la reprendre, ou jamais</translation>
     </message>
+    <message>
+        <source>with speech, an offer&apos;s time starts only once its name has been spoken to the end</source>
+        <translation>avec la parole, le temps d&apos;une offre ne commence qu&apos;une fois son nom entièrement prononcé</translation>
+    </message>
+    <message>
+        <source>bar: a bar under the card, suit or menu item on offer empties over the time it is offered</source>
+        <translation>bar : une barre sous la carte, la couleur ou l&apos;entrée de menu proposée se vide pendant le temps de l&apos;offre</translation>
+    </message>
 </context>
 <context>
     <name>Prompts</name>
@@ -955,6 +963,26 @@
     <message>
         <source>Unfinished match:</source>
         <translation>Partie inachevée :</translation>
+    </message>
+    <message>
+        <source>Speech pacing:</source>
+        <translation>Rythme de la parole :</translation>
+    </message>
+    <message>
+        <source>Wait for each name to be spoken</source>
+        <translation>Attendre que chaque nom soit prononcé</translation>
+    </message>
+    <message>
+        <source>Not shown</source>
+        <translation>Non affiché</translation>
+    </message>
+    <message>
+        <source>A bar under the offer that empties</source>
+        <translation>Une barre sous l&apos;offre qui se vide</translation>
+    </message>
+    <message>
+        <source>Time left:</source>
+        <translation>Temps restant :</translation>
     </message>
 </context>
 <context>

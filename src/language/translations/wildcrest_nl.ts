@@ -343,6 +343,14 @@
         <source>a match left unfinished is saved after every turn; at the next start: ask on the title, always go on with it, or never</source>
         <translation>een niet afgemaakte partij wordt na elke beurt bewaard; bij de volgende start: op het titelscherm vragen, altijd verdergaan of nooit</translation>
     </message>
+    <message>
+        <source>with speech, an offer&apos;s time starts only once its name has been spoken to the end</source>
+        <translation>met spraak begint de tijd van een aanbod pas als de naam helemaal is uitgesproken</translation>
+    </message>
+    <message>
+        <source>bar: a bar under the card, suit or menu item on offer empties over the time it is offered</source>
+        <translation>bar: een balk onder de aangeboden kaart, kleur of menuregel loopt leeg in de tijd van het aanbod</translation>
+    </message>
 </context>
 <context>
     <name>Prompts</name>
@@ -955,6 +963,26 @@
     <message>
         <source>Unfinished match:</source>
         <translation>Niet afgemaakte partij:</translation>
+    </message>
+    <message>
+        <source>Speech pacing:</source>
+        <translation>Spraaktempo:</translation>
+    </message>
+    <message>
+        <source>Wait for each name to be spoken</source>
+        <translation>Wachten tot elke naam is uitgesproken</translation>
+    </message>
+    <message>
+        <source>Not shown</source>
+        <translation>Niet getoond</translation>
+    </message>
+    <message>
+        <source>A bar under the offer that empties</source>
+        <translation>Een balk onder het aanbod die leegloopt</translation>
+    </message>
+    <message>
+        <source>Time left:</source>
+        <translation>Resterende tijd:</translation>
     </message>
 </context>
 <context>
