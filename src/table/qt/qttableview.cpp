@@ -70,10 +70,7 @@ QtTableView::QtTableView(std::string pictureDir, const TableLook &look, const Wo
         offerFrame_ = new OfferFrame(this, int(std::lround(OfferFrame::kRing * 1.5 * look_.scale)), OfferFrame::kInner, OfferFrame::kOuter);
     else
         offerFrame_ = new OfferFrame(this, int(std::lround(OfferFrame::kRing * look_.scale)));
-    // The frame's colours, the light one meeting the table as the frame's does.
-    const bool dark = look_.contrast == Contrast::High;
-    timeLeft_ = new TimeLeftBar(
-        this, int(std::lround(8 * look_.scale)), dark ? OfferFrame::kInner : OfferFrame::kOuter, dark ? OfferFrame::kOuter : OfferFrame::kInner);
+    timeLeft_ = new TimeLeftBar(this, int(std::lround(8 * look_.scale)), offerFrame_->frameWidth() + 1, OfferFrame::kOuter, OfferFrame::kInner);
     nameControls();
 
     wakeTimer_.setSingleShot(true);

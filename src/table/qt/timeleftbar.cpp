@@ -20,9 +20,10 @@ namespace
     constexpr int kFastestTickMs = 16;
 } // namespace
 
-TimeLeftBar::TimeLeftBar(QWidget *parent, int thickness, QColor outline, QColor fill)
+TimeLeftBar::TimeLeftBar(QWidget *parent, int thickness, int gap, QColor outline, QColor fill)
     : QWidget(parent)
     , thickness_(std::max(4, thickness))
+    , gap_(gap)
     , outline_(outline)
     , fill_(fill)
 {
@@ -48,7 +49,7 @@ void TimeLeftBar::follow(const QWidget *target, QRect area)
     QWidget *host = parentWidget();
     const QPoint topLeft =
         target->parentWidget() == host ? target->pos() : target->mapTo(host->window(), QPoint(0, 0)) - host->mapTo(host->window(), QPoint(0, 0));
-    const QRect under(area.left(), area.bottom() + 1 + thickness_ / 2, area.width(), thickness_);
+    const QRect under(area.left(), area.bottom() + 1 + gap_, area.width(), thickness_);
     setGeometry(under.translated(topLeft));
     raise();
     show();

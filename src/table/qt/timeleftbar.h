@@ -12,14 +12,16 @@ namespace wildcrest
 
 // The time left on the offer: a bar just under the offered card, suit or menu
 // item that empties from right to left over the offer's time, and stays full
-// until that time starts to run. Drawn in the offer frame's two colours, an
-// outline of one round a fill of the other, so it reads on the light table,
-// the dark one and the cards. It repaints only when its fill has moved a
-// pixel, and lets clicks through.
+// until that time starts to run. A yellow fill in a black outline, as the
+// offer frame's colours: the yellow reads on the light table and the dark one,
+// and the black of the time gone on the light one. It lies below the frame,
+// where the frame is drawn, repaints only when its fill has moved a pixel, and
+// lets clicks through.
 class TimeLeftBar : public QWidget
 {
 public:
-    TimeLeftBar(QWidget *parent, int thickness, QColor outline, QColor fill);
+    // `gap`: the pixels between the offer and the bar, room for the frame.
+    TimeLeftBar(QWidget *parent, int thickness, int gap, QColor outline, QColor fill);
 
     // Runs under `area` of `target` from `runsFrom` to `ends`, on the steady
     // clock's microseconds as the table's now() tells them.
@@ -37,6 +39,7 @@ private:
     void tick();
 
     int thickness_;
+    int gap_;
     QColor outline_;
     QColor fill_;
     Moment runsFrom_ {};
