@@ -127,12 +127,18 @@ TEST_F(SpeechServerTest, TheEndOfTheLastTextIsHeardAsTheServerReportsIt)
     EXPECT_FALSE(speech.heardToEnd());
 }
 
-// The window with speech paced by that server: each card is offered for its
-// name's 1.5 s and then the scan time of 1 s, and the bar of the time left
-// stays full while the name is spoken and empties over the scan time.
-TEST_F(SpeechServerTest, InTheWindowEachOfferLastsItsNameAndThenTheScanTime)
+namespace
 {
-    server.listenAndAnswer(1500ms);
+
+// A turn in the window with speech and the time-left bar, on 9H, KH and QH and
+// a scan time of 1 s, closed after `length`: when each offer began (its bar
+// moved to its card), and what was left of the bar 0.75 s and 2 s in.
+struct WindowTurn {
+    std::vector<Clock::time_point> offers;
+    std::vector<double> barLeft;
+};
+WindowTurn windowTurn(std::chrono::milliseconds length)
+{
     QtTableView view(WILDCREST_GAME_DIR);
     ClockFoldedRandom random(1);
     ScanRoom scan(view);
@@ -145,22 +151,60 @@ TEST_F(SpeechServerTest, InTheWindowEachOfferLastsItsNameAndThenTheScanTime)
     game.match.curcard = "5H";
     for (int i = 1; i <= kHandPlaces; ++i)
         game.match.hand[i][kPlayer] = i <= 3 ? std::array<Card, 3> { "9H", "KH", "QH" }[i - 1] : Card {};
-    const int before = server.messages();
-    std::vector<double> barLeft;
-    const auto look = [&] { barLeft.push_back(view.timeLeftBar()->isVisible() ? view.timeLeftBar()->left() : -1); };
-    QTimer::singleShot(750, look); // the nine's name is spoken
-    QTimer::singleShot(2000, look); // halfway through its scan time
-    QTimer::singleShot(8500, [&] { view.closeWindow(); });
+    WindowTurn turn;
+    QWidget *bar = view.timeLeftBar();
+    QTimer watch;
+    int barAt = -1;
+    QObject::connect(&watch, &QTimer::timeout, [&] {
+        if (bar->isVisible() && bar->x() != barAt) {
+            barAt = bar->x();
+            turn.offers.push_back(Clock::now());
+        }
+    });
+    watch.start(2);
+    const auto look = [&] { turn.barLeft.push_back(bar->isVisible() ? view.timeLeftBar()->left() : -1); };
+    QTimer::singleShot(750, look);
+    QTimer::singleShot(2000, look);
+    QTimer::singleShot(int(length.count()), [&] { view.closeWindow(); });
     EXPECT_THROW(game.selection(), GameEnded);
+    return turn;
+}
 
+double millisecondsBetween(Clock::time_point a, Clock::time_point b)
+{
+    return double(std::chrono::duration_cast<std::chrono::microseconds>(b - a).count()) / 1000;
+}
+
+} // namespace
+
+// The window with speech paced by that server: each card is offered for its
+// name's 1.5 s and then the scan time of 1 s, and the bar of the time left
+// stays full while the name is spoken and empties over the scan time. From a
+// server that takes the texts and never says a word, each lasts the scan time
+// and the 3 s bound.
+TEST_F(SpeechServerTest, InTheWindowEachOfferLastsItsNameAndThenTheScanTime)
+{
+    server.listenAndAnswer(1500ms);
+    const int before = server.messages();
+    const WindowTurn turn = windowTurn(8500ms);
     const auto queued = server.queuedAt();
     ASSERT_GE(queued.size(), std::size_t(before) + 4);
-    for (std::size_t k = before + 1; k < queued.size(); ++k) {
-        const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(queued[k] - queued[k - 1]).count();
-        EXPECT_NEAR(ms, 2500, 50) << "offer " << k - before;
-    }
-    ASSERT_EQ(barLeft.size(), 2u);
-    EXPECT_EQ(barLeft[0], 1);
-    EXPECT_GT(barLeft[1], 0.2);
-    EXPECT_LT(barLeft[1], 0.8);
+    for (std::size_t k = before + 1; k < queued.size(); ++k)
+        EXPECT_NEAR(millisecondsBetween(queued[k - 1], queued[k]), 2500, 50) << "offer " << k - before;
+    ASSERT_GE(turn.offers.size(), 4u);
+    for (std::size_t k = 1; k < turn.offers.size(); ++k)
+        EXPECT_NEAR(millisecondsBetween(turn.offers[k - 1], turn.offers[k]), 2500, 50) << "bar " << k;
+    ASSERT_EQ(turn.barLeft.size(), 2u);
+    EXPECT_EQ(turn.barLeft[0], 1); // the nine's name is still spoken
+    EXPECT_GT(turn.barLeft[1], 0.2); // halfway through its scan time
+    EXPECT_LT(turn.barLeft[1], 0.8);
+}
+
+TEST_F(SpeechServerTest, InTheWindowASilentServerHoldsEachOfferAtMostTheBoundLonger)
+{
+    server.listenSilently();
+    const WindowTurn turn = windowTurn(8500ms);
+    ASSERT_GE(turn.offers.size(), 3u);
+    for (std::size_t k = 1; k < turn.offers.size(); ++k)
+        EXPECT_NEAR(millisecondsBetween(turn.offers[k - 1], turn.offers[k]), 4000, 50) << "offer " << k;
 }
