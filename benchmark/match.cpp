@@ -141,6 +141,7 @@ std::optional<MatchFigures> measureStart(const std::string &self, const TableLoo
 
 void startRows(const std::string &self, std::vector<Row> &rows)
 {
+    constexpr int kStarts = 5;
     TableLook drawn;
     drawn.scale = 3;
     drawn.cardStyle = CardStyle::LargeIndex;
@@ -148,16 +149,29 @@ void startRows(const std::string &self, std::vector<Row> &rows)
     for (const auto &[look, at, target] : { std::tuple { TableLook {}, std::string(", default look"), 150.0 },
              std::tuple { drawn, std::string(", scale 3, large-index, four colours"), 250.0 } }) {
         std::cerr << "bench: start-up to the title" << at << " in a new process" << std::endl;
-        const std::string measure = "Start-up: launch to title" + at + ", calibration left out (ms)";
+        const std::string measure = "Start-up: launch to title" + at + ", calibration left out (ms, median of " + std::to_string(kStarts) + ")";
         const std::string targetText = "< " + fixed(target, 0) + " ms";
-        const std::optional<MatchFigures> m = measureStart(self, look);
-        if (!m) {
+        // The median of five starts: one start alone tells more of what else the machine was doing.
+        std::vector<MatchFigures> starts;
+        for (int i = 0; i < kStarts; ++i)
+            if (const std::optional<MatchFigures> m = measureStart(self, look))
+                starts.push_back(*m);
+        if (starts.size() < std::size_t(kStarts)) {
             rows.push_back({ measure, "failed", "-", "-", targetText, false });
             continue;
         }
-        const double rest = (m->launchToTitle - m->calibration) * 1000;
-        rows.push_back(
-            { "Start-up: calibration" + at + " (s)", fixed(m->calibration, 3), "same code", "-", "2 to 3 s", m->calibration >= 2 && m->calibration <= 3 });
+        std::vector<double> calibrations, rests;
+        for (const MatchFigures &m : starts) {
+            calibrations.push_back(m.calibration);
+            rests.push_back((m.launchToTitle - m.calibration) * 1000);
+        }
+        const double calibration = percentile(calibrations, 50), rest = percentile(rests, 50);
+        rows.push_back({ "Start-up: calibration" + at + " (s, median of " + std::to_string(kStarts) + ")",
+            fixed(calibration, 3),
+            "same code",
+            "-",
+            "2 to 3 s",
+            calibration >= 2 && calibration <= 3 });
         rows.push_back({ measure, fixed(rest, 1), "same code", "-", targetText, rest < target });
     }
 }
