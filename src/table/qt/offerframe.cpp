@@ -22,11 +22,15 @@ OfferFrame::OfferFrame(QWidget *parent, int ring, QColor outer, QColor inner)
     hide();
 }
 
+QPoint placeOver(const QWidget *host, const QWidget *target)
+{
+    const QWidget *parent = host->parentWidget();
+    return target->parentWidget() == parent ? target->pos() : target->mapTo(parent->window(), QPoint(0, 0)) - parent->mapTo(parent->window(), QPoint(0, 0));
+}
+
 void OfferFrame::frame(const QWidget *target, QRect area)
 {
-    QWidget *host = parentWidget();
-    const QPoint topLeft =
-        target->parentWidget() == host ? target->pos() : target->mapTo(host->window(), QPoint(0, 0)) - host->mapTo(host->window(), QPoint(0, 0));
+    const QPoint topLeft = placeOver(this, target);
     const int width = frameWidth();
     setGeometry(area.translated(topLeft).adjusted(-width, -width, width, width));
     raise();

@@ -7,6 +7,10 @@
 namespace wildcrest
 {
 
+// Where `target` (a sibling or any widget of the same window) is in `host`'s
+// parent: what lies over it is placed from there.
+QPoint placeOver(const QWidget *host, const QWidget *target);
+
 // The frame round the offered card or suit: a black outer ring and a yellow
 // inner one, each kRing pixels wide, so that it stands out on the light green
 // table, on the cards and on the red pile frame, with or without colour vision.

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "table/qt/timeleftbar.h"
 
+#include "table/qt/offerframe.h"
+
 #include <QPainter>
 
 #include <algorithm>
@@ -46,9 +48,7 @@ void TimeLeftBar::run(const QWidget *target, QRect area, Moment runsFrom, Moment
 
 void TimeLeftBar::follow(const QWidget *target, QRect area)
 {
-    QWidget *host = parentWidget();
-    const QPoint topLeft =
-        target->parentWidget() == host ? target->pos() : target->mapTo(host->window(), QPoint(0, 0)) - host->mapTo(host->window(), QPoint(0, 0));
+    const QPoint topLeft = placeOver(this, target);
     const QRect under(area.left(), area.bottom() + 1 + gap_, area.width(), thickness_);
     setGeometry(under.translated(topLeft));
     raise();
