@@ -22,7 +22,7 @@ Moment OfferTimer::runsFrom()
     if (!pacedFrom_)
         return start_;
     const Moment latest = *pacedFrom_ + kSpeechBound;
-    const std::optional<Moment> heard = aids_.spokenToEnd();
+    const std::optional<Moment> heard = aids_->spokenToEnd();
     return std::max(start_, std::min(heard.value_or(latest), latest));
 }
 
@@ -35,13 +35,23 @@ Moment OfferTimer::ends()
 void OfferTimer::extend(Moment by)
 {
     extra_ += by;
+    told_ = false;
     tell();
+}
+
+void OfferTimer::settle(Moment now)
+{
+    if (!pacedFrom_)
+        return;
+    const Moment latest = *pacedFrom_ + kSpeechBound;
+    start_ = std::max(start_, std::min(aids_->spokenToEnd().value_or(now), latest));
+    pacedFrom_.reset();
 }
 
 void OfferTimer::stop()
 {
     if (shown_ && told_)
-        aids_.showTimeLeft(std::nullopt, {}, {});
+        aids_->showTimeLeft(std::nullopt, {}, {});
     shown_.reset();
     told_ = false;
 }
@@ -57,7 +67,7 @@ void OfferTimer::tell()
     told_ = true;
     toldFrom_ = from;
     toldEnds_ = until;
-    aids_.showTimeLeft(shown_, from, until);
+    aids_->showTimeLeft(shown_, from, until);
 }
 
 } // namespace wildcrest

@@ -20,7 +20,7 @@ public:
     static constexpr Moment kSpeechBound = std::chrono::seconds(3);
 
     explicit OfferTimer(PlayerAids &aids)
-        : aids_(aids)
+        : aids_(&aids)
     {
     }
 
@@ -30,15 +30,19 @@ public:
     // When the offer's time starts to run, and when it ends, as known now.
     Moment runsFrom();
     Moment ends();
-    // Time that does not count (a press held into the menu) moves the end on.
+    // Time that does not count (a press held into the menu) moves the end on,
+    // and the time left is told again.
     void extend(Moment by);
+    // Fixes when the time runs from as known at `now`, a name not yet heard
+    // counting as heard then: what is spoken next (the menu) is not this offer's.
+    void settle(Moment now);
     // Nothing is on offer: the time left is taken off.
     void stop();
 
 private:
     void tell();
 
-    PlayerAids &aids_;
+    PlayerAids *aids_;
     Moment start_ {};
     Moment length_ {};
     Moment extra_ {};

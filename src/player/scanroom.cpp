@@ -161,9 +161,13 @@ bool ScanRoom::await(SwitchWaits &waits, Moment length, std::optional<Control> t
             pressedAt_ = pressed;
             if (!settings.longPressMenu || menuOpen_)
                 return true;
+            // The menu's offers are timed in turn; this one goes on after it.
+            OfferTimer offer = timer_;
+            offer.settle(pressed);
             if (releasedBeforeMenu(waits))
                 return true;
             waits.hitkey = kFalse;
+            timer_ = offer;
             if (timedOffer)
                 timer_.extend(view_.now() - pressed);
         }

@@ -29,7 +29,7 @@ Moment medianOf(std::vector<Moment> values)
     return values.size() % 2 ? values[mid] : (values[mid - 1] + values[mid]) / 2;
 }
 
-SessionFigures figuresOf(const std::vector<RecordRow> &rows)
+SessionFigures figuresOf(std::span<const RecordRow> rows)
 {
     SessionFigures f;
     double sum = 0;
@@ -59,7 +59,7 @@ SessionFigures figuresOf(const std::vector<RecordRow> &rows)
     return f;
 }
 
-std::vector<std::pair<Moment, Moment>> fatigueCurve(const std::vector<RecordRow> &rows, std::size_t window)
+std::vector<std::pair<Moment, Moment>> fatigueCurve(std::span<const RecordRow> rows, std::size_t window)
 {
     std::vector<std::pair<Moment, Moment>> curve;
     std::vector<Moment> recent;

@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <optional>
 #include <utility>
+#include <span>
 #include <vector>
 
 namespace wildcrest
@@ -37,9 +38,9 @@ constexpr double kScanRule = 0.65;
 // Wrong selections above this share of the right ones: reduce errors first.
 constexpr double kErrorLine = 0.25;
 
-SessionFigures figuresOf(const std::vector<RecordRow> &rows);
+SessionFigures figuresOf(std::span<const RecordRow> rows);
 // The reaction time across the session: at each offer taken in time, the
 // median of the last `window` of them.
-std::vector<std::pair<Moment, Moment>> fatigueCurve(const std::vector<RecordRow> &rows, std::size_t window = 10);
+std::vector<std::pair<Moment, Moment>> fatigueCurve(std::span<const RecordRow> rows, std::size_t window = 10);
 
 } // namespace wildcrest

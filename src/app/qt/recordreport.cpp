@@ -276,9 +276,9 @@ void RecordReport::drawSessions()
                           .arg(whole.taken));
 }
 
-std::vector<RecordRow> RecordReport::sessionRows(std::size_t session) const
+std::span<const RecordRow> RecordReport::sessionRows(std::size_t session) const
 {
-    return std::vector<RecordRow>(rows_.begin() + std::ptrdiff_t(starts_[session]), rows_.begin() + std::ptrdiff_t(starts_[session + 1]));
+    return std::span<const RecordRow>(rows_).subspan(starts_[session], starts_[session + 1] - starts_[session]);
 }
 
 void RecordReport::drawFatigue()
@@ -287,7 +287,7 @@ void RecordReport::drawFatigue()
     const int chosen = session_->currentIndex();
     std::vector<QPointF> points;
     double highest = 0, longest = 0;
-    const std::vector<RecordRow> rows = chosen >= 0 && chosen < int(sessions_.size()) ? sessionRows(chosen) : std::vector<RecordRow> {};
+    const std::span<const RecordRow> rows = chosen >= 0 && chosen < int(sessions_.size()) ? sessionRows(chosen) : std::span<const RecordRow> {};
     if (!rows.empty()) {
         const Moment start = rows.front().when;
         for (const auto &[when, median] : fatigueCurve(rows)) {

@@ -9,6 +9,7 @@
 
 #include <memory>
 #include <string>
+#include <span>
 #include <vector>
 
 class QChart;
@@ -59,7 +60,7 @@ private:
     std::vector<SessionInfo> sessions_;
     std::vector<RecordRow> rows_; // of every session shown, one after another
     std::vector<std::size_t> starts_; // where each session's rows start in rows_, and their end
-    std::vector<RecordRow> sessionRows(std::size_t session) const;
+    std::span<const RecordRow> sessionRows(std::size_t session) const;
     QComboBox *players_;
     QDateEdit *from_;
     QDateEdit *to_;
