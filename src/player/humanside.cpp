@@ -44,7 +44,9 @@ void HumanSide::moved(const Move &move)
 
 void HumanSide::awaitdraw()
 {
-    scan_.announce(view_.words().translate("Speech", "nothing to play: press the switch to draw a card"));
+    const std::string nothing = view_.words().translate("Speech", "nothing to play: press the switch to draw a card");
+    view_.notifyScreenReader(nothing);
+    scan_.announce(nothing);
     scan_.waitforpress(waits_, Await::Draw);
 }
 

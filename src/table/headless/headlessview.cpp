@@ -144,6 +144,11 @@ void HeadlessView::say(const std::string &text)
     spoken_.push_back(text);
 }
 
+void HeadlessView::notifyScreenReader(const std::string &text)
+{
+    notices_.push_back(text);
+}
+
 std::optional<Control> HeadlessView::offerMark() const
 {
     return offerMark_;

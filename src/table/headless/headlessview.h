@@ -98,6 +98,7 @@ public:
     void markOffer(std::optional<Control> c) override;
     void cue() override;
     void say(const std::string &text) override;
+    void notifyScreenReader(const std::string &text) override;
     const Wording &words() const override
     {
         return *words_;
@@ -110,6 +111,11 @@ public:
     std::optional<Control> offerMark() const;
     int cues() const;
     const std::vector<std::string> &spoken() const;
+    // What a screen reader was told, in order.
+    const std::vector<std::string> &notices() const
+    {
+        return notices_;
+    }
     void yield() override;
     void waitForEvent(Moment deadline) override;
     void waitForEvent() override;
@@ -149,6 +155,7 @@ private:
     std::optional<Control> offerMark_;
     int cues_ = 0;
     std::vector<std::string> spoken_;
+    std::vector<std::string> notices_;
     const Wording *words_ = &englishWording();
     std::function<void(const HeadlessView &)> callObserver_;
     long endAtCall_ = -1;

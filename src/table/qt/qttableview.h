@@ -4,6 +4,7 @@
 #include "table/layout.h"
 #include "table/look.h"
 #include "table/qt/beep.h"
+#include "table/qt/readerfocus.h"
 #include "table/qt/speech.h"
 #include "table/tablenames.h"
 #include "table/tableview.h"
@@ -73,6 +74,7 @@ public:
     void focusOffer(std::optional<Control> c) override;
     void cue() override;
     void say(const std::string &text) override;
+    void notifyScreenReader(const std::string &text) override;
     const Wording &words() const override
     {
         return words_;
@@ -134,6 +136,8 @@ private:
         ControlKind kind;
         Twips left;
         Twips top;
+        bool wanted = true; // shown as the game asks, unless the title screen covers it
+        bool underTitle = false; // stacked below the title screen
     };
 
     void createControls(const std::string &pictureDir);
@@ -145,9 +149,9 @@ private:
     void moveToTwips(const Placed &p) const;
     void report(const SwitchEvent &e);
     void placeOfferFrame();
-    // The narration line is announced to a screen reader whenever it changes.
-    static void announceThroughNarration();
-    void announced(Control c);
+    // A control shown as the game wants it, and hidden while the title screen
+    // covers it: a screen reader reviewing the title reads only the title.
+    void applyVisible(Placed &p);
     void endIfClosed();
     // The layout's entry with its caption in the table's language.
     ControlSpec inLanguage(ControlSpec entry) const;
@@ -169,6 +173,7 @@ private:
     Speech speech_;
     std::unique_ptr<QtSwitches> switches_; // keys, clicks and joysticks, caught before any widget sees them
     OfferFrame *offerFrame_ = nullptr;
+    std::unique_ptr<ReaderFocus> readerFocus_;
     std::optional<Control> offered_;
     bool closed_ = false;
     bool autoRedraw_ = false;
