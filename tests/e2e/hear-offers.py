@@ -10,7 +10,7 @@ presses the switch (xdotool) to deal and plays on what it hears alone: an eight
 or a card heard a second time in a row is taken, a suit once all four were
 heard, a draw or the next round when told there is nothing to play or the round
 is over. It stops after a round in which a suit was named, or after three.
-Writes one line per event to LOG: "focus X Y NAME" or "notice TEXT".
+Writes one line per event to LOG: "focus X Y WIDTHxHEIGHT NAME" or "notice TEXT".
 """
 import re
 import subprocess
@@ -56,7 +56,7 @@ def on_focus(event):
         return
     name = event.source.name
     box = event.source.queryComponent().getExtents(pyatspi.WINDOW_COORDS)
-    log.write(f"focus {box.x} {box.y} {name}\n")
+    log.write(f"focus {box.x} {box.y} {box.width}x{box.height} {name}\n")
     log.flush()
     heard["last"] = time.time()
     if name.endswith(", name a suit"):

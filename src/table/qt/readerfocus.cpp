@@ -54,7 +54,15 @@ ReaderFocus::ReaderFocus(QWidget *window)
 
 void ReaderFocus::focusOn(const QWidget *offered, const QString &name)
 {
-    QWidget *standIn = quietChild(window_, QStringLiteral("OfferStandIn"), name, QRect(offered->mapTo(window_, QPoint(0, 0)), offered->size()));
+    QRect area(offered->mapTo(window_, QPoint(0, 0)), offered->size());
+    // Orca takes a new object with the name, role and extents of the one that
+    // had the focus for that one, and says nothing: the same card offered
+    // again stands a pixel shorter, which no one sees.
+    if (standIn_ && standIn_->geometry() == area && standIn_->accessibleName() == name)
+        area.setHeight(area.height() - 1);
+    QWidget *standIn = quietChild(window_, QStringLiteral("OfferStandIn"), name, area);
+    // Focusable, as a screen reader expects what has the focus to be; never by a click or Tab.
+    standIn->setFocusPolicy(Qt::ClickFocus);
     standIn->show();
     standIn->setFocus(Qt::OtherFocusReason);
     replace(standIn_, standIn);
