@@ -23,6 +23,10 @@ Move HumanSide::move(const MatchState &match, int column)
     // player, is lowered toward the pile: either way out of its row.
     const bool bottom = column == kPlayer;
     const Twips lift = bottom ? -kLift : kLift;
+    // The first offer's focus would cut short a screen reader still telling
+    // the move before, or the deal: it is heard out first.
+    if (view_.newsSaidBy() > view_.now())
+        waits_.pacingdelay(false, view_.newsSaidBy() - view_.now());
     std::vector<Offer> offers;
     for (int i : places) {
         const Control card = handslot(bottom, i);

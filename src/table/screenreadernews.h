@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "switch/switchevent.h"
+
 #include <string>
 
 namespace wildcrest
@@ -18,6 +20,12 @@ public:
     virtual void notifyScreenReader(const std::string &text)
     {
         (void)text;
+    }
+    // When a screen reader will have said the last news, by the view's clock:
+    // the next offer's focus would cut it short before. Zero with none to say.
+    virtual Moment newsSaidBy() const
+    {
+        return Moment { 0 };
     }
 };
 

@@ -9,7 +9,7 @@ Checks first that the title screen shows nothing of the table behind it, then
 presses the switch (xdotool) to deal and plays on what it hears alone: an eight
 or a card heard a second time in a row is taken, a suit once all four were
 heard, a draw or the next round when told there is nothing to play or the round
-is over. It stops after a round in which a suit was named, or after three.
+is over. It stops after a round in which a suit was named, or after two.
 Writes one line per event to LOG: "focus X Y WIDTHxHEIGHT NAME" or "notice TEXT".
 """
 import re
@@ -83,7 +83,7 @@ def on_showing(event):
         press(0.5)
     elif re.match(r"Round \d+: ", text):
         heard["rounds"] += 1
-        if heard["suit_round"] or heard["rounds"] == 3:
+        if heard["suit_round"] or heard["rounds"] == 2:
             GLib.timeout_add(1500, lambda: pyatspi.Registry.stop() or False)
         else:
             press(1.0)
@@ -107,6 +107,6 @@ print("the title shows nothing of the table behind it")
 pyatspi.Registry.registerEventListener(on_focus, "object:state-changed:focused")
 pyatspi.Registry.registerEventListener(on_showing, "object:state-changed:showing")
 GLib.timeout_add(1000, watchdog)
-GLib.timeout_add(240 * 1000, lambda: pyatspi.Registry.stop() or False)
+GLib.timeout_add(230 * 1000, lambda: pyatspi.Registry.stop() or False)
 press(0.5)
 pyatspi.Registry.start()

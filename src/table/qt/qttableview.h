@@ -75,6 +75,10 @@ public:
     void cue() override;
     void say(const std::string &text) override;
     void notifyScreenReader(const std::string &text) override;
+    Moment newsSaidBy() const override
+    {
+        return newsSaidBy_;
+    }
     const Wording &words() const override
     {
         return words_;
@@ -174,6 +178,7 @@ private:
     std::unique_ptr<QtSwitches> switches_; // keys, clicks and joysticks, caught before any widget sees them
     OfferFrame *offerFrame_ = nullptr;
     std::unique_ptr<ReaderFocus> readerFocus_;
+    Moment newsSaidBy_ { 0 };
     std::optional<Control> offered_;
     bool closed_ = false;
     bool autoRedraw_ = false;
