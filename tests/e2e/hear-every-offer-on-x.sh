@@ -19,7 +19,7 @@ fi
 source "$here/own-bus.sh"
 source "$here/bare-x.sh"
 export LANGUAGE=en QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
-start_game hear-every-offer "$game" --record=on --scan-time=1.5
+start_game hear-every-offer "$game" --record=on --scan-time=1.2
 orca_pid=""
 if [ "${2:-}" = --orca ]; then
   orca --debug-file="$work/orca.log" --replace >"$work/orca.out" 2>&1 &

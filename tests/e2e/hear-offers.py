@@ -1,16 +1,14 @@
 #!/usr/bin/python3
 # SPDX-License-Identifier: GPL-3.0-or-later
-"""Plays the running game as a blind player would, by the AT-SPI events a
-screen reader (Orca) speaks: a focus that moves, and a notification shown.
+"""Plays the running game by the AT-SPI events a screen reader (Orca) speaks:
+a focus that moves, and a notification shown.
 
 Usage: hear-offers.py WINDOW_ID LOG
 
-Checks first that the title screen shows nothing of the table behind it, then
-presses the switch (xdotool) to deal and plays on what it hears alone: an eight
-or a card heard a second time in a row is taken, a suit once all four were
-heard, a draw or the next round when told there is nothing to play or the round
-is over. It stops after a round in which a suit was named, or after two.
-Writes one line per event to LOG: "focus X Y WIDTHxHEIGHT NAME" or "notice TEXT".
+Checks that the title screen shows nothing of the table behind it, deals, and
+then takes an eight, or a card heard a second time in a choice, or a suit once
+all four were heard; draws or deals again when told. Stops after a round with
+a suit named, or after two. LOG gets "focus X Y WIDTHxHEIGHT NAME" or "notice TEXT".
 """
 import re
 import subprocess
@@ -20,35 +18,18 @@ import time
 import pyatspi
 from gi.repository import GLib
 
-window, log_path = sys.argv[1], sys.argv[2]
-log = open(log_path, "w")
+window, log = sys.argv[1], open(sys.argv[2], "w")
 heard = {"last": time.time(), "choice": set(), "suits": 0, "rounds": 0, "suit_round": False}
 
 
 def press(after):
-    def send():
-        subprocess.run(["xdotool", "key", "--window", window, "space"], check=False)
-        return False
-    GLib.timeout_add(int(after * 1000), send)
+    GLib.timeout_add(int(after * 1000), lambda: subprocess.run(["xdotool", "key", "--window", window, "space"]) and False)
 
 
-def game():
-    for _ in range(100):
-        for app in pyatspi.Registry.getDesktop(0):
-            if app is not None and app.name == "Wildcrest":
-                return app
-        time.sleep(0.1)
-    print("FAIL: the game is not among the applications AT-SPI knows")
-    sys.exit(1)
-
-
-def showing_names(o):
-    try:
-        if not o.getState().contains(pyatspi.STATE_SHOWING):
-            return []
-    except Exception:
-        return []
-    return [o.name] + [n for child in o if child is not None for n in showing_names(child)]
+def write(line):
+    log.write(line + "\n")
+    log.flush()
+    heard["last"] = time.time()
 
 
 def on_focus(event):
@@ -56,9 +37,7 @@ def on_focus(event):
         return
     name = event.source.name
     box = event.source.queryComponent().getExtents(pyatspi.WINDOW_COORDS)
-    log.write(f"focus {box.x} {box.y} {box.width}x{box.height} {name}\n")
-    log.flush()
-    heard["last"] = time.time()
+    write(f"focus {box.x} {box.y} {box.width}x{box.height} {name}")
     if name.endswith(", name a suit"):
         heard["suits"] += 1
         heard["suit_round"] = True
@@ -75,9 +54,7 @@ def on_showing(event):
     if not event.detail1 or event.source.getRole() != pyatspi.ROLE_NOTIFICATION:
         return
     text = event.source.name
-    log.write(f"notice {text}\n")
-    log.flush()
-    heard["last"] = time.time()
+    write(f"notice {text}")
     heard["choice"] = set()
     if text.startswith("nothing to play"):
         press(0.5)
@@ -97,16 +74,30 @@ def watchdog():
     return True
 
 
-app = game()
+def showing_names(o):
+    try:
+        if not o.getState().contains(pyatspi.STATE_SHOWING):
+            return []
+    except Exception:
+        return []
+    return [o.name] + [n for child in o if child is not None for n in showing_names(child)]
+
+
+for _ in range(100):
+    app = next((a for a in pyatspi.Registry.getDesktop(0) if a is not None and a.name == "Wildcrest"), None)
+    if app:
+        break
+    time.sleep(0.1)
+else:
+    sys.exit("FAIL: the game is not among the applications AT-SPI knows")
 time.sleep(1)
 behind = [n for n in showing_names(app) if re.match(r"(Your hand|Computer's hand|Deck|Pile|Player \d)", n)]
 if behind:
-    print(f"FAIL: the title screen shows the table behind it: {behind}")
-    sys.exit(1)
+    sys.exit(f"FAIL: the title screen shows the table behind it: {behind}")
 print("the title shows nothing of the table behind it")
 pyatspi.Registry.registerEventListener(on_focus, "object:state-changed:focused")
 pyatspi.Registry.registerEventListener(on_showing, "object:state-changed:showing")
 GLib.timeout_add(1000, watchdog)
-GLib.timeout_add(230 * 1000, lambda: pyatspi.Registry.stop() or False)
+GLib.timeout_add(280 * 1000, lambda: pyatspi.Registry.stop() or False)
 press(0.5)
 pyatspi.Registry.start()

@@ -106,6 +106,7 @@ TEST(TableScale, TheFrameAndTheOutlinesGrowWithTheTable)
 {
     LookView table(atScale(3));
     QtTableView &view = *table.view;
+    view.setVisible(Frame1, false); // the title screen gone, the pile is seen
     view.markOffer(Image45);
     const QRect pile = view.widgetOf(Image45)->geometry();
     const int width = 3 * OfferFrame::kWidth;
