@@ -32,7 +32,7 @@ GameForm::GameForm(TableView &view, RandomSource &random, std::unique_ptr<Scanni
           random, [&view] { return static_cast<std::uint64_t>(view.now().count()); }, [&view] { view.yield(); })
     , human_(view, scan_, waits_)
     , computer_(scan_, waits_, view)
-    , narration_(view, view)
+    , narration_(view, view, view)
 {
 }
 
@@ -319,10 +319,12 @@ void GameForm::roundend()
             keeper_->forget(); // a finished match is not offered again
         showmatchend();
         const int winner = match.playerscore < match.cpuscore ? kPlayer : match.cpuscore < match.playerscore ? kComputer : 0;
-        scan_.announce(winner == 0  ? words.translate("Speech", "the match is a tie")
-                : named             ? fill(words.translate("Speech", "%1 wins the match"), { plateName(winner) })
-                : winner == kPlayer ? words.translate("Speech", "you win the match")
-                                    : words.translate("Speech", "the computer wins the match"));
+        const std::string result = winner == 0 ? words.translate("Speech", "the match is a tie")
+            : named                            ? fill(words.translate("Speech", "%1 wins the match"), { plateName(winner) })
+            : winner == kPlayer                ? words.translate("Speech", "you win the match")
+                                               : words.translate("Speech", "the computer wins the match");
+        view_.notifyScreenReader(result);
+        scan_.announce(result);
         scan_.waitforpress(waits_, Await::NewMatch);
         clearmatch();
     }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "game/gameform.h"
 
+#include "cards/cardnames.h"
 #include "settings/speeds.h"
 #include "table/layout.h"
 
@@ -42,6 +43,8 @@ void GameForm::dealround()
 
     view_.setPicture(Image45, Picture::face(match.deck[15]));
     turnuppile(match);
+    view_.notifyScreenReader(fill(view_.words().translate("Narration", "Round %1 of 5 is dealt: the pile shows %2"),
+        { std::to_string(match.gamecount), theCard(match.curcard, view_.words()) }));
 }
 
 // The card of `move` goes to the pile: its place is emptied, it travels, and

@@ -42,6 +42,7 @@ void Narration::clear()
 
 void Narration::tell(const std::string &text)
 {
+    news_.notifyScreenReader(text);
     if (!on_)
         return;
     table_.setCaption(NarrationLine, text);

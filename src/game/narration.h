@@ -3,6 +3,7 @@
 
 #include "cards/card.h"
 #include "rules/side.h"
+#include "table/screenreadernews.h"
 #include "table/tabledrawing.h"
 #include "table/tableview.h"
 
@@ -20,9 +21,10 @@ namespace wildcrest
 class Narration
 {
 public:
-    Narration(TableDrawing &table, const TableWords &words)
+    Narration(TableDrawing &table, const TableWords &words, ScreenReaderNews &news)
         : table_(table)
         , words_(words)
+        , news_(news)
     {
     }
 
@@ -40,7 +42,7 @@ public:
     // "Round 2: you 0, computer 17": the scores after round `round`, each side
     // by its name ("" for the bottom hand's "you" and the top hand's "computer").
     std::string roundLine(int round, const std::string &bottom, int bottomScore, const std::string &top, int topScore) const;
-    // Shows `text` on the line, when the narration is on.
+    // Tells a screen reader `text`, and shows it on the line when the narration is on.
     void tell(const std::string &text);
     // The line goes, as a new match starts.
     void clear();
@@ -48,6 +50,7 @@ public:
 private:
     TableDrawing &table_;
     const TableWords &words_;
+    ScreenReaderNews &news_;
     bool on_ = false;
 };
 

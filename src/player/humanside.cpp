@@ -23,6 +23,10 @@ Move HumanSide::move(const MatchState &match, int column)
     // player, is lowered toward the pile: either way out of its row.
     const bool bottom = column == kPlayer;
     const Twips lift = bottom ? -kLift : kLift;
+    // The first offer's focus would cut short a screen reader still telling
+    // the move before, or the deal: it is heard out first.
+    if (view_.newsSaidBy() > view_.now())
+        waits_.pacingdelay(false, view_.newsSaidBy() - view_.now());
     std::vector<Offer> offers;
     for (int i : places) {
         const Control card = handslot(bottom, i);
@@ -44,7 +48,9 @@ void HumanSide::moved(const Move &move)
 
 void HumanSide::awaitdraw()
 {
-    scan_.announce(view_.words().translate("Speech", "nothing to play: press the switch to draw a card"));
+    const std::string nothing = view_.words().translate("Speech", "nothing to play: press the switch to draw a card");
+    view_.notifyScreenReader(nothing);
+    scan_.announce(nothing);
     scan_.waitforpress(waits_, Await::Draw);
 }
 

@@ -70,24 +70,32 @@ std::string TableNames::cards(int n) const
     return n == 1 ? words_.translate("Table", "%n card", nullptr, n) : words_.translate("Table", "%n cards", nullptr, n);
 }
 
-std::string TableNames::handName(Control c, int place, int count, bool players) const
+// The place is counted among the cards shown, so that a hand being packed
+// never names a card past its count ("card 7 of 6").
+std::string TableNames::handName(Control c, int first, int count, bool players) const
 {
     const Picture card = shown(c);
+    const bool plainYou = players && !named();
     const std::string owner = named() ? fill(words_.translate("Table", "%1's hand"), { captionOf(players ? Label2 : Label3) })
         : players                     ? say(WILDCREST_TEXT("Table", "Your hand"))
                                       : say(WILDCREST_TEXT("Table", "Computer's hand"));
     if (!showsCard(c))
         return fill(words_.translate("Table", "%1, empty place"), { owner });
-    const std::string name = fill(words_.translate("Table", "%1, card %2 of %3"), { owner, std::to_string(place), std::to_string(count) });
-    return card.showsBack() ? name : fill(words_.translate("Table", "%1: %2"), { name, cardName(card.card, words_) });
+    const std::string place = std::to_string(countShown(first, c.number));
+    if (card.showsBack())
+        return fill(words_.translate("Table", "%1, card %2 of %3"), { owner, place, std::to_string(count) });
+    // The card first: a screen reader cut short by the next offer has said it.
+    const std::string name = cardName(card.card, words_);
+    return plainYou ? fill(words_.translate("Table", "%1, card %2 of %3", "the card's name first"), { name, place, std::to_string(count) })
+                    : fill(words_.translate("Table", "%1, card %2 of %3, %4"), { name, place, std::to_string(count), owner });
 }
 
 std::string TableNames::nameOf(Control c) const
 {
     if (c.kind == ControlKind::Image && c.number >= 1 && c.number <= 22)
-        return handName(c, c.number, countShown(1, 22), true);
+        return handName(c, 1, countShown(1, 22), true);
     if (c.kind == ControlKind::Image && c.number >= 23 && c.number <= 44)
-        return handName(c, c.number - 22, countShown(23, 44), false);
+        return handName(c, 23, countShown(23, 44), false);
     if (c == shape(3))
         return named() ? fill(words_.translate("Table", "%1's hand: %2"), { captionOf(Label2), cards(countShown(1, 22)) })
                        : fill(words_.translate("Table", "Your hand: %1"), { cards(countShown(1, 22)) });
@@ -97,7 +105,7 @@ std::string TableNames::nameOf(Control c) const
     if (c == Image45) {
         const Card card = shown(c).card;
         if (offered_ == Image45 && !card.empty())
-            return fill(words_.translate("Table", "Name a suit: %1"), { suitName(card.suit(), words_) });
+            return fill(words_.translate("Table", "%1, name a suit"), { suitName(card.suit(), words_) });
         if (card.empty())
             return words_.translate("Table", "Pile: empty");
         if (card.isEight()) // an eight on the pile always shows the suit it named
@@ -143,6 +151,14 @@ std::string TableNames::nameOf(Control c) const
         return card.empty() ? std::string() : cardName(card, words_);
     }
     return {};
+}
+
+std::string TableNames::offerName(Control c) const
+{
+    if (c.kind == ControlKind::Label && c.number > menuitem(0).number && c.number <= menuitem(kMenuItems).number)
+        return fill(words_.translate("Table", "%1, menu"), { captionOf(c) });
+    const std::string name = nameOf(c);
+    return name.empty() ? captionOf(c) : name;
 }
 
 } // namespace wildcrest

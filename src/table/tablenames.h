@@ -13,7 +13,7 @@ namespace wildcrest
 {
 
 // What a screen reader is told each control of the table is, worked out from
-// what the window shows: the pictures, the captions and the turn colour. "Your hand, card 3 of 7: seven of hearts", "Deck: 37 cards".
+// what the window shows: the pictures, the captions and the turn colour. "seven of hearts, card 3 of 7", "Deck: 37 cards".
 class TableNames
 {
 public:
@@ -31,6 +31,9 @@ public:
     // The name of control `c`; "" for one that needs none of its own (a
     // label whose caption says it all).
     std::string nameOf(Control c) const;
+    // The name of control `c` as an offer, what it offers first: "seven of
+    // hearts, card 3 of 7", "hearts, name a suit", "End the game, menu".
+    std::string offerName(Control c) const;
 
 private:
     Picture shown(Control c) const;
@@ -38,7 +41,7 @@ private:
     bool showsCard(Control c) const;
     std::string captionOf(Control c) const;
     int countShown(int first, int last) const;
-    std::string handName(Control c, int place, int count, bool players) const;
+    std::string handName(Control c, int first, int count, bool players) const;
     std::string cards(int n) const;
     bool named() const;
     std::string say(const char *english) const;

@@ -4,6 +4,7 @@
 #include "language/wording.h"
 #include "switch/eventloop.h"
 #include "table/playeraids.h"
+#include "table/screenreadernews.h"
 #include "table/tabledrawing.h"
 
 #include <stdexcept>
@@ -42,10 +43,11 @@ public:
 };
 
 // The whole window as the game logic sees it, one part for each concern: the
-// named controls, the events and the clock, the player's aids and the words.
+// named controls, the events and the clock, the player's aids, the news for a
+// screen reader and the words.
 // The Qt window implements it for players, the headless view for tests; a
 // piece of the game is handed only the part it uses.
-class TableView : public TableDrawing, public EventLoop, public PlayerAids, public TableWords
+class TableView : public TableDrawing, public EventLoop, public PlayerAids, public ScreenReaderNews, public TableWords
 {
 };
 

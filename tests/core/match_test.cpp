@@ -2,6 +2,7 @@
 #include "gamefixture.h"
 #include "switchuser.h"
 
+#include <algorithm>
 #include <random>
 
 using namespace wildcrest;
@@ -42,6 +43,17 @@ protected:
         EXPECT_EQ(view.state(Label5).caption, std::to_string(expectedComputer));
         const bool fifth = rounds % 5 == 0;
         EXPECT_EQ(wait == Wait::MatchEnd, fifth) << "a key wait between round 5 and the result";
+        // A screen reader is told the totals, and after the fifth round the match's result.
+        const std::string totals =
+            "Round " + std::to_string((rounds - 1) % 5 + 1) + ": you " + std::to_string(expectedPlayer) + ", computer " + std::to_string(expectedComputer);
+        const std::string result = expectedPlayer < expectedComputer ? "you win the match"
+            : expectedComputer < expectedPlayer                      ? "the computer wins the match"
+                                                                     : "the match is a tie";
+        const auto &told = view.notices();
+        EXPECT_EQ(told.back(), fifth ? result : totals);
+        if (fifth) {
+            EXPECT_EQ(told.end()[-2], totals);
+        }
         if (fifth) {
             ++resultsSeen;
             EXPECT_EQ(view.state(Label6).visible, expectedPlayer < expectedComputer);
@@ -94,7 +106,15 @@ TEST_P(Match, TotalsAreTheSumOfEveryRoundsPenaltiesAndMatchFollowsMatch)
             return 300ms;
         }
     });
+    // With the narration line off, a screen reader is still told each side's move, one a turn.
+    std::size_t toldBefore = 0;
     game.onTurnEnd([&](const GameForm &after) {
+        const auto &told = view.notices();
+        EXPECT_EQ(std::count_if(told.begin() + toldBefore,
+                      told.end(),
+                      [](const std::string &n) { return n.find(" played ") != std::string::npos || n.ends_with(" drew a card"); }),
+            1);
+        toldBefore = told.size();
         user.turnEnded();
         lastKeyWait = Wait::Other;
         if (after.reset == kTrue && newMatchPending)

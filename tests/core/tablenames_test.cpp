@@ -35,8 +35,8 @@ TableNames midRound()
 TEST(TableNames, EachControlSaysWhatItShows)
 {
     TableNames names = midRound();
-    EXPECT_EQ(names.nameOf(playerslot(3)), "Your hand, card 3 of 7: seven of hearts");
-    EXPECT_EQ(names.nameOf(playerslot(4)), "Your hand, card 4 of 7: ten of diamonds");
+    EXPECT_EQ(names.nameOf(playerslot(3)), "seven of hearts, card 3 of 7");
+    EXPECT_EQ(names.nameOf(playerslot(4)), "ten of diamonds, card 4 of 7");
     EXPECT_EQ(names.nameOf(playerslot(8)), "Your hand, empty place");
     EXPECT_EQ(names.nameOf(cpuslot(2)), "Computer's hand, card 2 of 6");
     EXPECT_EQ(names.nameOf(shape(4)), "Computer's hand: 6 cards");
@@ -57,9 +57,11 @@ TEST(TableNames, TheyFollowTheGame)
 {
     TableNames names = midRound();
     // The player plays the seven: the hand packs to six.
+    names.picture(playerslot(3), gamePicture("/g/Empty.bmp"));
+    EXPECT_EQ(names.nameOf(playerslot(7)), "king of clubs, card 6 of 6") << "the gap not yet closed up";
     names.picture(playerslot(3), gamePicture("/g/TD.bmp"));
     names.picture(playerslot(7), gamePicture("/g/Empty.bmp"));
-    EXPECT_EQ(names.nameOf(playerslot(3)), "Your hand, card 3 of 6: ten of diamonds");
+    EXPECT_EQ(names.nameOf(playerslot(3)), "ten of diamonds, card 3 of 6");
     EXPECT_EQ(names.nameOf(shape(3)), "Your hand: 6 cards");
     // An eight on the pile shows the suit it named, whoever played it.
     names.picture(Image45, gamePicture("/g/8S.BMP"));
@@ -67,7 +69,7 @@ TEST(TableNames, TheyFollowTheGame)
     // While a suit is named the pile is the offer.
     names.offered(Image45);
     names.picture(Image45, gamePicture("/g/8D.BMP"));
-    EXPECT_EQ(names.nameOf(Image45), "Name a suit: diamonds");
+    EXPECT_EQ(names.nameOf(Image45), "diamonds, name a suit");
     names.offered(std::nullopt);
     EXPECT_EQ(names.nameOf(Image45), "Pile: eight, diamonds named");
     // The turn, the deck and the totals.
@@ -81,12 +83,23 @@ TEST(TableNames, TheyFollowTheGame)
     EXPECT_EQ(names.nameOf(Label4), "Player 12, Computer 52");
     // At the round's end the computer's cards are shown.
     names.picture(cpuslot(1), gamePicture("/g/QD.bmp"));
-    EXPECT_EQ(names.nameOf(cpuslot(1)), "Computer's hand, card 1 of 6: queen of diamonds");
+    EXPECT_EQ(names.nameOf(cpuslot(1)), "queen of diamonds, card 1 of 6, Computer's hand");
     // Players with names are told by them.
     names.caption(Label2, "Sam");
     names.caption(Label3, "Alex");
     EXPECT_EQ(names.nameOf(Label2), "Sam, to play");
     EXPECT_EQ(names.nameOf(Label5), "Alex 52, Sam 12");
-    EXPECT_EQ(names.nameOf(cpuslot(1)), "Alex's hand, card 1 of 6: queen of diamonds");
+    EXPECT_EQ(names.nameOf(cpuslot(1)), "queen of diamonds, card 1 of 6, Alex's hand");
     EXPECT_EQ(names.nameOf(shape(3)), "Sam's hand: 6 cards");
+    EXPECT_EQ(names.offerName(playerslot(1)), "ace of spades, card 1 of 6, Sam's hand");
+}
+
+TEST(TableNames, AnOfferIsNamedForWhatItOffers)
+{
+    TableNames names = midRound();
+    names.caption(menuitem(5), "End the game");
+    EXPECT_EQ(names.offerName(menuitem(5)), "End the game, menu");
+    names.caption(label(11), "Go on with the match");
+    EXPECT_EQ(names.offerName(label(11)), "Go on with the match");
+    EXPECT_EQ(names.offerName(playerslot(2)), "four of clubs, card 2 of 7");
 }

@@ -135,6 +135,7 @@ TEST_F(SwitchTest, TheFrameRingsTheOfferedControlAndFollowsIt)
 {
     QWidget *frame = view->offerFrame();
     EXPECT_TRUE(frame->isHidden());
+    view->setVisible(Frame1, false); // the title screen gone, the table is seen
     const Control card = playerslot(3);
     view->setTop(card, view->top(card) - 250);
     view->markOffer(card);

@@ -175,6 +175,11 @@ std::optional<HeadlessView::TimeLeft> HeadlessView::timeLeft() const
     return timeLeft_;
 }
 
+void HeadlessView::notifyScreenReader(const std::string &text)
+{
+    notices_.push_back(text);
+}
+
 std::optional<Control> HeadlessView::offerMark() const
 {
     return offerMark_;

@@ -99,6 +99,7 @@ public:
     void markOffer(std::optional<Control> c) override;
     void cue() override;
     void say(const std::string &text) override;
+    void notifyScreenReader(const std::string &text) override;
     const Wording &words() const override
     {
         return *words_;
@@ -123,6 +124,11 @@ public:
     std::optional<TimeLeft> timeLeft() const;
     int cues() const;
     const std::vector<std::string> &spoken() const;
+    // What a screen reader was told, in order.
+    const std::vector<std::string> &notices() const
+    {
+        return notices_;
+    }
     void yield() override;
     void waitForEvent(Moment deadline) override;
     void waitForEvent() override;
@@ -165,6 +171,7 @@ private:
     std::optional<Moment> speechLength_ { Moment { 0 } };
     std::optional<Moment> heard_ { Moment { 0 } };
     std::optional<TimeLeft> timeLeft_;
+    std::vector<std::string> notices_;
     const Wording *words_ = &englishWording();
     std::function<void(const HeadlessView &)> callObserver_;
     long endAtCall_ = -1;

@@ -64,8 +64,8 @@ QtTableView::QtTableView(std::string pictureDir, const TableLook &look, const Wo
     setFocusPolicy(Qt::StrongFocus);
     setWindowIcon(QIcon(QString::fromStdString(builtInPicturePath("wildcrest.png"))));
 
-    announceThroughNarration();
     createControls(pictureDir_);
+    readerFocus_ = std::make_unique<ReaderFocus>(this);
     if (look_.contrast == Contrast::High)
         offerFrame_ = new OfferFrame(this, int(std::lround(OfferFrame::kRing * 1.5 * look_.scale)), OfferFrame::kInner, OfferFrame::kOuter);
     else
@@ -166,10 +166,12 @@ void QtTableView::createControls(const std::string &pictureDir)
         w->setObjectName(QString::fromStdString(entry.control.name()));
         w->resize(toPixels(entry.rect.width), toPixels(entry.rect.height));
         w->setVisible(entry.visible);
-        const Placed p { w, entry.control.kind, entry.rect.left, entry.rect.top };
+        const Placed p { w, entry.control.kind, entry.rect.left, entry.rect.top, entry.visible, !frame };
         moveToTwips(p);
         controls_.emplace(entry.control, p);
     }
+    for (auto &[control, p] : controls_)
+        applyVisible(p);
 }
 
 QtTableView::Placed &QtTableView::placed(Control c)
@@ -209,9 +211,21 @@ void QtTableView::setPicture(Control c, const Picture &shown)
 
 void QtTableView::setVisible(Control c, bool visible)
 {
-    placed(c).widget->setVisible(visible);
+    Placed &p = placed(c);
+    p.wanted = visible;
+    applyVisible(p);
+    if (c == Frame1)
+        for (auto &[control, below] : controls_)
+            if (below.underTitle)
+                applyVisible(below);
     if (offered_ == c || timed_ == c)
         placeOfferFrame();
+}
+
+void QtTableView::applyVisible(Placed &p)
+{
+    // Hidden behind the opaque title screen, a control is not seen either way.
+    p.widget->setVisible(p.wanted && !(p.underTitle && placed(Frame1).wanted));
 }
 
 Twips QtTableView::left(Control c) const
@@ -268,7 +282,6 @@ void QtTableView::setCaption(Control c, const std::string &text)
         fitBetweenFans(label);
     names_.caption(c, text);
     nameControls();
-    announced(c);
 }
 
 void QtTableView::setBackColour(Control c, Colour colour)

@@ -4,6 +4,7 @@
 #include "table/layout.h"
 #include "table/look.h"
 #include "table/qt/beep.h"
+#include "table/qt/readerfocus.h"
 #include "table/qt/speech.h"
 #include "table/tablenames.h"
 #include "table/tableview.h"
@@ -76,6 +77,11 @@ public:
     void say(const std::string &text) override;
     std::optional<Moment> spokenToEnd() const override;
     void showTimeLeft(std::optional<Control> c, Moment runsFrom, Moment ends) override;
+    void notifyScreenReader(const std::string &text) override;
+    Moment newsSaidBy() const override
+    {
+        return newsSaidBy_;
+    }
     const Wording &words() const override
     {
         return words_;
@@ -142,6 +148,8 @@ private:
         ControlKind kind;
         Twips left;
         Twips top;
+        bool wanted = true; // shown as the game asks, unless the title screen covers it
+        bool underTitle = false; // stacked below the title screen
     };
 
     void createControls(const std::string &pictureDir);
@@ -153,9 +161,9 @@ private:
     void moveToTwips(const Placed &p) const;
     void report(const SwitchEvent &e);
     void placeOfferFrame();
-    // The narration line is announced to a screen reader whenever it changes.
-    static void announceThroughNarration();
-    void announced(Control c);
+    // A control shown as the game wants it, and hidden while the title screen
+    // covers it: a screen reader reviewing the title reads only the title.
+    void applyVisible(Placed &p);
     void endIfClosed();
     // The layout's entry with its caption in the table's language.
     ControlSpec inLanguage(ControlSpec entry) const;
@@ -177,6 +185,8 @@ private:
     Speech speech_;
     std::unique_ptr<QtSwitches> switches_; // keys, clicks and joysticks, caught before any widget sees them
     OfferFrame *offerFrame_ = nullptr;
+    std::unique_ptr<ReaderFocus> readerFocus_;
+    Moment newsSaidBy_ { 0 };
     std::optional<Control> offered_;
     TimeLeftBar *timeLeft_ = nullptr;
     std::optional<Control> timed_; // the control whose time left is shown
