@@ -204,6 +204,10 @@
         <source>computer</source>
         <translation>computer</translation>
     </message>
+    <message>
+        <source>Round %1 of 5 is dealt: the pile shows %2</source>
+        <translation>Ronde %1 van 5 is gedeeld: op de aflegstapel ligt %2</translation>
+    </message>
 </context>
 <context>
     <name>Numbers</name>
@@ -1251,20 +1255,12 @@
         <translation>%1, kaart %2 van %3</translation>
     </message>
     <message>
-        <source>%1: %2</source>
-        <translation>%1: %2</translation>
-    </message>
-    <message>
         <source>Your hand: %1</source>
         <translation>Jouw hand: %1</translation>
     </message>
     <message>
         <source>Computer&apos;s hand: %1</source>
         <translation>Hand van de computer: %1</translation>
-    </message>
-    <message>
-        <source>Name a suit: %1</source>
-        <translation>Kies een kleur: %1</translation>
     </message>
     <message>
         <source>Pile: empty</source>
@@ -1321,6 +1317,23 @@
     <message>
         <source>%1&apos;s hand: %2</source>
         <translation>Hand van %1: %2</translation>
+    </message>
+    <message>
+        <source>%1, card %2 of %3</source>
+        <comment>the card&apos;s name first</comment>
+        <translation>%1, kaart %2 van %3</translation>
+    </message>
+    <message>
+        <source>%1, card %2 of %3, %4</source>
+        <translation>%1, kaart %2 van %3, %4</translation>
+    </message>
+    <message>
+        <source>%1, name a suit</source>
+        <translation>%1, kies een kleur</translation>
+    </message>
+    <message>
+        <source>%1, menu</source>
+        <translation>%1, menu</translation>
     </message>
 </context>
 <context>
