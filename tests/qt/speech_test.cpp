@@ -147,6 +147,7 @@ WindowTurn windowTurn(std::chrono::milliseconds length)
     scan.settings.timeLeftBar = true;
     GameForm game(view, random, scan);
     game.load();
+    view.setVisible(Frame1, false); // the title screen taken away, as before any offer
     view.show();
     game.match.curcard = "5H";
     for (int i = 1; i <= kHandPlaces; ++i)
