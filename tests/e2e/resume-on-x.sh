@@ -19,7 +19,8 @@ lifted() {
     awk '{ for (i = 1; i <= NF; i++) v[n++] = $i }
       END { for (k = 0; k <= 10; k++) { p = 3 * (35 + 80 * k); if (v[p] != 192 || v[p+1] != 255 || v[p+2] != 192) { print k + 1; exit } } }'
 }
-start_game resume "$game"
+# Each card offered 4 s: on a busy machine the screens read after the resume take more than 2 s.
+start_game resume "$game" --scan-time=4
 leave_title
 
 # The hands, the pile and the counter: the window below the round caption.
@@ -50,7 +51,7 @@ game_pid=""
 echo "killed with SIGKILL after $turns turns of the player's, card $first offered; the save is $(wc -c <"$save") bytes"
 stop_xvfb
 
-start_game resume-again "$game"
+start_game resume-again "$game" --scan-time=4
 /usr/bin/python3 "$here/read-table.py" "$win" "Go on with the match: round 1 of 5, you 0, computer 0" ||
   fail "the title does not offer the match"
 echo "the title offers the match"
