@@ -128,7 +128,8 @@ expect_ended_with_0() {
   wait "$game_pid"
   local status=$?
   game_pid=""
-  [ "$status" -eq 0 ] || fail "$what ended the game with status $status"
+  # What the game said (a sanitizer's report, say) is kept in the test's output.
+  [ "$status" -eq 0 ] || { tail -60 "$work/game.log"; fail "$what ended the game with status $status"; }
   echo "$what ended the game with status 0"
 }
 
