@@ -135,6 +135,12 @@ namespace
             std::string shown;
             std::string key;
             look(shown, key);
+            // Step-dwell and inverse scanning offer nothing until the press that
+            // starts a choice, though the pile shows the eight taken as hearts.
+            if (deadline == Moment::max() && (method == ScanMethodName::StepDwell || method == ScanMethodName::Inverse)) {
+                shown.clear();
+                key.clear();
+            }
             if (v.state(Shape2).visible && !suit)
                 suit = "HSDC"[rng() % 4];
             // The player aims once the scan starts: at the first offer, or at the wait for the first press.
@@ -238,8 +244,9 @@ namespace
 
 } // namespace
 
-void printMethodRows(long turns)
+long printMethodRows(long turns)
 {
+    long shortRows = 0;
     const Person people[] = {
         { "quick (0.6 s +/- 0.15)", 0.6, 0.15, 0 },
         { "slow (1.8 s +/- 0.4)", 1.8, 0.4, 0 },
@@ -250,6 +257,7 @@ void printMethodRows(long turns)
             if (m == ScanMethodName::Auto && p.involuntaryPerSecond == 0)
                 continue; // the rows above have it
             const Tally t = play(p, m, turns, 2026);
+            shortRows += t.turns < turns;
             std::printf("| %-22s | %-16s | %5ld | %7ld | %7.1f %% | %22.2f |\n",
                 p.name,
                 methodName(m),
@@ -259,6 +267,7 @@ void printMethodRows(long turns)
                 t.turns ? t.turnSeconds / double(t.turns) : 0.0);
         }
     }
+    return shortRows;
 }
 
 } // namespace wildcrest::simulation

@@ -27,7 +27,8 @@ struct SimulatedGame {
 };
 
 // Prints the rows of the scanning methods (step, step-dwell, inverse, and auto
-// for the player with involuntary presses) against simulated switch users.
-void printMethodRows(long turns);
+// for the player with involuntary presses) against simulated switch users;
+// returns how many rows stopped before their turns.
+long printMethodRows(long turns);
 
 } // namespace wildcrest::simulation
