@@ -11,6 +11,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 
@@ -116,6 +117,10 @@ TEST(Record, AMatchWithTheRecordOffWritesNothingAndWithItOnASessionWithItsRounds
     EXPECT_TRUE(rounds.back().matchOver);
     EXPECT_GT(figuresOf(rowsOf(file, sessions[0].id)).taken, 5u);
     EXPECT_EQ(said.str(), "");
+    // How a person uses their switch is theirs alone to read.
+    const QDir folder(data.path() + "/wildcrest");
+    for (const QString &name : folder.entryList(QDir::Files))
+        EXPECT_FALSE(QFileInfo(folder, name).permissions() & (QFileDevice::ReadGroup | QFileDevice::ReadOther)) << name.toStdString();
 }
 
 TEST(Record, RowsReadBackAsWrittenGiveTheSameFiguresAndCsv)

@@ -13,6 +13,7 @@
 #include <atomic>
 #include <chrono>
 
+#include <fcntl.h>
 #include <sys/resource.h>
 #include <sys/syscall.h>
 #include <unistd.h>
@@ -37,6 +38,19 @@ std::int64_t wallMs()
 
 namespace
 {
+
+    // A record tells how a person uses their switch: only they may read it. SQLite
+    // gives the file it makes everyone's read access, and its companion files
+    // (-wal, -shm) take the file's permissions.
+    void keepPrivate(const QString &path)
+    {
+        const QByteArray name = QFile::encodeName(path);
+        const int fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+        if (fd >= 0)
+            ::close(fd);
+        else
+            QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner); // one kept by an earlier version
+    }
 
     // Each connection needs a name of its own: two stores, or a store and a reader, in one process.
     QString newConnectionName(const char *what)
@@ -246,6 +260,7 @@ private:
 
     bool connect()
     {
+        keepPrivate(path_);
         QSqlDatabase db = QSqlDatabase::contains(name_) ? QSqlDatabase::database(name_, false) : QSqlDatabase::addDatabase("QSQLITE", name_);
         db.setDatabaseName(path_);
         if (!db.open()) {
