@@ -9,9 +9,12 @@
 #include "switchuser.h"
 
 #include <QApplication>
+#include <QChartView>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLineSeries>
 #include <QProcess>
 #include <QTemporaryDir>
 
@@ -277,9 +280,23 @@ TEST(Record, TheReportDrawsEachSessionOfThePlayerAndSavesAPdf)
             }
         }
         store.startSession("Alex", "");
+        store.startSession("Sam", ""); // opened and closed: nothing taken
     }
     RecordReport report(path, "Sam");
-    EXPECT_EQ(report.sessionCount(), 3u);
+    EXPECT_EQ(report.sessionCount(), 4u);
+    // The empty session has no point on the shares (no 0 % of nothing), and the
+    // fatigue curve shown first is of the last session with presses.
+    std::vector<qsizetype> latePoints;
+    for (const QChartView *view : report.findChildren<QChartView *>())
+        for (const QAbstractSeries *series : view->chart()->series())
+            if (series->name() == "Late")
+                latePoints.push_back(static_cast<const QLineSeries *>(series)->count());
+    EXPECT_EQ(latePoints, std::vector<qsizetype> { 3 });
+    std::vector<int> chosen;
+    for (const QComboBox *box : report.findChildren<QComboBox *>())
+        if (box->count() == 4)
+            chosen.push_back(box->currentIndex());
+    EXPECT_EQ(chosen, std::vector<int> { 2 });
     const SessionFigures whole = figuresOf(all);
     EXPECT_EQ(report.suggestionText().toStdString(),
         "Suggested scan time: " + QString::number(double(whole.suggestedScanTime->count()) / 1e6, 'f', 2).toStdString()

@@ -200,7 +200,14 @@ void RecordReport::reload()
     session_->clear();
     for (std::size_t i = 0; i < sessions_.size(); ++i)
         session_->addItem(tr("%1: %2").arg(i + 1).arg(QLocale().toString(dateOf(sessions_[i].started), QLocale::ShortFormat)));
-    session_->setCurrentIndex(int(sessions_.size()) - 1);
+    // The last session the player took something in: one only opened and closed has no curve.
+    int last = int(sessions_.size()) - 1;
+    for (int i = last; i >= 0; --i)
+        if (figuresOf(sessionRows(std::size_t(i))).taken > 0) {
+            last = i;
+            break;
+        }
+    session_->setCurrentIndex(last);
     drawFatigue();
 }
 
@@ -210,13 +217,14 @@ void RecordReport::drawSessions()
     double highest = 0, highestShare = 0, highestVariation = 0;
     for (std::size_t i = 0; i < sessions_.size(); ++i) {
         const SessionFigures f = figuresOf(sessionRows(i));
+        // A session with no right selection has no mean and no share of them: no point, not a 0.
+        if (f.taken == 0)
+            continue;
         const double x = double(i + 1);
         late.emplace_back(x, 100 * f.lateShare);
         noPress.emplace_back(x, 100 * f.noPressShare);
         ignored.emplace_back(x, 100 * f.ignoredShare);
         highestShare = std::max({ highestShare, 100 * f.lateShare, 100 * f.noPressShare, 100 * f.ignoredShare });
-        if (f.taken == 0)
-            continue;
         mean.emplace_back(x, f.meanReactionMs);
         low.emplace_back(x, std::max(0.0, f.meanReactionMs - f.sdReactionMs));
         high.emplace_back(x, f.meanReactionMs + f.sdReactionMs);
