@@ -17,6 +17,7 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPushButton>
+#include <QScreen>
 #include <QVBoxLayout>
 #include <QValueAxis>
 
@@ -172,7 +173,10 @@ RecordReport::RecordReport(const QString &path, const std::string &player, QWidg
     connect(pdfButton, &QPushButton::clicked, this, [this] { savePdfAsked(); });
     connect(closeButton, &QPushButton::clicked, this, &QWidget::close);
     reload();
-    resize(1100, 800);
+    // Within the screen, leaving room for the window's frame: on 1024 x 768 the
+    // buttons at the foot stay in sight.
+    const QSize room = screen()->availableGeometry().size() * 0.9;
+    resize(QSize(1100, 800).boundedTo(room).expandedTo(minimumSizeHint()));
 }
 
 RecordReport::~RecordReport() = default;
