@@ -157,3 +157,16 @@ stop
 HOME=/home/player XDG_CONFIG_HOME= start --settings
 keep settings.png
 stop
+
+# The therapist's report, on the record of a few minutes of play with real keys:
+# a press every 1.3 s, whatever is on offer, over a scan of 1.5 s.
+start --record=on --scan-time=1.5
+press
+for _ in $(seq 120); do sleep 1.3; press; done
+xdotool key --window "$win" Escape
+sleep 1
+stop
+start --record
+sleep 2
+keep record-report.png
+stop
