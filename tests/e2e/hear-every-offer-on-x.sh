@@ -35,12 +35,14 @@ orca_pid=""
 if [ "${2:-}" = --orca ]; then
   orca --debug-file="$work/orca.log" >"$work/orca.out" 2>&1 &
   orca_pid=$!
+  # Orca runs once for a user: one left behind by a failed run would keep the next one out.
+  trap 'kill "$orca_pid" 2>/dev/null; wait "$orca_pid" 2>/dev/null; cleanup' EXIT
   for _ in $(seq 200); do grep -q "SPEECH OUTPUT: 'Screen reader on" "$work/orca.log" 2>/dev/null && break; sleep 0.1; done
   grep -q "SPEECH OUTPUT: 'Screen reader on" "$work/orca.log" 2>/dev/null || fail "Orca did not start: $(tail -3 "$work/orca.out")"
 fi
 /usr/bin/python3 "$here/hear-offers.py" "$win" "$work/heard" || { shot; fail "heard through AT-SPI"; }
 end_with_esc
-[ -n "$orca_pid" ] && kill "$orca_pid"
+[ -n "$orca_pid" ] && kill "$orca_pid" && wait "$orca_pid" 2>/dev/null
 "$game" --export-record="$work/record.csv" >"$work/export.log" 2>&1 || fail "--export-record failed: $(cat "$work/export.log")"
 
 # The offers of the choices the game showed (a wait has no place), in order, by
